@@ -1,0 +1,53 @@
+# Warnings and sanitizers apply to our own targets only.
+function(biorhythm_target_options target)
+  target_compile_features(${target} PUBLIC cxx_std_20)
+  target_compile_options(${target} PRIVATE
+    -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wsuggest-override
+    -ffp-contract=off)
+  if(BIORHYTHM_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+endfunction()
+
+if(BIORHYTHM_SANITIZE)
+  set(_san -fsanitize=address,undefined,float-divide-by-zero,float-cast-overflow
+           -fno-sanitize-recover=undefined,float-divide-by-zero,float-cast-overflow
+           -fno-omit-frame-pointer)
+  add_compile_options(${_san})
+  add_link_options(${_san})
+endif()
+
+# One GoogleTest executable per test folder; every *.cpp in it belongs to it.
+function(biorhythm_add_test_folder name folder)
+  cmake_parse_arguments(ARG "" "MAIN" "LIBS" ${ARGN})
+  file(GLOB _sources CONFIGURE_DEPENDS ${folder}/*.cpp)
+  if(NOT _sources)
+    return()
+  endif()
+  add_executable(${name} ${_sources})
+  biorhythm_target_options(${name})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock)
+  if(ARG_MAIN)
+    target_link_libraries(${name} PRIVATE ${ARG_MAIN})
+  else()
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  endif()
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
+
+# A library made of every *.cpp in a folder; header-only while it has none.
+function(biorhythm_add_library name folder)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  file(GLOB _sources CONFIGURE_DEPENDS ${folder}/*.cpp)
+  if(_sources)
+    add_library(${name} STATIC ${_sources})
+    biorhythm_target_options(${name})
+    target_include_directories(${name} PUBLIC ${folder})
+    target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+  else()
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${folder})
+    target_link_libraries(${name} INTERFACE ${ARG_LIBS})
+  endif()
+endfunction()
