@@ -1,0 +1,33 @@
+#pragma once
+// The birthday file: the last birth date entered, as three CR LF lines (year
+// text, month number, day number) in "biorhythm.ini" inside the "temp"
+// sub-folder of special folder 36, or in the fallback folder when the query
+// fails. Every error of reading or writing is swallowed: the window works the
+// same without the file. This code never creates a folder.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+inline constexpr int BirthdayFolderId = 36;
+
+// The special folder with a trailing separator; the fallback folder (with its
+// separator) when the query fails.
+[[nodiscard]] std::string GetFolderPathToSave(int folderId);
+
+// Worked out afresh on each call.
+[[nodiscard]] std::string BirthdayFilePath();
+
+// Positions are list indexes, -1 for no selection (written as 0). The old file
+// is replaced only once the new one is complete; on any failure it stays as it
+// was.
+void WriteBirthdayFile(std::string_view yearText, int monthIndex, int dayIndex);
+
+struct TBirthday {
+    std::uint16_t Year = 0, Month = 0, Day = 0;
+    bool operator==(const TBirthday&) const = default;
+};
+
+// Today's year, month and day, replaced by what could be read from the file in
+// that order until the first failure.
+[[nodiscard]] TBirthday ReadBirthdayFile();

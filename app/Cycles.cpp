@@ -1,0 +1,48 @@
+#include "Cycles.h"
+
+#include <cassert>
+#include <cmath>
+
+int Score(int period, double days) {
+    assert(period > 0 && "Score needs the period of a cycle");
+    if (period <= 0 || !std::isfinite(days))
+        return 0;
+    // Division first, then the product with 2 pi: the other order rounds differently.
+    const long double q = static_cast<long double>(days) / period;
+    const long double x = q * TwoPi;
+    const long double v = sinl(x) * 100.0L;
+    return Round(v);
+}
+
+int AverageOf(const TScores& scores) {
+    int sum = 0;
+    for (int s : scores)
+        sum += s;
+    return Round(static_cast<long double>(sum) / 7.0L);
+}
+
+TScoreRow ScoreRow(TDaySerial birth, TDaySerial day) {
+    TScoreRow row;
+    row.Day = day;
+    const double count = DaysApart(day, birth);
+    for (int i = 0; i < CycleCount; ++i)
+        row.Scores[static_cast<std::size_t>(i)] = Score(CycleTable[static_cast<std::size_t>(i)].Period, count);
+    row.Average = AverageOf(row.Scores);
+    return row;
+}
+
+std::array<int, CycleCount + 1> TodayValues(TDaySerial birth, TDaySerial today) {
+    const TScoreRow row = ScoreRow(birth, today);
+    std::array<int, CycleCount + 1> values{};
+    for (std::size_t i = 0; i < row.Scores.size(); ++i)
+        values[i] = row.Scores[i];
+    values[CycleCount] = row.Average;
+    return values;
+}
+
+std::array<TScoreRow, FourWeekDays> FourWeekTable(TDaySerial birth, TDaySerial today) {
+    std::array<TScoreRow, FourWeekDays> rows;
+    for (int i = 0; i < FourWeekDays; ++i)
+        rows[static_cast<std::size_t>(i)] = ScoreRow(birth, AddDays(today, i - FourWeekDaysBack));
+    return rows;
+}

@@ -1,0 +1,62 @@
+#pragma once
+// The seven biorhythm cycles and their scores. A score is the rounded
+// 100 * sin(2 pi * days / period), computed in extended precision; the average
+// of a day is formed from the seven rounded scores.
+
+#include "Basics.h"
+#include "Calendar.h"
+
+#include <array>
+
+struct TCycle {
+    const char* Label;
+    int Period;        // days; 0 for the average, which is no cycle
+    TColor BarColor;   // on the today chart
+    int Series;        // index on the 4-week chart
+    TColor LineColor;  // on the 4-week chart
+};
+
+inline constexpr int CycleCount = 7;
+
+// The seven cycles in their fixed order, then the average.
+inline constexpr std::array<TCycle, CycleCount + 1> CycleTable{{
+    {"Physical", 23, clRed, 1, clRed},
+    {"Emotional", 28, 39423, 2, 39423},
+    {"Intellectual", 33, clLime, 3, 57600},
+    {"Spiritual", 53, clPurple, 4, 16711808},
+    {"Awareness", 48, clFuchsia, 5, clFuchsia},
+    {"Aesthetic", 43, clAqua, 6, 15263744},
+    {"Intuition", 38, clNavy, 7, clNavy},
+    {"Average", 0, clGray, 0, clGray},
+}};
+
+// 2 pi as the extended constant with mantissa 0xC90FDAA22168C235, exponent 2.
+inline constexpr long double TwoPi = 0xC.90FDAA22168C235p-1L;
+
+using TScores = std::array<int, CycleCount>;
+
+// One day: its serial, the seven scores in table order and their average.
+struct TScoreRow {
+    TDaySerial Day = 0;
+    TScores Scores{};
+    int Average = 0;
+    bool operator==(const TScoreRow&) const = default;
+};
+
+inline constexpr int FourWeekDays = 30;
+inline constexpr int FourWeekDaysBack = 15;
+
+// period > 0; days a finite whole number (a non-finite one scores 0).
+[[nodiscard]] int Score(int period, double days);
+
+[[nodiscard]] int AverageOf(const TScores& scores);
+
+// The scores and average of `day` for someone born on `birth`.
+[[nodiscard]] TScoreRow ScoreRow(TDaySerial birth, TDaySerial day);
+
+// The eight values of the today chart: seven scores, then the average.
+[[nodiscard]] std::array<int, CycleCount + 1> TodayValues(TDaySerial birth, TDaySerial today);
+
+// Rows for today - 15 to today + 14 in ascending order; today is row 15.
+[[nodiscard]] std::array<TScoreRow, FourWeekDays> FourWeekTable(TDaySerial birth,
+                                                                TDaySerial today);
