@@ -1,0 +1,52 @@
+// Build tool: draws the program's pictures into the folder given as argument.
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImageWriter>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "Backdrop.h"
+#include "Drawings.h"
+#include "Encoders.h"
+
+namespace {
+
+bool WriteBytes(const QString& path, const std::string& bytes) {
+    std::ofstream out(path.toStdString(), std::ios::binary);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
+}
+
+bool WritePng(const QString& path, const QImage& image) {
+    QImageWriter writer(path, "png");
+    writer.setCompression(9);
+    return writer.write(image);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);  // text drawing needs the font database
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: bio_artgen <output folder>\n");
+        return 2;
+    }
+    const QDir dir(QString::fromLocal8Bit(argv[1]));
+    bool ok = true;
+    ok = WriteBytes(dir.filePath("promo.jpg"), EncodeJpeg(DrawPromo(), 92)) && ok;
+    ok = WriteBytes(dir.filePath("logo.jpg"), EncodeJpeg(DrawLogo(), 92)) && ok;
+    ok = WriteBytes(dir.filePath("backtoday.bmp"), EncodeDib24(MakeBackdrop(681, 338, -1))) && ok;
+    ok = WriteBytes(dir.filePath("back4weeks.bmp"), EncodeDib24(MakeBackdrop(715, 338, 369))) && ok;
+    ok = WritePng(dir.filePath("glyph.png"), DrawGlyph()) && ok;
+    for (int size : {16, 32, 48, 256})
+        ok = WritePng(dir.filePath(QStringLiteral("icon%1.png").arg(size)), DrawIcon(size)) && ok;
+    if (!ok) {
+        std::fprintf(stderr, "artgen: could not write into %s\n", argv[1]);
+        return 1;
+    }
+    return 0;
+}
