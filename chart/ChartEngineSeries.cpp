@@ -1,0 +1,472 @@
+#include "ChartEngine.h"
+#include "Errors.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <random>
+
+TColor PaletteColor(int index) {
+    static constexpr std::array<TColor, 16> palette = {
+        clRed,  clGreen, clYellow, clBlue,   clWhite,  clGray,   clFuchsia, clTeal,
+        clNavy, clMaroon, clLime,  clOlive,  clPurple, clSilver, clAqua,    clBlack};
+    return palette[static_cast<std::size_t>(index % 16)];
+}
+
+// ---- TSeriesMarks ----
+
+void TSeriesMarks::SetVisible(bool value) {
+    if (value == m_visible)
+        return;
+    m_visible = value;
+    Changed();
+}
+
+void TSeriesMarks::SetStyle(TSeriesMarksStyle value) {
+    if (value == m_style)
+        return;
+    m_style = value;
+    Changed();
+}
+
+void TSeriesMarks::SetArrowLength(int value) {
+    if (value == m_arrowLength)
+        return;
+    m_arrowLength = value;
+    Changed();
+}
+
+void TSeriesMarks::SetClip(bool value) {
+    if (value == m_clip)
+        return;
+    m_clip = value;
+    Changed();
+}
+
+void TSeriesMarks::ForgetPosition(int index) {
+    if (index >= 0 && index < static_cast<int>(m_positions.size()))
+        m_positions.erase(m_positions.begin() + index);
+}
+
+void TSeriesMarks::Changed() {
+    if (m_owner)
+        m_owner->RequestRepaint();
+}
+
+// ---- TChartSeries: life cycle and chart link ----
+
+TChartSeries::TChartSeries() {
+    m_xValues.SetOrder(TChartListOrder::loAscending);
+}
+
+TChartSeries::~TChartSeries() {
+    m_dataSources.clear();
+    m_dependents.clear();
+    ClearPoints();
+    if (m_parentChart)
+        DetachFromChart(true);
+}
+
+void TChartSeries::DetachFromChart(bool invalidate) {
+    TCustomAxisPanel* chart = m_parentChart;
+    m_parentChart = nullptr;
+    chart->RemoveSeries(*this, invalidate);
+}
+
+void TChartSeries::SetParentChart(TCustomAxisPanel* chart) {
+    if (chart == m_parentChart)
+        return;
+    if (m_parentChart)
+        DetachFromChart(true);
+    m_parentChart = chart;
+    ResolveAxes();
+    if (m_parentChart && m_parentChart->SeriesList().IndexOf(this) < 0) {
+        if (m_seriesColor == clDefault)
+            m_seriesColor = m_parentChart->FreeSeriesColor();
+        m_parentChart->AppendSeries(*this);
+    }
+}
+
+bool TChartSeries::ChartIsDestroying() const {
+    return m_parentChart && m_parentChart->IsDestroying();
+}
+
+void TChartSeries::RequestRepaint() const {
+    if (m_parentChart)
+        m_parentChart->InvalidateChart();
+}
+
+void TChartSeries::ResolveAxes() {
+    if (!m_parentChart) {
+        m_resolvedHorizAxis = nullptr;
+        m_resolvedVertAxis = nullptr;
+        return;
+    }
+    switch (m_horizAxis) {
+    case THorizAxis::aTopAxis:
+        m_resolvedHorizAxis = m_parentChart->TopAxis();
+        break;
+    case THorizAxis::aCustomHorizAxis:
+        m_resolvedHorizAxis = m_customHorizAxis ? m_customHorizAxis : m_parentChart->BottomAxis();
+        break;
+    default:
+        m_resolvedHorizAxis = m_parentChart->BottomAxis();
+        break;
+    }
+    switch (m_vertAxis) {
+    case TVertAxis::aRightAxis:
+        m_resolvedVertAxis = m_parentChart->RightAxis();
+        break;
+    case TVertAxis::aCustomVertAxis:
+        m_resolvedVertAxis = m_customVertAxis ? m_customVertAxis : m_parentChart->LeftAxis();
+        break;
+    default:
+        m_resolvedVertAxis = m_parentChart->LeftAxis();
+        break;
+    }
+}
+
+bool TChartSeries::UsesAxis(const TChartAxis& axis) const {
+    if (!NeedsAxes())
+        return false;
+    if (axis.Horizontal())
+        return m_horizAxis == THorizAxis::aBothHorizAxis || &axis == m_resolvedHorizAxis;
+    return m_vertAxis == TVertAxis::aBothVertAxis || &axis == m_resolvedVertAxis;
+}
+
+bool TChartSeries::ClassIncludes(const TChartSeries& /*other*/) const {
+    return true;
+}
+
+bool TChartSeries::IsSameKind(const TChartSeries& other) const {
+    return ClassIncludes(other) || other.ClassIncludes(*this);
+}
+
+// ---- Sources and dependents (idle) ----
+
+int TChartSeries::CopyPointFrom(TChartSeries& source, int index) {
+    return AddPoint(source.PointX(index), source.PointY(index), source.PointLabel(index), source.PointColor(index));
+}
+
+void TChartSeries::SourcePointAdded(TChartSeries& /*source*/, int /*index*/) {}
+
+void TChartSeries::CopyAllFrom(TChartSeries& source) {
+    ClearPoints();
+    for (int i = 0; i < source.PointCount(); ++i)
+        CopyPointFrom(source, i);
+}
+
+void TChartSeries::SourcePointRemoved(TChartSeries& /*source*/, int /*index*/) {}
+
+// ---- Drawing hooks ----
+
+void TChartSeries::StartDrawing() {
+    if (BeforeDrawValues)
+        BeforeDrawValues(*this);
+}
+
+void TChartSeries::FinishDrawing() {
+    if (AfterDrawValues)
+        AfterDrawValues(*this);
+}
+
+void TChartSeries::DrawPoints() {
+    if (m_firstVisible < 0 || m_lastVisible < m_firstVisible)
+        return;
+    if (PointsForward()) {
+        for (int i = m_firstVisible; i <= m_lastVisible; ++i)
+            DrawPoint(i);
+    } else {
+        for (int i = m_lastVisible; i >= m_firstVisible; --i)
+            DrawPoint(i);
+    }
+}
+
+// FIXME: pixel positions need the axis value-to-pixel mapping.
+int TChartSeries::ScreenX(int /*index*/) const {
+    return 0;
+}
+
+int TChartSeries::ScreenY(int /*index*/) const {
+    return 0;
+}
+
+// FIXME: the value and percent styles need the number formatting of the axes.
+std::string TChartSeries::LegendEntryText(int entry, TLegendTextStyle /*style*/) const {
+    return PointLabel(LegendEntryPoint(entry));
+}
+
+// FIXME: symbols are drawn through the chart canvas, not reachable yet.
+void TChartSeries::DrawLegendSymbol(int /*entry*/, TRect /*rect*/) {}
+
+void TChartSeries::DrawLegendBox(int /*entry*/, TRect /*rect*/) {}
+
+// ---- Points ----
+
+TColor TChartSeries::PointColor(int index) const {
+    if (index < 0 || index >= static_cast<int>(m_pointColors.size()))
+        return m_seriesColor;
+    const TColor c = m_pointColors[static_cast<std::size_t>(index)];
+    if (c != clDefault)
+        return c;
+    if (m_colorEachPoint)
+        return PaletteColor(index);
+    return m_seriesColor;
+}
+
+std::string TChartSeries::PointLabel(int index) const {
+    if (index < 0 || index >= static_cast<int>(m_pointLabels.size()))
+        return {};
+    const auto& label = m_pointLabels[static_cast<std::size_t>(index)];
+    return label ? *label : std::string();
+}
+
+double TChartSeries::PointX(int index) const {
+    return m_xValues.ValueAt(index);
+}
+
+double TChartSeries::PointY(int index) const {
+    return m_yValues.ValueAt(index);
+}
+
+double TChartSeries::MainValue(int index) const {
+    return MainValueList().ValueAt(index);
+}
+
+double TChartSeries::StackValue(int index) const {
+    return MainValueList().ValueAt(index);
+}
+
+double TChartSeries::BaseValue(int index, bool all) const {
+    if (!m_parentChart)
+        return 0;
+    double result = 0;
+    for (TChartSeries* s : m_parentChart->SeriesList()) {
+        if (!all && s == this)
+            break;
+        if (!s->Active() || !IsSameKind(*s) || index >= s->PointCount())
+            continue;
+        const double v = s->StackValue(index);
+        if (v > 0)
+            result += v;
+    }
+    return result;
+}
+
+int TChartSeries::AddPoint(double x, double y, const std::string& label, TColor color) {
+    m_xValues.SetPendingValue(x);
+    m_yValues.SetPendingValue(y);
+    if (OnBeforeAdd && !OnBeforeAdd(*this))
+        return -1;
+    const int i = m_xValues.AddInOrder(x);
+    m_yValues.InsertAt(i, y);
+    m_pointColors.insert(m_pointColors.begin() + i, color);
+    m_pointLabels.insert(m_pointLabels.begin() + i,
+                         label.empty() ? std::nullopt : std::optional<std::string>(label));
+    PointAdded(i);
+    return i;
+}
+
+void TChartSeries::PointAdded(int index) {
+    if (OnAfterAdd)
+        OnAfterAdd(*this, index);
+    if (m_active)
+        RequestRepaint();
+}
+
+int TChartSeries::AppendPoint(double value, const std::string& label, TColor color) {
+    const double count = PointCount();
+    if (YIsMain())
+        return AddPoint(count, value, label, color);
+    return AddPoint(value, count, label, color);
+}
+
+int TChartSeries::AppendNull(const std::string& label) {
+    return AppendPoint(0, label, clNone);
+}
+
+int TChartSeries::AddNullPoint(double x, double y, const std::string& label) {
+    return AddPoint(x, y, label, clNone);
+}
+
+void TChartSeries::EmptyLists() {
+    for (TChartValueList* list : m_valueLists)
+        list->RemoveAll();
+    m_pointColors.clear();
+    m_pointColors.shrink_to_fit();
+    m_pointLabels.clear();
+    m_pointLabels.shrink_to_fit();
+    m_marks.ForgetPositions();
+}
+
+void TChartSeries::ClearPoints() {
+    EmptyLists();
+    if (OnClearValues)
+        OnClearValues(*this);
+    if (m_active && m_parentChart && !m_parentChart->IsDestroying())
+        RequestRepaint();
+}
+
+void TChartSeries::RemovePoint(int index) {
+    for (TChartValueList* list : m_valueLists)
+        list->RemoveAt(index);
+    if (index < static_cast<int>(m_pointColors.size()))
+        m_pointColors.erase(m_pointColors.begin() + index);
+    if (index < static_cast<int>(m_pointLabels.size()))
+        m_pointLabels.erase(m_pointLabels.begin() + index);
+    m_marks.ForgetPosition(index);
+    if (m_active)
+        RequestRepaint();
+}
+
+void TChartSeries::ExchangePoints(int a, int b) {
+    for (TChartValueList* list : m_valueLists)
+        list->Exchange(a, b);
+    std::swap(m_pointColors[static_cast<std::size_t>(a)], m_pointColors[static_cast<std::size_t>(b)]);
+    std::swap(m_pointLabels[static_cast<std::size_t>(a)], m_pointLabels[static_cast<std::size_t>(b)]);
+}
+
+void TChartSeries::SetPointColor(int index, TColor color) {
+    m_pointColors[static_cast<std::size_t>(index)] = color;
+    RequestRepaint();
+}
+
+void TChartSeries::FillRandom(int count) {
+    if (count < 1)
+        throw ChartException("FillSampleValues NumValues must be > 0");
+    std::minstd_rand generator(static_cast<unsigned>(count));
+    std::uniform_int_distribution<int> step(-10, 10);
+    ClearPoints();
+    double value = 50;
+    for (int i = 0; i < count; ++i) {
+        value += step(generator);
+        AppendPoint(value);
+    }
+}
+
+double TChartSeries::HighestX() const {
+    return m_xValues.Largest();
+}
+
+double TChartSeries::HighestY() const {
+    return m_yValues.Largest();
+}
+
+double TChartSeries::LowestX() const {
+    return m_xValues.Smallest();
+}
+
+double TChartSeries::LowestY() const {
+    return m_yValues.Smallest();
+}
+
+void TChartSeries::InsertPendingExtras(int index) {
+    for (int i = 2; i < m_valueLists.Count(); ++i)
+        m_valueLists[i]->InsertAt(index, m_valueLists[i]->PendingValue());
+}
+
+TChartValueList& TChartSeries::ValueListNamed(const std::string& name) {
+    auto lower = [](const std::string& s) {
+        std::string r = s;
+        std::transform(r.begin(), r.end(), r.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        return r;
+    };
+    const std::string wanted = lower(name);
+    for (int i = 2; i < m_valueLists.Count(); ++i) {
+        if (lower(m_valueLists[i]->Name()) == wanted)
+            return *m_valueLists[i];
+    }
+    return m_yValues;
+}
+
+// ---- Property setters ----
+
+void TChartSeries::SetActive(bool value) {
+    if (value == m_active)
+        return;
+    m_active = value;
+    RequestRepaint();
+}
+
+void TChartSeries::SetSeriesColor(TColor value) {
+    if (value == m_seriesColor)
+        return;
+    m_seriesColor = value;
+    RequestRepaint();
+}
+
+void TChartSeries::SetColorEachPoint(bool value) {
+    if (!value)
+        std::fill(m_pointColors.begin(), m_pointColors.end(), clDefault);
+    if (value == m_colorEachPoint)
+        return;
+    m_colorEachPoint = value;
+    RequestRepaint();
+}
+
+void TChartSeries::SetShowInLegend(bool value) {
+    if (value == m_showInLegend)
+        return;
+    m_showInLegend = value;
+    RequestRepaint();
+}
+
+void TChartSeries::SetTitle(const std::string& value) {
+    if (value == m_title)
+        return;
+    m_title = value;
+    RequestRepaint();
+}
+
+void TChartSeries::SetValueFormat(const std::string& value) {
+    if (value == m_valueFormat)
+        return;
+    m_valueFormat = value;
+    RequestRepaint();
+}
+
+void TChartSeries::SetPercentFormat(const std::string& value) {
+    if (value == m_percentFormat)
+        return;
+    m_percentFormat = value;
+    RequestRepaint();
+}
+
+void TChartSeries::SetHorizAxis(THorizAxis value) {
+    if (value == m_horizAxis)
+        return;
+    m_horizAxis = value;
+    ResolveAxes();
+    RequestRepaint();
+}
+
+void TChartSeries::SetVertAxis(TVertAxis value) {
+    if (value == m_vertAxis)
+        return;
+    m_vertAxis = value;
+    ResolveAxes();
+    RequestRepaint();
+}
+
+void TChartSeries::SetCustomHorizAxis(TChartAxis* axis) {
+    if (axis == m_customHorizAxis)
+        return;
+    m_customHorizAxis = axis;
+    ResolveAxes();
+    RequestRepaint();
+}
+
+void TChartSeries::SetCustomVertAxis(TChartAxis* axis) {
+    if (axis == m_customVertAxis)
+        return;
+    m_customVertAxis = axis;
+    ResolveAxes();
+    RequestRepaint();
+}
+
+void TChartSeries::SetLimitToVisible(bool value) {
+    if (value == m_limitToVisible)
+        return;
+    m_limitToVisible = value;
+    RequestRepaint();
+}
