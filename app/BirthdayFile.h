@@ -6,6 +6,7 @@
 // same without the file. This code never creates a folder.
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,10 @@ struct TBirthday {
     std::uint16_t Year = 0, Month = 0, Day = 0;
     bool operator==(const TBirthday&) const = default;
 };
+
+inline void PrintTo(const TBirthday& b, std::ostream* os) {
+    *os << b.Year << '/' << b.Month << '/' << b.Day;
+}
 
 // Today's year, month and day, replaced by what could be read from the file in
 // that order until the first failure.

@@ -1,0 +1,103 @@
+#include "Cycles.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+TScoreRow Row(TDaySerial day, TScores scores, int average) { return {day, scores, average}; }
+
+TScores ScoresOf(double days) {
+    TScores s{};
+    for (int i = 0; i < CycleCount; ++i)
+        s[static_cast<std::size_t>(i)] = Score(CycleTable[static_cast<std::size_t>(i)].Period, days);
+    return s;
+}
+
+}  // namespace
+
+TEST(CycleScore, TwoPiIsTheExactExtendedConstant) {
+    static_assert(sizeof(long double) >= 10);
+    unsigned char bytes[sizeof(long double)] = {};
+    std::memcpy(bytes, &TwoPi, sizeof TwoPi);
+    std::uint64_t mantissa = 0;
+    std::memcpy(&mantissa, bytes, 8);
+    std::uint16_t signAndExponent = 0;
+    std::memcpy(&signAndExponent, bytes + 8, 2);
+    EXPECT_EQ(mantissa, 0xC90FDAA22168C235u);
+    EXPECT_EQ(signAndExponent, 0x4001);
+}
+
+TEST(CycleScore, WorkedDayCounts) {
+    EXPECT_EQ(ScoresOf(0), (TScores{0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(ScoresOf(1), (TScores{27, 22, 19, 12, 13, 15, 16}));
+    EXPECT_EQ(AverageOf(ScoresOf(1)), 18);
+    EXPECT_EQ(ScoresOf(4), (TScores{89, 78, 69, 46, 50, 55, 61}));
+    EXPECT_EQ(AverageOf(ScoresOf(4)), 64);
+    EXPECT_EQ(Score(33, 10), 95);  // 94.50008...
+    EXPECT_EQ(Score(23, 23), 0);
+    EXPECT_EQ(Score(33, 23), -95);
+}
+
+// Double precision keeps 100 sin within 0.00008 of the truth for every day
+// count of the calendar, and no residue lies that close to a half: the double
+// computation is an exact oracle here.
+TEST(CycleScore, EveryResidueAgreesWithDoubleOracle) {
+    constexpr double LargestDayCount = 3652058;
+    for (int c = 0; c < CycleCount; ++c) {
+        const int period = CycleTable[static_cast<std::size_t>(c)].Period;
+        for (int r = 0; r < period; ++r) {
+            SCOPED_TRACE(testing::Message() << "period " << period << " residue " << r);
+            const double exact = 100 * std::sin(2 * M_PI * r / period);
+            const double distanceToHalf = std::fabs(std::fabs(exact - std::trunc(exact)) - 0.5);
+            EXPECT_GT(distanceToHalf, 0.00008);
+            const int expected = static_cast<int>(std::lround(exact));
+            EXPECT_EQ(Score(period, r), expected);
+            const double far = r + period * std::floor((LargestDayCount - r) / period);
+            EXPECT_EQ(Score(period, far), expected);
+        }
+    }
+}
+
+TEST(CycleScore, AverageRoundsTheSumOverSeven) {
+    EXPECT_EQ(AverageOf({27, -43, -95, 98, -87, 15, 92}), 1);   // 7 / 7
+    EXPECT_EQ(AverageOf({-82, 43, 69, -29, -26, 81, -92}), -5);  // -5.14
+    EXPECT_EQ(AverageOf({73, 43, 87, 40, 87, -81, 84}), 48);     // 47.57
+    EXPECT_EQ(AverageOf({100, 100, 100, 100, 100, 100, 100}), 100);
+    EXPECT_EQ(AverageOf({-100, -100, -100, -100, -100, -100, -100}), -100);
+    EXPECT_EQ(AverageOf({3, 0, 0, 0, 0, 0, 0}), 0);   // 0.43
+    EXPECT_EQ(AverageOf({-4, 0, 0, 0, 0, 0, 0}), -1);  // -0.57
+}
+
+TEST(TodayValues, WorkedExamples) {
+    using V = std::array<int, 8>;
+    EXPECT_EQ(TodayValues(29358, 40238), (V{27, -43, -95, 98, -87, 15, 92, 1}));
+    EXPECT_EQ(TodayValues(DateToSerial(1975, 1, 1), DateToSerial(2009, 6, 15)),
+              (V{73, 43, 87, 40, 87, -81, 84, 48}));
+    EXPECT_EQ(TodayValues(40238, 40238), (V{0, 0, 0, 0, 0, 0, 0, 0}));
+}
+
+TEST(FourWeekTable, WorkedExample) {
+    const auto rows = FourWeekTable(DateToSerial(1980, 5, 17), DateToSerial(2010, 3, 1));
+    EXPECT_EQ(rows[0], Row(40223, {63, 22, 100, 0, 79, -89, -48}, 18));
+    EXPECT_EQ(rows[15], Row(40238, {27, -43, -95, 98, -87, 15, 92}, 1));
+    EXPECT_EQ(rows[29], Row(40252, {-82, 43, 69, -29, -26, 81, -92}, -5));
+    EXPECT_EQ(SerialToDate(rows[29].Day), (TDateParts{2010, 3, 15}));
+    for (std::size_t i = 1; i < rows.size(); ++i)
+        EXPECT_EQ(rows[i].Day, rows[i - 1].Day + 1);
+}
+
+TEST(FourWeekTable, DaysBeforeTheBirthMirrorThoseAfter) {
+    const auto rows = FourWeekTable(DateToSerial(2010, 2, 26), DateToSerial(2010, 3, 1));
+    EXPECT_EQ(rows[0], Row(40223, {-14, 43, 76, 99, 100, 98, 92}, 71));
+    const TScores dayOne{27, 22, 19, 12, 13, 15, 16};
+    EXPECT_EQ(rows[11].Scores, dayOne);
+    EXPECT_EQ(rows[11].Average, 18);
+    EXPECT_EQ(rows[13].Scores, dayOne);
+    EXPECT_EQ(rows[13].Average, 18);
+    EXPECT_EQ(rows[12].Scores, (TScores{0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(rows[12].Average, 0);
+}
