@@ -221,7 +221,7 @@ public:
     [[nodiscard]] int HorizOffset() const { return m_horizOffset; }
     [[nodiscard]] int VertOffset() const { return m_vertOffset; }
 
-    // Angles 0..360, Perspective 0..100, Zoom 1..10000; others raise ChartException.
+    // Zoom below 1 percent raises ChartException "3D zoom must be at least 1 percent".
     void SetElevation(int value);
     void SetRotation(int value);
     void SetPerspective(int value);
@@ -443,8 +443,9 @@ public:
 private:
     void WorkOn(TDrawSurface* surface);
     void DropBuffer();
-    void DrawTextScaled(int x, int y, const std::string& text);
+    void DrawTextZoomed(int x, int y, const std::string& text);
 
+    std::unique_ptr<TDrawSurface> m_fallback;  // a 0 x 0 surface while there is no window
     TDrawSurface* m_surface = nullptr;
     TDrawSurface* m_windowSurface = nullptr;
     std::shared_ptr<ITextMeasurer> m_measurer;
@@ -462,6 +463,7 @@ private:
     double m_cosRotation = 1.0, m_sinRotation = 0.0;
     double m_cosTilt = 1.0, m_sinTilt = 0.0;
     bool m_savedIs3D = false;
+    bool m_savedOrthogonal = false;
 
     bool m_buffered = true;
     bool m_monochrome = false;
