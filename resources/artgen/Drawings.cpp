@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -111,7 +112,7 @@ void BandText(QPainter& p, const QRectF& box, const QString& text, double fill) 
     QFont font(QStringLiteral("Liberation Sans"));
     font.setBold(true);
     font.setHintingPreference(QFont::PreferFullHinting);
-    int pixels = static_cast<int>(device.height() * 0.72);
+    int pixels = static_cast<int>(device.height() * (text.size() == 1 ? 0.9 : 0.72));
     for (; pixels > 6; --pixels) {
         font.setPixelSize(pixels);
         if (QFontMetricsF(font).horizontalAdvance(text) <= device.width() * fill)
@@ -129,7 +130,7 @@ void BandText(QPainter& p, const QRectF& box, const QString& text, double fill) 
 // The logo motif in a 100 x 100 box. detail 0 is for 16 pixels, 1 for 32 and 48,
 // 2 for the full logo with the brand word.
 void LogoMark(QPainter& p, int detail) {
-    const double bandTop = detail == 0 ? 64 : 70;
+    const double bandTop = detail == 0 ? 64 : detail == 1 ? 66 : 70;
     Band(p, QRectF(0, bandTop, 100, 100 - bandTop));
     if (detail == 0) {
         Planet(p, QPointF(68, 27), 19, false);
@@ -166,6 +167,9 @@ void ChartCard(QPainter& p, const QRectF& r, int variant) {
     p.setPen(Qt::NoPen);
     p.setBrush(title);
     p.drawRect(QRectF(r.left() + 0.6, r.top() + 0.6, r.width() - 1.2, 5.2));
+    p.setBrush(QColor(255, 255, 255, 200));
+    for (int i = 0; i < 3; ++i)
+        p.drawRect(QRectF(r.right() - 3.2 - 2.6 * i, r.top() + 2.2, 1.7, 1.7));
 
     const QRectF plot(r.left() + 3, r.top() + 8.5, r.width() - 6, r.height() - 11.5);
     p.setBrush(Qt::white);
@@ -223,29 +227,37 @@ QImage DrawPromo() {
     QPainter p(&image);
     Smooth(p);
 
-    QRadialGradient oval(62.5, 86, 60);
-    oval.setColorAt(0, QColor(90, 150, 235));
-    oval.setColorAt(0.6, QColor(38, 104, 214));
-    oval.setColorAt(1, QColor(16, 58, 156));
+    // The oval: a glossy blue disc seen from the side, with the cards' shadow on it.
+    const QRectF disc(6, 72, 113, 30);
+    QRadialGradient oval(62.5, 80, 62);
+    oval.setColorAt(0, QColor(120, 176, 246));
+    oval.setColorAt(0.45, QColor(44, 112, 220));
+    oval.setColorAt(1, QColor(14, 52, 146));
     p.save();
-    p.translate(62.5, 89);
-    p.scale(1, 0.24);
-    p.translate(-62.5, -89);
+    p.translate(disc.center());
+    p.scale(1, disc.height() / disc.width());
+    p.translate(-disc.center());
     p.setPen(Qt::NoPen);
     p.setBrush(oval);
-    p.drawEllipse(QPointF(62.5, 89), 58, 58);
+    p.drawEllipse(disc.center(), disc.width() / 2, disc.width() / 2);
     p.restore();
+    QRadialGradient shade(62.5, 80, 40);
+    shade.setColorAt(0, QColor(0, 20, 70, 90));
+    shade.setColorAt(1, QColor(0, 20, 70, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(shade);
+    p.drawEllipse(QRectF(22, 74, 81, 12));
 
     // Cards fanned out around a pivot below the picture, outermost first.
-    const QPointF pivot(62.5, 150);
-    const double angles[] = {-27, 27, -9, 9};
+    const QPointF pivot(62.5, 140);
+    const double angles[] = {-21, 21, -7, 7};
     const int variants[] = {2, 3, 1, 0};
     for (int i = 0; i < 4; ++i) {
         p.save();
         p.translate(pivot);
         p.rotate(angles[i]);
         p.translate(-pivot);
-        ChartCard(p, QRectF(62.5 - 25, 16, 50, 40), variants[i]);
+        ChartCard(p, QRectF(62.5 - 23, 20, 46, 37), variants[i]);
         p.restore();
     }
     p.end();
@@ -268,7 +280,8 @@ QImage DrawIcon(int size) {
     Smooth(p);
     p.scale(size / 100.0, size / 100.0);
     QPainterPath tile;
-    tile.addRoundedRect(QRectF(0, 0, 100, 100), 14, 14);
+    const double corner = std::max(14.0, 400.0 / size);  // at least 4 pixels, or small icons look square
+    tile.addRoundedRect(QRectF(0, 0, 100, 100), corner, corner);
     p.setClipPath(tile);
     p.fillRect(QRectF(0, 0, 100, 100), Qt::white);
     LogoMark(p, size <= 16 ? 0 : size < 256 ? 1 : 2);
