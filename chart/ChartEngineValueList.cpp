@@ -38,27 +38,15 @@ void TChartValueList::RemoveAll() {
 }
 
 int TChartValueList::AddInOrder(double value) {
-    int result;
-    if (m_order == TChartListOrder::loNone || m_values.empty()) {
-        result = ItemCount();
-    } else {
+    auto at = [this](int i) { return m_values[static_cast<std::size_t>(i)]; };
+    int result = ItemCount();
+    if (m_order != TChartListOrder::loNone && !m_values.empty()) {
+        // An equal value goes after the existing ones, so equal X keep call order.
+        const bool ascending = m_order == TChartListOrder::loAscending;
+        auto before = [&](int i) { return ascending ? at(i) > value : at(i) < value; };
         int t = ItemCount() - 1;
-        auto at = [this](int i) { return m_values[static_cast<std::size_t>(i)]; };
-        if (m_order == TChartListOrder::loAscending) {
-            if (at(t) <= value) {
-                t = ItemCount() - 1;
-            } else {
-                while (t >= 0 && at(t) > value)
-                    --t;
-            }
-        } else {
-            if (at(t) >= value) {
-                t = ItemCount() - 1;
-            } else {
-                while (t >= 0 && at(t) < value)
-                    --t;
-            }
-        }
+        while (t >= 0 && before(t))
+            --t;
         result = t + 1;
     }
     m_values.insert(m_values.begin() + result, value);
