@@ -22,7 +22,7 @@ bool WriteBytes(const QString& path, const std::string& bytes) {
 
 bool WritePng(const QString& path, const QImage& image) {
     QImageWriter writer(path, "png");
-    writer.setCompression(9);
+    writer.setCompression(100);  // 0 to 100, mapped to zlib levels 0 to 9
     return writer.write(image);
 }
 
