@@ -95,8 +95,6 @@ TEST_F(BirthdayFile, FallbackFolderWhenTheQueryFails) {
     EXPECT_FALSE(fs::exists(FilePath()));
 }
 
-TEST_F(BirthdayFile, NoFileGivesToday) { EXPECT_EQ(ReadBirthdayFile(), Today); }
-
 TEST_F(BirthdayFile, ReaderCases) {
     struct Case {
         const char* name;

@@ -73,16 +73,6 @@ TEST(DateToSerial, RefusesImpossibleDates) {
     }
 }
 
-TEST(LeapYear, CenturyRules) {
-    EXPECT_TRUE(LeapYear(2000));
-    EXPECT_TRUE(LeapYear(1996));
-    EXPECT_TRUE(LeapYear(4));
-    EXPECT_FALSE(LeapYear(1900));
-    EXPECT_FALSE(LeapYear(2100));
-    EXPECT_FALSE(LeapYear(2009));
-    EXPECT_FALSE(LeapYear(1));
-}
-
 // Every serial of the calendar against the civil calendar of <chrono>, and back.
 TEST(SerialToDate, WholeRangeAgreesWithCivilCalendarAndRoundTrips) {
     using namespace std::chrono;

@@ -62,16 +62,6 @@ TEST(CycleScore, EveryResidueAgreesWithDoubleOracle) {
     }
 }
 
-TEST(CycleScore, AverageRoundsTheSumOverSeven) {
-    EXPECT_EQ(AverageOf({27, -43, -95, 98, -87, 15, 92}), 1);   // 7 / 7
-    EXPECT_EQ(AverageOf({-82, 43, 69, -29, -26, 81, -92}), -5);  // -5.14
-    EXPECT_EQ(AverageOf({73, 43, 87, 40, 87, -81, 84}), 48);     // 47.57
-    EXPECT_EQ(AverageOf({100, 100, 100, 100, 100, 100, 100}), 100);
-    EXPECT_EQ(AverageOf({-100, -100, -100, -100, -100, -100, -100}), -100);
-    EXPECT_EQ(AverageOf({3, 0, 0, 0, 0, 0, 0}), 0);   // 0.43
-    EXPECT_EQ(AverageOf({-4, 0, 0, 0, 0, 0, 0}), -1);  // -0.57
-}
-
 TEST(TodayValues, WorkedExamples) {
     using V = std::array<int, 8>;
     EXPECT_EQ(TodayValues(29358, 40238), (V{27, -43, -95, 98, -87, 15, 92, 1}));

@@ -98,19 +98,3 @@ TEST_F(SpecialFolder, RealQueryWithoutApplicationNameStaysOutOfTheSharedFolder) 
     EXPECT_NE(fs::path(*folder), m_root / "data");
     EXPECT_TRUE(fs::is_directory(fs::path(*folder) / "temp"));
 }
-
-TEST_F(SpecialFolder, OverrideAnswersVerbatimAndCreatesNothing) {
-    {
-        SpecialFolderOverride answer((m_root / "win").string(), "/home/x");
-        EXPECT_EQ(SpecialFolderPath(36), (m_root / "win").string());
-        EXPECT_FALSE(SpecialFolderPath(5).has_value());
-        EXPECT_EQ(FallbackFolderPath(), "/home/x");
-        EXPECT_FALSE(fs::exists(m_root / "win"));
-    }
-    {
-        SpecialFolderOverride failing(std::nullopt, "/home/y");
-        EXPECT_FALSE(SpecialFolderPath(36).has_value());
-        EXPECT_EQ(FallbackFolderPath(), "/home/y");
-    }
-    EXPECT_EQ(FallbackFolderPath(), QDir::homePath().toStdString());
-}
