@@ -1,0 +1,461 @@
+#include "FPrincipal.h"
+
+#include "Align.h"
+#include "Application.h"
+#include "BirthdayFile.h"
+#include "ChartEngine.h"
+#include "Controls.h"
+#include "Cycles.h"
+#include "ImageCodec.h"
+#include "IntegerText.h"
+#include "MessageBoxes.h"
+#include "PageControl.h"
+#include "ShellOpen.h"
+#include "SpecialFolder.h"
+
+#ifdef BIORHYTHM_HAVE_ARTWORK
+#include "Artwork.h"
+#endif
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QShowEvent>
+#include <QTabBar>
+#include <QToolButton>
+
+#include <memory>
+
+namespace {
+
+const QString kArial = QStringLiteral("Arial");
+constexpr char kFutureBirthday[] = "Your birthday couldn't be greater than today...";
+
+struct TLineSeriesSetup {
+    const char* name;
+    const char* title;
+    TColor color;
+};
+
+// Series 1 to 7 of the 4-week chart, in list order after the average bars.
+constexpr TLineSeriesSetup kLineSeries[] = {
+    {"BarSeries1", "Phyisical", clRed},
+    {"Series2", "Emotional", 39423},
+    {"Series3", "Intellectual", 57600},
+    {"Series4", "Spiritual", 16711808},
+    {"Series5", "Awareness", clFuchsia},
+    {"Series6", "Aesthetic", 15263744},
+    {"Series7", "Intuition", clNavy},
+};
+
+QPixmap ArtPixmap(const char* path, bool jpeg) {
+#ifdef BIORHYTHM_HAVE_ARTWORK
+    InitArtwork();
+    QFile file(QString::fromLatin1(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    if (jpeg)
+        return QPixmap::fromImage(DecodeJpeg(file.readAll()));
+    QPixmap pixmap;
+    pixmap.loadFromData(file.readAll());
+    return pixmap;
+#else
+    (void)path;
+    (void)jpeg;
+    return {};
+#endif
+}
+
+void SelectPosition(TComboBox* list, int position) {
+    list->setCurrentIndex(position >= 0 && position < list->count() ? position : -1);
+}
+
+std::unique_ptr<TChartSeries> NewSeries(const char* name, const char* title, TColor color,
+                                        const char* yListName, int arrowLength) {
+    auto series = std::make_unique<TChartSeries>();
+    series->SetName(name);
+    series->SetTitle(title);
+    series->SetSeriesColor(color);
+    series->XValues().SetName("X");
+    series->XValues().SetOrder(TChartListOrder::loAscending);
+    series->YValues().SetName(yListName);
+    series->YValues().SetOrder(TChartListOrder::loNone);
+    series->Marks().SetVisible(false);
+    series->Marks().SetStyle(TSeriesMarksStyle::smsValue);
+    series->Marks().SetArrowLength(arrowLength);
+    return series;
+}
+
+}  // namespace
+
+TPrincipal::TPrincipal(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("Principal"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("Free Biorhythm calculator..."));
+    setFixedSize(ClientWidth, ClientHeight);
+    setFont(PixelFont(QStringLiteral("MS Sans Serif"), 11));
+    const QPixmap icon = ArtPixmap(
+#ifdef BIORHYTHM_HAVE_ARTWORK
+        kArtIcon16,
+#else
+        "",
+#endif
+        false);
+    if (!icon.isNull())
+        setWindowIcon(QIcon(icon));
+
+    CreateControls();
+    ConfigureCharts();
+    BindEvents();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.left() + (area.width() - ClientWidth) / 2,
+             area.top() + (area.height() - ClientHeight) / 2);
+    }
+}
+
+TPrincipal::~TPrincipal() {
+    delete ChartToday;
+    delete chart4weeks;
+}
+
+QString TPrincipal::WebAddress() {
+    return QStringLiteral(BIORHYTHM_WEB_ADDRESS);
+}
+
+QString TPrincipal::WebAddressCaption() {
+    return WebAddress();
+}
+
+// ---------------------------------------------------------------------------
+// Layout
+
+void TPrincipal::CreateControls() {
+    // Creation order decides stacking: later siblings lie on top.
+    CreateBanner();
+    CreateDateBand();
+    CreatePages();
+    CreateDialogs();
+
+    TAlignArea client(rect());
+    Panel2->setGeometry(client.Take(TAlign::alTop, {ClientWidth, 64}));
+    Panel1->setGeometry(client.Take(TAlign::alBottom, {ClientWidth, 126}));
+    PageControl2->setGeometry(client.Take(TAlign::alClient, {}));
+
+    TAlignArea banner(Panel1->rect());
+    Panel4->setGeometry(banner.Take(TAlign::alLeft, {129, 126}));
+    Panel3->setGeometry(banner.Take(TAlign::alRight, {176, 126}));
+    Panel5->setGeometry(banner.Take(TAlign::alClient, {}));
+
+    ChartTodayHost->setGeometry(TAlignArea(TabSheet3->rect()).Take(TAlign::alClient, {}));
+    chart4weeksHost->setGeometry(TAlignArea(TabSheet4->rect()).Take(TAlign::alClient, {}));
+
+    setTabOrder(cDia, cMes);
+    setTabOrder(cMes, cAnne);
+    setTabOrder(cAnne, PageControl2->TabBar());
+}
+
+void TPrincipal::CreateBanner() {
+    const QString hint = QStringLiteral("To learn more about biorhythms, please visit our website\n") +
+                         WebAddressCaption();
+
+    Panel1 = new TPanel(this, clWhite);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->resize(ClientWidth, 126);
+
+    Panel3 = new TPanel(Panel1, clWhite);
+    Panel3->setObjectName(QStringLiteral("Panel3"));
+    Image1 = new TLabel(Panel3);
+    Image1->setObjectName(QStringLiteral("Image1"));
+#ifdef BIORHYTHM_HAVE_ARTWORK
+    Image1->setPixmap(ArtPixmap(kArtPromo, true));
+#endif
+    Image1->setGeometry(35, 12, 125, 105);
+    Image1->setToolTip(hint);
+
+    Panel4 = new TPanel(Panel1, clWhite);
+    Panel4->setObjectName(QStringLiteral("Panel4"));
+    Image2 = new TLabel(Panel4);
+    Image2->setObjectName(QStringLiteral("Image2"));
+#ifdef BIORHYTHM_HAVE_ARTWORK
+    Image2->setPixmap(ArtPixmap(kArtLogo, true));
+#endif
+    Image2->setGeometry(17, 27, 75, 75);
+    Image2->setToolTip(hint);
+
+    Panel5 = new TPanel(Panel1, clWhite);
+    Panel5->setObjectName(QStringLiteral("Panel5"));
+    Label2 = new TLabel(QStringLiteral("To learn more about biorhythms, please visit our website"), Panel5);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setGeometry(38, 39, 401, 18);
+    Label2->setFont(PixelFont(kArial, 15, true));
+    Label2->SetFontColor(clBlack);
+    Label2->GrowToFitText();
+
+    cLink = new TLabel(WebAddressCaption(), Panel5);
+    cLink->setObjectName(QStringLiteral("cLink"));
+    cLink->setGeometry(38, 63, 270, 32);
+    cLink->setFont(PixelFont(kArial, 27));
+    cLink->SetFontColor(clWindowText);
+    cLink->setCursor(Qt::PointingHandCursor);
+    cLink->setToolTip(hint);
+    cLink->GrowToFitText();
+}
+
+void TPrincipal::CreateDateBand() {
+    Panel2 = new TPanel(this, clBtnFace);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+
+    Label1 = new TLabel(QStringLiteral("To calculate your Biorhythm, please enter your birthday:"), Panel2);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(14, 26, 360, 17);
+    Label1->setFont(PixelFont(kArial, 15));
+    Label1->SetFontColor(clWindowText);
+    Label1->GrowToFitText();
+
+    bCalculate = new QToolButton(Panel2);
+    bCalculate->setObjectName(QStringLiteral("bCalculate"));
+    bCalculate->setGeometry(623, 14, 120, 40);
+    bCalculate->setText(QStringLiteral("&Calculate"));
+    bCalculate->setAutoRaise(true);
+    bCalculate->setFocusPolicy(Qt::NoFocus);
+    bCalculate->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    bCalculate->setIconSize({32, 32});
+#ifdef BIORHYTHM_HAVE_ARTWORK
+    bCalculate->setIcon(QIcon(ArtPixmap(kArtGlyph, false)));
+#endif
+    bCalculate->setFont(PixelFont(kArial, 13));
+    bCalculate->setToolTip(QStringLiteral("Calculate biorhythm..."));
+
+    const auto newList = [this](const char* name, QRect geometry) {
+        auto* list = new TComboBox(Panel2);
+        list->setObjectName(QString::fromLatin1(name));
+        list->setGeometry(geometry);
+        list->setFont(PixelFont(kArial, 15));
+        list->SetItemHeight(17);
+        return list;
+    };
+    cDia = newList("cDia", {382, 22, 49, 25});
+    for (int day = 1; day <= 31; ++day)
+        cDia->addItem(QString::number(day));
+    cMes = newList("cMes", {436, 22, 109, 25});
+    cMes->addItems({"January", "February", "March", "April", "May", "June", "July", "August",
+                    "September", "October", "November", "December"});
+    cAnne = newList("cAnne", {550, 22, 65, 25});
+    for (int year = 1975; year <= 2009; ++year)
+        cAnne->addItem(QString::number(year));
+    for (TComboBox* list : {cDia, cMes, cAnne})
+        list->setCurrentIndex(0);
+}
+
+void TPrincipal::CreatePages() {
+    PageControl2 = new TPageControl(this);
+    PageControl2->setObjectName(QStringLiteral("PageControl2"));
+    PageControl2->resize(ClientWidth, ClientHeight - 64 - 126);
+    PageControl2->setFont(PixelFont(kArial, 16));
+    QPalette palette = PageControl2->palette();
+    palette.setColor(QPalette::WindowText, ToQColor(clBlack));
+    palette.setColor(QPalette::ButtonText, ToQColor(clBlack));
+    PageControl2->setPalette(palette);
+
+    TabSheet3 = PageControl2->AddPage(QStringLiteral("  Current state analysis  "));
+    TabSheet3->setObjectName(QStringLiteral("TabSheet3"));
+    TabSheet4 = PageControl2->AddPage(QStringLiteral("  4-Week analysis  "));
+    TabSheet4->setObjectName(QStringLiteral("TabSheet4"));
+    PageControl2->SetActivePageIndex(0);
+
+    // FIXME: the chart host widget takes the place of these two panels.
+    ChartTodayHost = new TPanel(TabSheet3, clBtnFace);
+    ChartTodayHost->setObjectName(QStringLiteral("ChartToday"));
+    chart4weeksHost = new TPanel(TabSheet4, clBtnFace);
+    chart4weeksHost->setObjectName(QStringLiteral("chart4weeks"));
+
+    const auto newScaleLabel = [this](const char* name, const char* caption, QRect geometry,
+                                      TColor color) {
+        auto* label = new TLabel(QString::fromLatin1(caption), ChartTodayHost);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setGeometry(geometry);
+        label->setFont(PixelFont(kArial, 15));
+        label->SetFontColor(color);
+        label->SetOpaque(true);
+        label->GrowToFitText();
+        return label;
+    };
+    LHigh = newScaleLabel("LHigh", "High", {20, 21, 29, 17}, clGreen);
+    LCritical = newScaleLabel("LCritical", "Critical", {4, 175, 45, 17}, clPurple);
+    LLow = newScaleLabel("LLow", "Low", {14, 332, 27, 17}, clRed);
+}
+
+void TPrincipal::CreateDialogs() {
+    SaveDialog = new QFileDialog(this);
+    SaveDialog->setObjectName(QStringLiteral("SaveDialog"));
+    SaveDialog->setAcceptMode(QFileDialog::AcceptSave);
+    SaveDialog->setDefaultSuffix(QStringLiteral("bmp"));
+    SaveDialog->setNameFilter(QStringLiteral(".BMP Files (*.bmp)"));
+    // The home folder is what answers for the fixed "c:\" of the original.
+    SaveDialog->setDirectory(QString::fromStdString(FallbackFolderPath()));
+
+    PrintDialog = new TPrintDialog(this);
+    PrintDialog->setObjectName(QStringLiteral("PrintDialog"));
+    PrintDialog->SetCopies(1);
+}
+
+// ---------------------------------------------------------------------------
+// Charts: construction and properties only; the handlers address the series
+// by their index in SeriesList.
+
+void TPrincipal::ConfigureCharts() {
+    ChartToday = new TCustomAxisPanel();
+    auto* bars = ChartToday->AddSeries(NewSeries("Series1", "", clRed, "Bar", 5));
+    bars->SetColorEachPoint(true);
+
+    chart4weeks = new TCustomAxisPanel();
+    auto* average = chart4weeks->AddSeries(NewSeries("Series8", "Average", clGray, "Bar", 8));
+    average->XValues().SetDateTime(true);
+    average->Marks().SetClip(true);
+    for (const TLineSeriesSetup& s : kLineSeries) {
+        auto* line = chart4weeks->AddSeries(NewSeries(s.name, s.title, s.color, "Y", 5));
+        line->XValues().SetDateTime(true);
+    }
+}
+
+void TPrincipal::BindEvents() {
+    QObject::connect(bCalculate, &QToolButton::clicked, this,
+                     [this] { TApplication::Guard([this] { bCalculateClick(); }); });
+    cDia->OnKeyPress = [this](char& key) { cDiaKeyPress(key); };
+    cMes->OnKeyPress = [this](char& key) { cMesKeyPress(key); };
+    cAnne->OnKeyPress = [this](char& key) { cAnneKeyPress(key); };
+    for (TLabel* control : {cLink, Label2, Image1, Image2})
+        control->OnClick = [this] { cLinkClick(); };
+    cLink->OnMouseEnter = [this] { cLinkMouseEnter(); };
+    cLink->OnMouseLeave = [this] { cLinkMouseLeave(); };
+}
+
+void TPrincipal::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        TApplication::Guard([this] { FormShow(); });
+}
+
+void TPrincipal::closeEvent(QCloseEvent* event) {
+    TApplication::Guard([this] { FormClose(); });
+    event->accept();
+}
+
+// ---------------------------------------------------------------------------
+// Behaviour
+
+void TPrincipal::FormShow() {
+    cAnne->clear();
+    const TDateParts today = SerialToDate(Today());
+    for (int year = FirstYear; year <= today.Year; ++year)
+        cAnne->addItem(QString::number(year));
+
+    const TBirthday stored = ReadBirthdayFile();
+    SelectPosition(cAnne, stored.Year - FirstYear);
+    SelectPosition(cMes, stored.Month - 1);
+    SelectPosition(cDia, stored.Day - 1);
+
+    PageControl2->SetActivePageIndex(0);
+    cDia->setFocus();
+
+    if (SelectedBirthDate() != Today())
+        bCalculateClick();
+}
+
+void TPrincipal::FormClose() {
+    WriteBirthdayFile(cAnne->currentText().toStdString(), cMes->currentIndex(), cDia->currentIndex());
+}
+
+TDaySerial TPrincipal::SelectedBirthDate() const {
+    const int day = cDia->currentIndex();
+    const int month = cMes->currentIndex();
+    const int year = StrToInt(cAnne->currentText().toStdString());
+    return DateToSerial(year, month + 1, day + 1);
+}
+
+void TPrincipal::bCalculateClick() {
+    const TDaySerial birth = SelectedBirthDate();
+    const TDaySerial today = Today();
+    if (birth > today) {
+        ShowInformationBox(QString::fromLatin1(kFutureBirthday));
+        cDia->setFocus();
+        return;
+    }
+    const int days = DaysApart(birth, today);
+
+    TChartSeries& bars = SeriesOf(*ChartToday, 0);
+    bars.ClearPoints();
+    TScores scores{};
+    for (int k = 0; k < CycleCount; ++k) {
+        const TCycle& cycle = CycleTable[static_cast<std::size_t>(k)];
+        scores[static_cast<std::size_t>(k)] = Score(cycle.Period, days);
+        bars.AppendPoint(scores[static_cast<std::size_t>(k)], cycle.Label, cycle.BarColor);
+    }
+    bars.AppendPoint(AverageOf(scores), "Average", clGray);
+
+    const TChartSeriesList& list = chart4weeks->SeriesList();
+    for (int s = 0; s < list.Count(); ++s)
+        list[s]->ClearPoints();
+    for (int i = 0; i < FourWeekDays; ++i) {
+        const TDaySerial day = AddDays(today, i - FourWeekDaysBack);
+        const int count = DaysApart(birth, day);
+        for (int k = 1; k <= CycleCount; ++k) {
+            const int score = Score(CycleTable[static_cast<std::size_t>(k - 1)].Period, count);
+            scores[static_cast<std::size_t>(k - 1)] = score;
+            SeriesOf(*chart4weeks, k).AddPoint(day, score, "", clDefault);
+        }
+        SeriesOf(*chart4weeks, 0).AddPoint(day, AverageOf(scores), "", clDefault);
+    }
+}
+
+TChartSeries& TPrincipal::SeriesOf(TCustomAxisPanel& chart, int index) const {
+    return *chart.SeriesList()[index];
+}
+
+int TPrincipal::Score(int period, double days) const {
+    return ::Score(period, days);
+}
+
+void TPrincipal::cDiaKeyPress(char& key) {
+    if (key == 13)
+        cMes->setFocus();
+}
+
+void TPrincipal::cMesKeyPress(char& key) {
+    if (key == 13)
+        cAnne->setFocus();
+}
+
+void TPrincipal::cAnneKeyPress(char& key) {
+    if (key == 13)
+        bCalculateClick();
+}
+
+void TPrincipal::cLinkClick() {
+    ShellOpen(WebAddress());
+}
+
+void TPrincipal::cLinkMouseEnter() {
+    cLink->SetFontColor(clNavy);
+    QFont font = cLink->font();
+    font.setBold(false);
+    font.setItalic(false);
+    font.setStrikeOut(false);
+    font.setUnderline(true);
+    cLink->setFont(font);
+}
+
+void TPrincipal::cLinkMouseLeave() {
+    cLink->SetFontColor(clBlack);
+    QFont font = cLink->font();
+    font.setBold(false);
+    font.setItalic(false);
+    font.setStrikeOut(false);
+    font.setUnderline(false);
+    cLink->setFont(font);
+}

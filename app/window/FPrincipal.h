@@ -1,0 +1,110 @@
+#pragma once
+// The program's one window: the date lists and the Calculate button on top,
+// the two charts on tab pages in the middle, the white banner with the link at
+// the bottom. Controls are placed at fixed pixel rectangles; the aligned ones
+// get the rectangles their alignment gives inside the parent.
+//
+// The controls are public fields named as in the window's layout, so that the
+// snapshot tool and the tests reach them as the handlers do.
+
+#include "Calendar.h"
+
+#include <QObject>
+#include <QString>
+#include <QWidget>
+
+class QFileDialog;
+class QToolButton;
+class TChartSeries;
+class TComboBox;
+class TCustomAxisPanel;
+class TLabel;
+class TPageControl;
+class TPanel;
+
+// Stands for the print dialog component: it belongs to the window and is
+// never opened.
+class TPrintDialog : public QObject {
+public:
+    using QObject::QObject;
+    [[nodiscard]] int Copies() const { return m_copies; }
+    void SetCopies(int copies) { m_copies = copies; }
+
+private:
+    int m_copies = 1;
+};
+
+class TPrincipal : public QWidget {
+public:
+    static constexpr int ClientWidth = 784;
+    static constexpr int ClientHeight = 614;
+    static constexpr int FirstYear = 1910;
+
+    explicit TPrincipal(QWidget* parent = nullptr);
+    ~TPrincipal() override;
+
+    // The maker's web address as a bare host name, and as the link shows it.
+    [[nodiscard]] static QString WebAddress();
+    [[nodiscard]] static QString WebAddressCaption();
+
+    // Handlers. Called directly they let errors through; bound to their events
+    // they run through the application's guard.
+    void FormShow();
+    void FormClose();
+    void bCalculateClick();
+    void cDiaKeyPress(char& key);
+    void cMesKeyPress(char& key);
+    void cAnneKeyPress(char& key);
+    void cLinkClick();
+    void cLinkMouseEnter();
+    void cLinkMouseLeave();
+
+    [[nodiscard]] int Score(int period, double days) const;
+
+    TPanel* Panel1 = nullptr;
+    TPanel* Panel3 = nullptr;
+    TLabel* Image1 = nullptr;
+    TPanel* Panel4 = nullptr;
+    TLabel* Image2 = nullptr;
+    TPanel* Panel5 = nullptr;
+    TLabel* Label2 = nullptr;
+    TLabel* cLink = nullptr;
+    TPanel* Panel2 = nullptr;
+    TLabel* Label1 = nullptr;
+    QToolButton* bCalculate = nullptr;
+    TComboBox* cDia = nullptr;
+    TComboBox* cMes = nullptr;
+    TComboBox* cAnne = nullptr;
+    TPageControl* PageControl2 = nullptr;
+    QWidget* TabSheet3 = nullptr;
+    QWidget* TabSheet4 = nullptr;
+    // Where each chart is shown; its object name is the chart's name.
+    QWidget* ChartTodayHost = nullptr;
+    QWidget* chart4weeksHost = nullptr;
+    TLabel* LHigh = nullptr;
+    TLabel* LCritical = nullptr;
+    TLabel* LLow = nullptr;
+    QFileDialog* SaveDialog = nullptr;
+    TPrintDialog* PrintDialog = nullptr;
+
+    // The two charts; each owns its series.
+    TCustomAxisPanel* ChartToday = nullptr;
+    TCustomAxisPanel* chart4weeks = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateBanner();
+    void CreateDateBand();
+    void CreatePages();
+    void CreateDialogs();
+    void ConfigureCharts();
+    void BindEvents();
+
+    // Steps 1 and 2 of the calculation: the birth date the lists select.
+    [[nodiscard]] TDaySerial SelectedBirthDate() const;
+    [[nodiscard]] TChartSeries& SeriesOf(TCustomAxisPanel& chart, int index) const;
+};

@@ -1,0 +1,161 @@
+#include "Snapshot.h"
+
+#include "Application.h"
+#include "ChartEngine.h"
+#include "Controls.h"
+#include "FPrincipal.h"
+#include "LocalDate.h"
+#include "MessageBoxes.h"
+#include "PageControl.h"
+#include "ShellOpen.h"
+
+#include <QPixmap>
+#include <QRegularExpression>
+
+#include <memory>
+#include <optional>
+
+namespace {
+
+struct TSnapshotOptions {
+    std::optional<TLocalDate> birth;
+    std::optional<TLocalDate> today;
+    int tab = 0;
+    QString out;
+    bool csv = false;
+};
+
+std::optional<TLocalDate> ParseDate(const QString& text) {
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
+    const QRegularExpressionMatch m = pattern.match(text);
+    if (!m.hasMatch())
+        return std::nullopt;
+    return TLocalDate{m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt()};
+}
+
+// An empty result with `error` set when the options are not usable.
+std::optional<TSnapshotOptions> ParseOptions(const QStringList& args, QString& error) {
+    TSnapshotOptions options;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (arg == QLatin1String("--csv")) {
+            options.csv = true;
+        } else if (arg == QLatin1String("--birth") || arg == QLatin1String("--today")) {
+            const std::optional<TLocalDate> date = hasValue ? ParseDate(args[++i]) : std::nullopt;
+            if (!date) {
+                error = arg + QStringLiteral(" needs a date written YYYY-MM-DD");
+                return std::nullopt;
+            }
+            (arg == QLatin1String("--birth") ? options.birth : options.today) = date;
+        } else if (arg == QLatin1String("--tab")) {
+            const QString tab = hasValue ? args[++i] : QString();
+            if (tab != QLatin1String("today") && tab != QLatin1String("4weeks")) {
+                error = QStringLiteral("--tab is today or 4weeks");
+                return std::nullopt;
+            }
+            options.tab = tab == QLatin1String("today") ? 0 : 1;
+        } else if (arg == QLatin1String("--out")) {
+            if (!hasValue || args[i + 1].isEmpty()) {
+                error = QStringLiteral("--out needs a file name");
+                return std::nullopt;
+            }
+            options.out = args[++i];
+        } else {
+            error = QStringLiteral("unknown option ") + arg;
+            return std::nullopt;
+        }
+    }
+    if (options.today) {
+        // "Today" must be a real calendar day; the birth date need not be.
+        try {
+            (void)DateToSerial(options.today->Year, options.today->Month, options.today->Day);
+        } catch (const Exception&) {
+            error = QStringLiteral("--today is not a valid date");
+            return std::nullopt;
+        }
+    }
+    return options;
+}
+
+// Picks the date in the three lists as a user would; a value no list item
+// matches leaves that list without selection.
+void SelectBirthDate(TPrincipal& window, const TLocalDate& birth) {
+    window.cDia->setCurrentIndex(birth.Day >= 1 && birth.Day <= window.cDia->count() ? birth.Day - 1 : -1);
+    window.cMes->setCurrentIndex(birth.Month >= 1 && birth.Month <= window.cMes->count() ? birth.Month - 1 : -1);
+    window.cAnne->setCurrentIndex(window.cAnne->findText(QString::number(birth.Year)));
+}
+
+QString TwoDigits(int value) {
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+
+void WriteCsv(TCustomAxisPanel& chart, QTextStream& out) {
+    out << "date,Physical,Emotional,Intellectual,Spiritual,Awareness,Aesthetic,Intuition,Average\n";
+    const TChartSeriesList& list = chart.SeriesList();
+    const int rows = list.Count() > 1 ? list[1]->PointCount() : 0;
+    for (int row = 0; row < rows; ++row) {
+        const TDateParts date = SerialToDate(list[1]->PointX(row));
+        out << QStringLiteral("%1-%2-%3").arg(date.Year, 4, 10, QLatin1Char('0')).arg(TwoDigits(date.Month), TwoDigits(date.Day));
+        for (int s = 1; s <= list.Count(); ++s) {
+            const TChartSeries& series = *list[s % list.Count()];
+            out << ',';
+            if (row < series.PointCount())
+                out << QString::number(series.PointY(row));
+        }
+        out << '\n';
+    }
+}
+
+}  // namespace
+
+QString SnapshotUsage() {
+    return QStringLiteral(
+        "usage: biorhythm-snapshot [--birth YYYY-MM-DD] [--today YYYY-MM-DD] "
+        "[--tab today|4weeks] [--out FILE.png] [--csv]");
+}
+
+int RunSnapshot(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    QString error;
+    const std::optional<TSnapshotOptions> options = ParseOptions(arguments, error);
+    if (!options) {
+        err << "biorhythm-snapshot: " << error << '\n' << SnapshotUsage() << '\n';
+        err.flush();
+        return 2;
+    }
+
+    std::unique_ptr<LocalDateOverride> today;
+    if (options->today)
+        today = std::make_unique<LocalDateOverride>(*options->today);
+
+    bool boxShown = false;
+    TScopedMessageBoxHandler boxes([&](const TMessageBoxRequest& box) {
+        boxShown = true;
+        QString line = box.text;
+        line.replace(QLatin1Char('\r'), QString()).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        err << line << '\n';
+        err.flush();
+    });
+    TScopedShellOpenHandler noBrowser([](const QUrl&) {});
+
+    TPrincipal window;
+    window.show();  // runs FormShow, as at program start
+    if (options->birth) {
+        SelectBirthDate(window, *options->birth);
+        TApplication::Guard([&] { window.bCalculateClick(); });
+    }
+    window.PageControl2->SetActivePageIndex(options->tab);
+
+    int status = boxShown ? 1 : 0;
+    if (!options->out.isEmpty() && !window.grab().save(options->out, "PNG")) {
+        err << "biorhythm-snapshot: cannot write " << options->out << '\n';
+        status = 3;
+    }
+    if (options->csv)
+        WriteCsv(*window.chart4weeks, out);
+    out.flush();
+    err.flush();
+    // The window is destroyed without being closed, so the birthday file stays as it was.
+    window.hide();
+    return status;
+}

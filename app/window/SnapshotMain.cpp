@@ -1,0 +1,29 @@
+#include "Snapshot.h"
+#include "Startup.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+namespace {
+
+// stderr carries the message boxes, one line each; Qt's own notes would mix in.
+void KeepSeriousMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qInstallMessageHandler(KeepSeriousMessages);
+    // The window is never shown on a display; the picture is grabbed off screen.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    InitApplicationObject();
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return RunSnapshot(arguments, out, err);
+}

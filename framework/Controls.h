@@ -1,0 +1,73 @@
+#pragma once
+// The few control classes the window needs beyond plain Qt widgets: labels and
+// pictures that report clicks and mouse hover, drop-down lists that report
+// typed characters, and a panel of one colour. Every event handler runs
+// through TApplication::Guard, so an error becomes the default error box and
+// never reaches Qt's event loop.
+
+#include "Basics.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QWidget>
+
+#include <functional>
+
+// The Qt colour of a plain TColor (0x00BBGGRR); system colours resolve from
+// the application palette.
+[[nodiscard]] QColor ToQColor(TColor color);
+
+// A font of pixel height n, as a font height of -n asks for. Fully hinted, so
+// that text advances are whole pixels and captions measure as the layout's
+// rectangles expect.
+[[nodiscard]] QFont PixelFont(const QString& family, int pixelHeight, bool bold = false);
+
+class TPanel : public QWidget {
+public:
+    TPanel(QWidget* parent, TColor color);
+};
+
+// A text label or, with a pixmap, a picture control.
+class TLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    std::function<void()> OnClick;
+    std::function<void()> OnMouseEnter;
+    std::function<void()> OnMouseLeave;
+
+    void SetFontColor(TColor color);
+    // Paints its rectangle in the parent's colour before the text.
+    void SetOpaque(bool opaque);
+    // Widens the label to the right when its caption does not fit, so that
+    // no caption is cut off; a label wide enough keeps its width.
+    void GrowToFitText();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    bool m_pressed = false;
+};
+
+// A drop-down list without editing.
+class TComboBox : public QComboBox {
+public:
+    explicit TComboBox(QWidget* parent);
+
+    // Receives each typed character; setting it to 0 swallows the key.
+    std::function<void(char& key)> OnKeyPress;
+
+    // Height of the items of the opened list, in pixels.
+    void SetItemHeight(int height);
+    [[nodiscard]] int ItemHeight() const { return m_itemHeight; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    int m_itemHeight = 0;
+};

@@ -1,0 +1,243 @@
+#include "WindowTestSupport.h"
+
+#include "ChartEngine.h"
+#include "Controls.h"
+#include "PageControl.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QFileDialog>
+#include <QScreen>
+#include <QTabBar>
+#include <QToolButton>
+
+#include <gmock/gmock.h>
+
+#include <algorithm>
+
+namespace {
+
+// Rectangles in the parent's client coordinates: left, top, width, height.
+struct ControlRect {
+    const char* name;
+    QRect rect;
+};
+
+const ControlRect kRects[] = {
+    {"Panel1", {0, 488, 784, 126}},
+    {"Panel3", {608, 0, 176, 126}},
+    {"Image1", {35, 12, 125, 105}},
+    {"Panel4", {0, 0, 129, 126}},
+    {"Image2", {17, 27, 75, 75}},
+    {"Panel5", {129, 0, 479, 126}},
+    {"Label2", {38, 39, 401, 18}},
+    {"cLink", {38, 63, 270, 32}},
+    {"Panel2", {0, 0, 784, 64}},
+    {"Label1", {14, 26, 360, 17}},
+    {"bCalculate", {623, 14, 120, 40}},
+    {"cDia", {382, 22, 49, 25}},
+    {"cMes", {436, 22, 109, 25}},
+    {"cAnne", {550, 22, 65, 25}},
+    {"PageControl2", {0, 64, 784, 424}},
+    {"ChartToday", {0, 0, 776, 391}},
+    {"LHigh", {20, 21, 29, 17}},
+    {"LCritical", {4, 175, 45, 17}},
+    {"LLow", {14, 332, 27, 17}},
+    {"chart4weeks", {0, 0, 776, 391}},
+};
+
+struct ControlParent {
+    const char* name;
+    const char* parent;
+};
+
+const ControlParent kParents[] = {
+    {"Panel1", "Principal"},   {"Panel3", "Panel1"},       {"Image1", "Panel3"},
+    {"Panel4", "Panel1"},      {"Image2", "Panel4"},       {"Panel5", "Panel1"},
+    {"Label2", "Panel5"},      {"cLink", "Panel5"},        {"Panel2", "Principal"},
+    {"Label1", "Panel2"},      {"bCalculate", "Panel2"},   {"cDia", "Panel2"},
+    {"cMes", "Panel2"},        {"cAnne", "Panel2"},        {"PageControl2", "Principal"},
+    {"TabSheet3", "PageControl2"}, {"ChartToday", "TabSheet3"}, {"LHigh", "ChartToday"},
+    {"LCritical", "ChartToday"}, {"LLow", "ChartToday"}, {"TabSheet4", "PageControl2"},
+    {"chart4weeks", "TabSheet4"},
+};
+
+struct ControlFont {
+    const char* name;
+    const char* family;
+    int pixels;
+    bool bold;
+    QColor color;
+};
+
+}  // namespace
+
+class LayoutTest : public WindowTest {};
+
+TEST_F(LayoutTest, EveryControlAtItsRectangle) {
+    TPrincipal& w = Start();
+    EXPECT_EQ(w.size(), QSize(784, 614));
+    for (const auto& c : kRects) {
+        SCOPED_TRACE(c.name);
+        const auto* control = w.findChild<QWidget*>(c.name);
+        ASSERT_NE(control, nullptr);
+        QRect expected = c.rect;
+        // A caption wider than its label widens the label instead of being cut.
+        if (const auto* label = qobject_cast<const QLabel*>(control); label && !label->text().isEmpty())
+            expected.setWidth(std::max(expected.width(), label->fontMetrics().horizontalAdvance(label->text())));
+        EXPECT_EQ(control->geometry(), expected);
+    }
+    for (const auto& c : kParents) {
+        SCOPED_TRACE(c.name);
+        const auto* control = w.findChild<QWidget*>(c.name);
+        ASSERT_NE(control, nullptr);
+        ASSERT_NE(control->parentWidget(), nullptr);
+        EXPECT_EQ(control->parentWidget()->objectName(), c.parent);
+    }
+}
+
+TEST_F(LayoutTest, WindowIsFixedCentredAndHasOnlyTheCloseBox) {
+    TPrincipal& w = Start();
+    EXPECT_EQ(w.objectName(), "Principal");
+    EXPECT_EQ(w.windowTitle(), "Free Biorhythm calculator...");
+    EXPECT_EQ(w.minimumSize(), QSize(784, 614));
+    EXPECT_EQ(w.maximumSize(), QSize(784, 614));
+    const Qt::WindowFlags flags = w.windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowSystemMenuHint);
+    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    const QRect screen = QApplication::primaryScreen()->geometry();
+    EXPECT_EQ(w.pos(), QPoint(screen.left() + (screen.width() - 784) / 2,
+                              screen.top() + (screen.height() - 614) / 2));
+}
+
+TEST_F(LayoutTest, FontsAndTextColours) {
+    TPrincipal& w = Start();
+    const QColor windowText = QApplication::palette().color(QPalette::WindowText);
+    const ControlFont fonts[] = {
+        {"Label1", "Arial", 15, false, windowText},
+        {"Label2", "Arial", 15, true, QColor(0, 0, 0)},
+        {"cLink", "Arial", 27, false, windowText},
+        {"bCalculate", "Arial", 13, false, windowText},
+        {"cDia", "Arial", 15, false, windowText},
+        {"cMes", "Arial", 15, false, windowText},
+        {"cAnne", "Arial", 15, false, windowText},
+        {"PageControl2", "Arial", 16, false, QColor(0, 0, 0)},
+        {"LHigh", "Arial", 15, false, QColor(0, 128, 0)},
+        {"LCritical", "Arial", 15, false, QColor(128, 0, 128)},
+        {"LLow", "Arial", 15, false, QColor(255, 0, 0)},
+    };
+    EXPECT_EQ(w.font().pixelSize(), 11);
+    for (const auto& f : fonts) {
+        SCOPED_TRACE(f.name);
+        const auto* control = w.findChild<QWidget*>(f.name);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(control->font().family(), f.family);
+        EXPECT_EQ(control->font().pixelSize(), f.pixels);
+        EXPECT_EQ(control->font().bold(), f.bold);
+        EXPECT_EQ(control->palette().color(QPalette::WindowText), f.color);
+    }
+}
+
+TEST_F(LayoutTest, BannerIsWhiteAndTheScaleLabelsAreOpaque) {
+    TPrincipal& w = Start();
+    for (const char* name : {"Panel1", "Panel3", "Panel4", "Panel5"}) {
+        SCOPED_TRACE(name);
+        const auto* panel = w.findChild<QWidget*>(name);
+        EXPECT_TRUE(panel->autoFillBackground());
+        EXPECT_EQ(panel->palette().color(QPalette::Window), QColor(255, 255, 255));
+    }
+    EXPECT_EQ(w.Panel2->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Window));
+    for (const TLabel* label : {w.LHigh, w.LCritical, w.LLow}) {
+        EXPECT_TRUE(label->autoFillBackground());
+        EXPECT_EQ(label->palette().color(QPalette::Window),
+                  w.ChartTodayHost->palette().color(QPalette::Window));
+    }
+}
+
+TEST_F(LayoutTest, CaptionsListsAndHints) {
+    TPrincipal& w = Start();
+    EXPECT_EQ(w.Label1->text(), "To calculate your Biorhythm, please enter your birthday:");
+    EXPECT_EQ(w.Label2->text(), "To learn more about biorhythms, please visit our website");
+    EXPECT_EQ(w.LHigh->text(), "High");
+    EXPECT_EQ(w.LCritical->text(), "Critical");
+    EXPECT_EQ(w.LLow->text(), "Low");
+    EXPECT_EQ(w.PageControl2->TabBar()->tabText(0), "  Current state analysis  ");
+    EXPECT_EQ(w.PageControl2->TabBar()->tabText(1), "  4-Week analysis  ");
+    EXPECT_EQ(w.bCalculate->text(), "&Calculate");
+    EXPECT_EQ(w.bCalculate->toolTip(), "Calculate biorhythm...");
+    EXPECT_EQ(w.bCalculate->focusPolicy(), Qt::NoFocus);
+    EXPECT_TRUE(w.bCalculate->autoRaise());
+    EXPECT_EQ(w.bCalculate->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
+    EXPECT_EQ(w.cLink->cursor().shape(), Qt::PointingHandCursor);
+    const QString hint = "To learn more about biorhythms, please visit our website\n" + w.cLink->text();
+    for (const TLabel* control : {w.cLink, w.Image1, w.Image2})
+        EXPECT_EQ(control->toolTip(), hint) << control->objectName().toStdString();
+    EXPECT_EQ(w.Image1->pixmap().size(), QSize(125, 105));
+    EXPECT_EQ(w.Image2->pixmap().size(), QSize(75, 75));
+
+    ASSERT_EQ(w.cDia->count(), 31);
+    EXPECT_EQ(w.cDia->itemText(0), "1");
+    EXPECT_EQ(w.cDia->itemText(30), "31");
+    ASSERT_EQ(w.cMes->count(), 12);
+    EXPECT_EQ(w.cMes->itemText(0), "January");
+    EXPECT_EQ(w.cMes->itemText(11), "December");
+    for (const TComboBox* list : {w.cDia, w.cMes, w.cAnne}) {
+        EXPECT_FALSE(list->isEditable());
+        EXPECT_EQ(list->view()->sizeHintForRow(0), 17) << list->objectName().toStdString();
+    }
+}
+
+TEST_F(LayoutTest, YearListAsBuiltBeforeTheWindowIsShown) {
+    TPrincipal w;
+    ASSERT_EQ(w.cAnne->count(), 35);
+    EXPECT_EQ(w.cAnne->itemText(0), "1975");
+    EXPECT_EQ(w.cAnne->itemText(34), "2009");
+    for (const TComboBox* list : {w.cDia, w.cMes, w.cAnne})
+        EXPECT_EQ(list->currentIndex(), 0);
+}
+
+TEST_F(LayoutTest, DialogsExistButStayClosed) {
+    TPrincipal& w = Start();
+    ASSERT_NE(w.SaveDialog, nullptr);
+    EXPECT_FALSE(w.SaveDialog->isVisible());
+    EXPECT_EQ(w.SaveDialog->defaultSuffix(), "bmp");
+    EXPECT_EQ(w.SaveDialog->acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_THAT(w.SaveDialog->nameFilters(), testing::ElementsAre(".BMP Files (*.bmp)"));
+    ASSERT_NE(w.PrintDialog, nullptr);
+    EXPECT_EQ(w.PrintDialog->Copies(), 1);
+}
+
+TEST_F(LayoutTest, SeriesInListOrderWithTitlesAndColours) {
+    TPrincipal& w = Start();
+    ASSERT_EQ(w.ChartToday->SeriesList().Count(), 1);
+    const TChartSeries& bars = *w.ChartToday->SeriesList()[0];
+    EXPECT_EQ(bars.Name(), "Series1");
+    EXPECT_EQ(bars.SeriesColor(), clRed);
+    EXPECT_TRUE(bars.ColorEachPoint());
+    EXPECT_FALSE(bars.XValues().DateTime());
+    EXPECT_EQ(bars.YValues().Name(), "Bar");
+
+    struct Expected {
+        const char* name;
+        const char* title;
+        TColor color;
+    } expected[] = {
+        {"Series8", "Average", 8421504},     {"BarSeries1", "Phyisical", 255},
+        {"Series2", "Emotional", 39423},     {"Series3", "Intellectual", 57600},
+        {"Series4", "Spiritual", 16711808},  {"Series5", "Awareness", 16711935},
+        {"Series6", "Aesthetic", 15263744},  {"Series7", "Intuition", 8388608},
+    };
+    const TChartSeriesList& list = w.chart4weeks->SeriesList();
+    ASSERT_EQ(list.Count(), 8);
+    for (int i = 0; i < 8; ++i) {
+        SCOPED_TRACE(expected[i].name);
+        EXPECT_EQ(list[i]->Name(), expected[i].name);
+        EXPECT_EQ(list[i]->Title(), expected[i].title);
+        EXPECT_EQ(list[i]->SeriesColor(), expected[i].color);
+        EXPECT_TRUE(list[i]->XValues().DateTime());
+        EXPECT_EQ(list[i]->XValues().Order(), TChartListOrder::loAscending);
+        EXPECT_FALSE(list[i]->Marks().Visible());
+    }
+}

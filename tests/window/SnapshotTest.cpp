@@ -1,0 +1,98 @@
+#include "WindowTestSupport.h"
+
+#include "Snapshot.h"
+
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gmock/gmock.h>
+
+namespace {
+
+struct TRun {
+    int status = -1;
+    QStringList out, err;
+};
+
+}  // namespace
+
+class SnapshotTest : public WindowTest {
+protected:
+    TRun Run(const QStringList& arguments) {
+        QString out, err;
+        QTextStream outStream(&out), errStream(&err);
+        TRun run;
+        run.status = RunSnapshot(arguments, outStream, errStream);
+        run.out = out.split('\n', Qt::SkipEmptyParts);
+        run.err = err.split('\n', Qt::SkipEmptyParts);
+        return run;
+    }
+};
+
+TEST_F(SnapshotTest, CsvIsTheFourWeekChartReadBack) {
+    const TRun run = Run({"--birth", "1980-05-17", "--today", "2010-03-01", "--csv"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.join('|').toStdString();
+    ASSERT_EQ(run.out.size(), 31);
+    EXPECT_EQ(run.out[0], "date,Physical,Emotional,Intellectual,Spiritual,Awareness,Aesthetic,Intuition,Average");
+    EXPECT_EQ(run.out[1], "2010-02-14,63,22,100,0,79,-89,-48,18");
+    EXPECT_EQ(run.out[16], "2010-03-01,27,-43,-95,98,-87,15,92,1");
+    EXPECT_EQ(run.out[30], "2010-03-15,-82,43,69,-29,-26,81,-92,-5");
+    EXPECT_EQ(StoredFile(), "<no file>");
+}
+
+TEST_F(SnapshotTest, WithoutBirthTheStoredDateCounts) {
+    StoreFile("1980\r\n5\r\n17\r\n");
+    const TRun run = Run({"--today", "2010-03-01", "--csv"});
+    EXPECT_EQ(run.status, 0);
+    ASSERT_EQ(run.out.size(), 31);
+    EXPECT_EQ(run.out[16], "2010-03-01,27,-43,-95,98,-87,15,92,1");
+    EXPECT_EQ(StoredFile(), "1980\r\n5\r\n17\r\n");
+}
+
+TEST_F(SnapshotTest, MessageBoxesGoToStderrWithStatusOne) {
+    struct Case {
+        const char* name;
+        QStringList arguments;
+        QString message;
+    } cases[] = {
+        {"future", {"--birth", "2010-03-02", "--today", "2010-03-01", "--csv"},
+         "Your birthday couldn't be greater than today..."},
+        {"no such day", {"--birth", "2009-02-29", "--today", "2010-03-01"}, "Invalid argument to date encode."},
+        {"year not listed", {"--birth", "1900-01-01", "--today", "2010-03-01"}, "'' is not a valid integer value."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const TRun run = Run(c.arguments);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_THAT(run.err, testing::ElementsAre(c.message));
+    }
+    // Nothing calculated: only the header.
+    EXPECT_THAT(Run(cases[0].arguments).out, testing::SizeIs(1));
+}
+
+TEST_F(SnapshotTest, BadOptionsGiveUsageAndStatusTwo) {
+    const QStringList bad[] = {
+        {"--birth"}, {"--birth", "17.05.1980"}, {"--today", "2010-02-30"}, {"--tab", "week"},
+        {"--out"},   {"--frobnicate"},
+    };
+    for (const QStringList& arguments : bad) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const TRun run = Run(arguments);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_TRUE(run.out.isEmpty());
+        ASSERT_FALSE(run.err.isEmpty());
+        EXPECT_TRUE(run.err.last().startsWith("usage: biorhythm-snapshot"));
+    }
+}
+
+TEST_F(SnapshotTest, PictureIsTheWholeClientArea) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("w.png");
+    const TRun run = Run({"--birth", "1980-05-17", "--today", "2010-03-01", "--tab", "4weeks", "--out", file});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.out.isEmpty());
+    const QImage image(file);
+    EXPECT_EQ(image.size() / image.devicePixelRatio(), QSize(784, 614));
+}

@@ -1,0 +1,39 @@
+#include "WindowTestSupport.h"
+
+#include <QDir>
+#include <QFile>
+
+WindowTest::WindowTest() {
+    QDir(m_dir.path()).mkpath(QStringLiteral("temp"));
+    m_folder = std::make_unique<SpecialFolderOverride>(m_dir.path().toStdString(), m_dir.path().toStdString());
+}
+
+WindowTest::~WindowTest() = default;
+
+TPrincipal& WindowTest::Start() {
+    m_window = std::make_unique<TPrincipal>();
+    m_window->show();
+    return *m_window;
+}
+
+void WindowTest::Close() {
+    m_window->close();
+    m_window.reset();
+}
+
+QString WindowTest::FilePath() const {
+    return m_dir.path() + QStringLiteral("/temp/biorhythm.ini");
+}
+
+void WindowTest::StoreFile(const QByteArray& bytes) const {
+    QFile file(FilePath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+QByteArray WindowTest::StoredFile() const {
+    QFile file(FilePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return "<no file>";
+    return file.readAll();
+}
