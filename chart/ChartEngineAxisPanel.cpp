@@ -1,13 +1,8 @@
 #include "ChartEngine.h"
 
-#include <algorithm>
+#include "Errors.h"
 
-TChartAxis::TChartAxis(TCustomAxisPanel* chart, TAxisKind kind)
-    : m_chart(chart),
-      m_kind(kind),
-      m_horizontal(kind == TAxisKind::akBottom || kind == TAxisKind::akTop),
-      m_otherSide(kind == TAxisKind::akTop || kind == TAxisKind::akRight || kind == TAxisKind::akDepth),
-      m_isDepthAxis(kind == TAxisKind::akDepth) {}
+#include <algorithm>
 
 int TChartSeriesList::IndexOf(const TChartSeries* series) const {
     auto it = std::find(m_items.begin(), m_items.end(), series);
@@ -26,32 +21,22 @@ void TChartSeriesList::Remove(const TChartSeries* series) {
 }
 
 TCustomAxisPanel::TCustomAxisPanel() {
+    SetRepaintEnabled(false);
     for (TAxisKind kind : {TAxisKind::akBottom, TAxisKind::akTop, TAxisKind::akLeft, TAxisKind::akRight,
                            TAxisKind::akDepth})
         m_axes.push_back(std::make_unique<TChartAxis>(this, kind));
+    DepthAxis()->SetVisible(false);
+    SetRepaintEnabled(true);
 }
 
 TCustomAxisPanel::~TCustomAxisPanel() {
+    SetRepaintEnabled(false);
     m_destroying = true;
     while (m_seriesList.Count() > 0) {
         TChartSeries* series = m_seriesList[0];
         series->DetachFromChart(false);
         delete series;
     }
-}
-
-void TCustomAxisPanel::SetColor(TColor value) {
-    if (value == m_color)
-        return;
-    m_color = value;
-    InvalidateChart();
-}
-
-void TCustomAxisPanel::SetBackColor(TColor value) {
-    if (value == m_backColor)
-        return;
-    m_backColor = value;
-    InvalidateChart();
 }
 
 bool TCustomAxisPanel::IsFreeSeriesColor(TColor color) const {
@@ -83,4 +68,188 @@ void TCustomAxisPanel::RemoveSeries(TChartSeries& series, bool invalidate) {
 void TCustomAxisPanel::AppendSeries(TChartSeries& series) {
     m_seriesList.Add(&series);
     InvalidateChart();
+}
+
+void TCustomAxisPanel::SetMaxPointsPerPage(int value) {
+    if (value < 0)
+        throw ChartException("MaxPointsPerPage must be >= 0");
+    Store(m_maxPointsPerPage, value);
+}
+
+TChartSeries* TCustomAxisPanel::FirstActiveSeries() const {
+    for (TChartSeries* s : m_seriesList) {
+        if (s->Active())
+            return s;
+    }
+    return nullptr;
+}
+
+TChartSeries* TCustomAxisPanel::SeriesForLegendItem(int index) const {
+    if (index < 0)
+        return nullptr;
+    for (TChartSeries* s : m_seriesList) {
+        if (s->Active() && s->ShowInLegend() && index-- == 0)
+            return s;
+    }
+    return nullptr;
+}
+
+std::string TCustomAxisPanel::SeriesLegendTitle(int index) const {
+    const TChartSeries* series = SeriesForLegendItem(index);
+    if (series == nullptr)
+        return {};
+    if (!series->Title().empty())
+        return series->Title();
+    if (!series->Name().empty())
+        return series->Name();
+    return "Series " + std::to_string(index);
+}
+
+int TCustomAxisPanel::WallSizeFor(const TChartAxis& /*axis*/) const { return 0; }
+
+bool TCustomAxisPanel::AxisShown(const TChartAxis& axis) const {
+    if (!m_axisVisible || !axis.Visible())
+        return false;
+    if (axis.IsDepthAxis())
+        return View3D();
+    bool shown = true;
+    for (const TChartSeries* s : m_seriesList) {
+        if (s->Active() && s->NeedsAxes()) {
+            shown = s->UsesAxis(axis);
+            if (shown)
+                break;
+        }
+    }
+    return shown;
+}
+
+void TCustomAxisPanel::SetCanvasBrush(TColor color, TBrushStyle style, TColor back) {
+    if (style != bsSolid && color == back)
+        color = back == clBlack ? clWhite : clBlack;
+    TChartCanvas3D& canvas = Canvas();
+    canvas.Brush().SetColor(color);
+    canvas.Brush().SetStyle(style);
+    canvas.Surface()->Realize();
+    if (style == bsSolid) {
+        canvas.SetBackgroundMode(bkTransparent);
+    } else {
+        canvas.SetBackgroundMode(bkOpaque);
+        canvas.SetBackgroundColor(ResolveColor(back));
+    }
+}
+
+TLineWidths TCustomAxisPanel::WidestLineWidth(const std::string& text) {
+    TChartCanvas3D& canvas = Canvas();
+    if (text.find('\r') == std::string::npos)
+        return {text.empty() ? 0 : canvas.TextWidthOf(text), 1};
+    TLineWidths result{0, 0};
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = text.find('\r', start);
+        if (end == std::string::npos)
+            break;
+        result.width = std::max(result.width, canvas.TextWidthOf(text.substr(start, end - start)));
+        ++result.lines;
+        start = end + 1;
+    }
+    if (start < text.size()) {
+        result.width = std::max(result.width, canvas.TextWidthOf(text.substr(start)));
+        ++result.lines;
+    }
+    return result;
+}
+
+// ---------------------------------------------------------------------------
+// The paint pipeline
+
+void TCustomAxisPanel::DrawChart(const TRect& bounds) {
+    PaintBackground(bounds);
+    for (int i = 0; i < m_seriesList.Count(); ++i) {
+        if (m_seriesList[i]->Active())
+            m_seriesList[i]->BeforeChartPaint();
+    }
+    DrawTitlesLegend();
+    if (!View3D()) {
+        for (TChartSeries* s : m_seriesList) {
+            if (s->Active())
+                s->SetDepthOrder(0);
+        }
+    }
+    LayoutAxes();
+    FitSeriesMargins();
+    Canvas().SetProjection(Width3D(), bounds, ChartRect());
+    PaintWalls();
+    if (m_axisVisible) {
+        if (OnBeforeDrawAxes)
+            OnBeforeDrawAxes(*this);
+        for (const auto& axis : m_axes) {
+            if (AxisShown(*axis))
+                axis->PaintAxis();
+        }
+    }
+    if (OnBeforeDrawSeries)
+        OnBeforeDrawSeries(*this);
+    for (int i = 0; i < m_seriesList.Count(); ++i) {
+        if (m_seriesList[i]->Active())
+            DrawSeries(*m_seriesList[i]);
+    }
+    Canvas().RestoreDefaults();
+    if (OnAfterDraw)
+        OnAfterDraw(*this);
+}
+
+void TCustomAxisPanel::LayoutAxes() {
+    for (const auto& axis : m_axes)
+        axis->PrepareScale();
+
+    if (!View3D()) {
+        SetDepths(0, 0);
+    } else {
+        const bool orthogonal = View3DOptions().Orthogonal();
+        const double factor = orthogonal ? 0.001 : 0.002;
+        const int seriesDepth = Round(ChartWidth() * Chart3DPercent() * factor);
+        SetDepths(seriesDepth * std::max(1, ActiveSeriesCount()), seriesDepth);
+        if (orthogonal) {
+            const int shift = Width3D() + (View3DWalls() ? BackWallSize() : 0);
+            TRect r = ChartRect();
+            r.right -= shift;
+            r.top += shift;
+            SetChartRect(r);
+        }
+    }
+    SetChartRect(ChartRect());
+
+    TRect r = ChartRect();
+    for (const auto& axis : m_axes) {
+        if (!AxisShown(*axis))
+            continue;
+        TRect t = r;
+        axis->ReserveSpace(t);
+        const TRect both = r.Intersected(t);
+        if (!both.Empty())
+            r = both;
+    }
+    SetChartRect(r);
+    for (const auto& axis : m_axes)
+        axis->ComputePixelSpan();
+}
+
+void TCustomAxisPanel::FitSeriesMargins() {
+    for (TChartAxis* axis : {TopAxis(), LeftAxis(), RightAxis(), BottomAxis()})
+        axis->FitSeriesMargins();
+}
+
+void TCustomAxisPanel::DrawSeries(TChartSeries& series) {
+    series.UpdateVisibleRange();
+    if (series.FirstVisible() == -1)
+        return;
+    series.StartDrawing();
+    const bool clip = m_clipPoints && ClippingAllowed();
+    if (clip)
+        Canvas().ClipToPlot(ChartRect(), 0, Width3D());
+    series.DrawPoints();
+    if (clip)
+        Canvas().RemoveClip();
+    // FIXME: value marks are not drawn; no chart shows them.
+    series.FinishDrawing();
 }

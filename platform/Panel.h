@@ -1,0 +1,105 @@
+#pragma once
+// The framework panel: a stand-in for a child window. It has a size, a colour,
+// bevels, a border and an alignment, owns the image of its client area (the
+// window's own surface), and asks its host to repaint through one hook. It
+// draws nothing itself until the host delivers a paint request.
+//
+// Every change of a stored property that differs from the current value calls
+// PanelChanged; a change of position or size calls BoundsChanged first, so a
+// resize always repaints fully.
+
+#include "Basics.h"
+#include "DrawSurface.h"
+#include "Geometry.h"
+
+#include <functional>
+#include <memory>
+
+class QPaintDevice;
+
+enum class TBevelCut { bvNone, bvLowered, bvRaised };
+using enum TBevelCut;
+
+// How a host arranges the panel inside its parent; the panel only stores it.
+enum class TPanelAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+
+class TPanel {
+public:
+    TPanel();
+    virtual ~TPanel();
+
+    TPanel(const TPanel&) = delete;
+    TPanel& operator=(const TPanel&) = delete;
+
+    [[nodiscard]] int Left() const { return m_left; }
+    [[nodiscard]] int Top() const { return m_top; }
+    [[nodiscard]] int Width() const { return m_width; }
+    [[nodiscard]] int Height() const { return m_height; }
+    // Negative sizes are taken as 0.
+    void SetBounds(int left, int top, int width, int height);
+    void SetLeft(int value) { SetBounds(value, m_top, m_width, m_height); }
+    void SetTop(int value) { SetBounds(m_left, value, m_width, m_height); }
+    void SetWidth(int value) { SetBounds(m_left, m_top, value, m_height); }
+    void SetHeight(int value) { SetBounds(m_left, m_top, m_width, value); }
+    [[nodiscard]] TRect ClientRect() const { return {0, 0, m_width, m_height}; }
+
+    [[nodiscard]] TColor Color() const { return m_color; }
+    void SetColor(TColor value);
+    [[nodiscard]] TBevelCut BevelOuter() const { return m_bevelOuter; }
+    void SetBevelOuter(TBevelCut value);
+    [[nodiscard]] TBevelCut BevelInner() const { return m_bevelInner; }
+    void SetBevelInner(TBevelCut value);
+    [[nodiscard]] int BevelWidth() const { return m_bevelWidth; }
+    void SetBevelWidth(int value);  // values below 1 are taken as 1
+    [[nodiscard]] int BorderWidth() const { return m_borderWidth; }
+    void SetBorderWidth(int value);  // values below 0 are taken as 0
+    [[nodiscard]] TPanelAlign Align() const { return m_align; }
+    void SetAlign(TPanelAlign value);
+
+    // Set by the host while the panel sits inside a parent window.
+    [[nodiscard]] bool HasParent() const { return m_hasParent; }
+    void SetHasParent(bool value) { m_hasParent = value; }
+
+    // The image of the client area that the host shows; always Width x Height.
+    [[nodiscard]] TDrawSurface& WindowSurface() { return *m_windowSurface; }
+    [[nodiscard]] const TDrawSurface& WindowSurface() const { return *m_windowSurface; }
+
+    // The host's hook: called by Invalidate, it must lead to one HandlePaint later.
+    void SetRepaintRequest(std::function<void()> request) { m_repaintRequest = std::move(request); }
+    // Asks the host to repaint the whole client area (nothing without a host).
+    void Invalidate();
+
+    // The paint request of the host: bring WindowSurface up to date.
+    virtual void HandlePaint();
+
+protected:
+    virtual void PanelChanged() { Invalidate(); }
+    virtual void BoundsChanged() {}
+
+private:
+    template <class T>
+    void Store(T& field, T value) {
+        if (field == value)
+            return;
+        field = value;
+        PanelChanged();
+    }
+
+    int m_left = 0;
+    int m_top = 0;
+    int m_width = 400;
+    int m_height = 250;
+    TColor m_color = clBtnFace;
+    TBevelCut m_bevelOuter = bvRaised;
+    TBevelCut m_bevelInner = bvNone;
+    int m_bevelWidth = 1;
+    int m_borderWidth = 0;
+    TPanelAlign m_align = TPanelAlign::alNone;
+    bool m_hasParent = false;
+    std::unique_ptr<TDrawSurface> m_windowSurface;
+    std::function<void()> m_repaintRequest;
+};
+
+// Copies the surface's pixels onto a paint device at (x, y); the host's only
+// way to put a chart on screen.
+void PresentSurface(QPaintDevice& device, const TDrawSurface& surface, int x = 0, int y = 0);
