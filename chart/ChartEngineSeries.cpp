@@ -182,25 +182,6 @@ void TChartSeries::DrawPoints() {
     }
 }
 
-// FIXME: pixel positions need the axis value-to-pixel mapping.
-int TChartSeries::ScreenX(int /*index*/) const {
-    return 0;
-}
-
-int TChartSeries::ScreenY(int /*index*/) const {
-    return 0;
-}
-
-// FIXME: the value and percent styles need the number formatting of the axes.
-std::string TChartSeries::LegendEntryText(int entry, TLegendTextStyle /*style*/) const {
-    return PointLabel(LegendEntryPoint(entry));
-}
-
-// FIXME: symbols are drawn through the chart canvas, not reachable yet.
-void TChartSeries::DrawLegendSymbol(int /*entry*/, TRect /*rect*/) {}
-
-void TChartSeries::DrawLegendBox(int /*entry*/, TRect /*rect*/) {}
-
 // ---- Points ----
 
 TColor TChartSeries::PointColor(int index) const {

@@ -152,9 +152,13 @@ public:
     virtual void PrepareGallery(bool /*flag*/) {}
     [[nodiscard]] virtual std::string EditorClassName() const { return {}; }
 
-    // Pixel positions; completed together with the axis mapping.
+    // Pixel column and row of a point through the resolved axes (0 without one).
     [[nodiscard]] virtual int ScreenX(int index) const;
     [[nodiscard]] virtual int ScreenY(int index) const;
+    // Pixel of v on the axis of the main value list's quantity.
+    [[nodiscard]] int ScreenOfMain(double value) const;
+    // FirstVisible and LastVisible for the current paint; both -1 when no point is in view.
+    void UpdateVisibleRange();
 
     virtual void InsertPendingExtras(int index);
     // Case-insensitive, among the lists after X and Y; YValues when none matches.
@@ -174,7 +178,8 @@ public:
 
     virtual void ResetPending(TChartValueList& list) { list.SetPendingValue(0); }
 
-    // Legend symbol: the base draws nothing yet (needs the canvas).
+    // Legend symbol; entry -1 is the series' own entry. Drawn on the chart's
+    // canvas with the pen the legend (or PrepareLegendPaint) left on it.
     virtual void DrawLegendSymbol(int entry, TRect rect);
     virtual void DrawLegendBox(int entry, TRect rect);
     virtual void PrepareLegendPaint(int /*entry*/, TColor& /*back*/, TBrushStyle& /*style*/) {}

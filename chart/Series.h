@@ -103,7 +103,6 @@ protected:
     }
     // BarBrush's colour, or the chart's Color when BarBrush has none.
     [[nodiscard]] TColor BarBackColor() const;
-    [[nodiscard]] int MarksExtentOf(int markHeight) const;
 
 private:
     // Point count and side-by-side count that the width is computed from.
