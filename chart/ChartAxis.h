@@ -225,6 +225,11 @@ private:
     [[nodiscard]] static constexpr int TitleAngleFor(TAxisKind kind) {
         return kind == TAxisKind::akLeft ? 90 : kind == TAxisKind::akRight ? 270 : 0;
     }
+    [[nodiscard]] static TAxisScale MakeScale(bool horizontal) {
+        TAxisScale scale;
+        scale.Horizontal = horizontal;
+        return scale;
+    }
     [[nodiscard]] bool IsLoading() const;
     [[nodiscard]] bool LabelsAlongAxis(int angle) const;
     [[nodiscard]] std::string ValueLabelTextFor(double value, bool callHandler) const;
@@ -234,10 +239,12 @@ private:
     void ShrinkSide(TRect& rect, int size) const;
     void DrawValueLabels(double inc, int dateStepIndex, TTickList& ticks);
     void DrawSeriesLabels(TAxisLabelStyle style, TTickList& ticks);
-    void DrawLabelText(int position, const std::string& text, int angle, TTickList* ticks);
+    void DrawLabelText(int position, const std::string& text, TTickList* ticks);
+    void PlaceText(int along, int across, const std::string& text, int angle);
     void DrawTicksAndGrid(const TTickList& ticks);
-    void DrawTick(int position, int from, int length, bool outward);
+    void DrawTick(int position, int length, bool inner);
     void DrawGridLine(int position);
+    void UseGridPen(const TChartPen& pen);
     void DrawTitle();
     void SetBool(bool& field, bool value);
     void SetInt(int& field, int value);
@@ -291,7 +298,7 @@ private:
     TChartFont m_labelsFont{[this] { RequestRepaint(); }};
     TChartAxisTitle m_title{[this] { RequestRepaint(); }, TitleAngleFor(m_kind)};
 
-    TAxisScale m_scale;
+    TAxisScale m_scale = MakeScale(m_horizontal);
     int m_axisPixel = 0;
     int m_labelsPixel = 0;
     int m_titlePixel = 0;
