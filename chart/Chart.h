@@ -168,6 +168,7 @@ public:
 protected:
     void DrawTitlesLegend() override;
     void PaintWalls() override;
+    [[nodiscard]] int BackWallSize() const override;
     void UseWallStyle(TChartWall& wall);
 
 private:
