@@ -59,7 +59,7 @@ QFont PixelFont(const QString& family, int pixelHeight, bool bold) {
     return font;
 }
 
-TPanel::TPanel(QWidget* parent, TColor color) : QWidget(parent) {
+TPanelControl::TPanelControl(QWidget* parent, TColor color) : QWidget(parent) {
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, ToQColor(color));
     setPalette(palette);

@@ -22,9 +22,9 @@
 // rectangles expect.
 [[nodiscard]] QFont PixelFont(const QString& family, int pixelHeight, bool bold = false);
 
-class TPanel : public QWidget {
+class TPanelControl : public QWidget {
 public:
-    TPanel(QWidget* parent, TColor color);
+    TPanelControl(QWidget* parent, TColor color);
 };
 
 // A text label or, with a pixmap, a picture control.

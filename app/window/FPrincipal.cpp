@@ -163,11 +163,11 @@ void TPrincipal::CreateBanner() {
     const QString hint = QStringLiteral("To learn more about biorhythms, please visit our website\n") +
                          WebAddressCaption();
 
-    Panel1 = new TPanel(this, clWhite);
+    Panel1 = new TPanelControl(this, clWhite);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->resize(ClientWidth, 126);
 
-    Panel3 = new TPanel(Panel1, clWhite);
+    Panel3 = new TPanelControl(Panel1, clWhite);
     Panel3->setObjectName(QStringLiteral("Panel3"));
     Image1 = new TLabel(Panel3);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -177,7 +177,7 @@ void TPrincipal::CreateBanner() {
     Image1->setGeometry(35, 12, 125, 105);
     Image1->setToolTip(hint);
 
-    Panel4 = new TPanel(Panel1, clWhite);
+    Panel4 = new TPanelControl(Panel1, clWhite);
     Panel4->setObjectName(QStringLiteral("Panel4"));
     Image2 = new TLabel(Panel4);
     Image2->setObjectName(QStringLiteral("Image2"));
@@ -187,7 +187,7 @@ void TPrincipal::CreateBanner() {
     Image2->setGeometry(17, 27, 75, 75);
     Image2->setToolTip(hint);
 
-    Panel5 = new TPanel(Panel1, clWhite);
+    Panel5 = new TPanelControl(Panel1, clWhite);
     Panel5->setObjectName(QStringLiteral("Panel5"));
     Label2 = new TLabel(QStringLiteral("To learn more about biorhythms, please visit our website"), Panel5);
     Label2->setObjectName(QStringLiteral("Label2"));
@@ -207,7 +207,7 @@ void TPrincipal::CreateBanner() {
 }
 
 void TPrincipal::CreateDateBand() {
-    Panel2 = new TPanel(this, clBtnFace);
+    Panel2 = new TPanelControl(this, clBtnFace);
     Panel2->setObjectName(QStringLiteral("Panel2"));
 
     Label1 = new TLabel(QStringLiteral("To calculate your Biorhythm, please enter your birthday:"), Panel2);
@@ -269,9 +269,9 @@ void TPrincipal::CreatePages() {
     PageControl2->SetActivePageIndex(0);
 
     // FIXME: the chart host widget takes the place of these two panels.
-    ChartTodayHost = new TPanel(TabSheet3, clBtnFace);
+    ChartTodayHost = new TPanelControl(TabSheet3, clBtnFace);
     ChartTodayHost->setObjectName(QStringLiteral("ChartToday"));
-    chart4weeksHost = new TPanel(TabSheet4, clBtnFace);
+    chart4weeksHost = new TPanelControl(TabSheet4, clBtnFace);
     chart4weeksHost->setObjectName(QStringLiteral("chart4weeks"));
 
     const auto newScaleLabel = [this](const char* name, const char* caption, QRect geometry,

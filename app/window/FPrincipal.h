@@ -20,7 +20,7 @@ class TComboBox;
 class TCustomAxisPanel;
 class TLabel;
 class TPageControl;
-class TPanel;
+class TPanelControl;
 
 // Stands for the print dialog component: it belongs to the window and is
 // never opened.
@@ -61,15 +61,15 @@ public:
 
     [[nodiscard]] int Score(int period, double days) const;
 
-    TPanel* Panel1 = nullptr;
-    TPanel* Panel3 = nullptr;
+    TPanelControl* Panel1 = nullptr;
+    TPanelControl* Panel3 = nullptr;
     TLabel* Image1 = nullptr;
-    TPanel* Panel4 = nullptr;
+    TPanelControl* Panel4 = nullptr;
     TLabel* Image2 = nullptr;
-    TPanel* Panel5 = nullptr;
+    TPanelControl* Panel5 = nullptr;
     TLabel* Label2 = nullptr;
     TLabel* cLink = nullptr;
-    TPanel* Panel2 = nullptr;
+    TPanelControl* Panel2 = nullptr;
     TLabel* Label1 = nullptr;
     QToolButton* bCalculate = nullptr;
     TComboBox* cDia = nullptr;

@@ -62,27 +62,6 @@ TEST(ApplicationGuard, ForeignExceptionsDoNotEscapeEither) {
     EXPECT_EQ(rec.boxes[0].icon, TMessageIcon::miStop);
 }
 
-TEST(ApplicationGuard, CaptionFollowsTheTitle) {
-    TRecordedBoxes rec;
-    TApplication::SetTitle("Other");
-    TApplication::Guard([] { throw ChartException("x"); });
-    TApplication::SetTitle(kApplicationTitle);
-    ASSERT_EQ(rec.boxes.size(), 1u);
-    EXPECT_EQ(rec.boxes[0].caption, "Other");
-}
-
-TEST(MessageBoxSeam, ScopedHandlerRestoresThePreviousOne) {
-    std::vector<QString> outer, inner;
-    TScopedMessageBoxHandler a([&](const TMessageBoxRequest& r) { outer.push_back(r.text); });
-    {
-        TScopedMessageBoxHandler b([&](const TMessageBoxRequest& r) { inner.push_back(r.text); });
-        ShowInformationBox("one");
-    }
-    ShowInformationBox("two");
-    EXPECT_THAT(inner, testing::ElementsAre("one"));
-    EXPECT_THAT(outer, testing::ElementsAre("two"));
-}
-
 // The real box, closed from inside its own modal loop.
 TEST(MessageBoxReal, OneOkButtonThatIsDefaultAndEscape) {
     struct Seen {

@@ -111,15 +111,6 @@ TEST_F(WindowTest, RestartWithAStoredDateFillsBothCharts) {
     }
 }
 
-TEST_F(WindowTest, EachCalculationReplacesThePoints) {
-    StoreFile(kFile19800517);
-    TPrincipal& w = Start();
-    w.bCalculate->click();
-    EXPECT_EQ(w.ChartToday->SeriesList()[0]->PointCount(), 8);
-    for (const TChartSeries* s : w.chart4weeks->SeriesList())
-        EXPECT_EQ(s->PointCount(), 30);
-}
-
 TEST_F(WindowTest, StoredDateEqualToTodayIsNotCalculatedUntilAsked) {
     StoreFile("2010\r\n3\r\n1\r\n");
     TPrincipal& w = Start();
