@@ -1,0 +1,41 @@
+#include "ChartHost.h"
+
+#include "Application.h"
+#include "Panel.h"
+
+#include <QEvent>
+#include <QMoveEvent>
+#include <QResizeEvent>
+
+ChartHost::ChartHost(QWidget* parent) : QWidget(parent), m_chart(std::make_unique<TChart>()) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    m_chart->SetHasParent(parent != nullptr);
+    resize(m_chart->Width(), m_chart->Height());
+    m_chart->SetRepaintRequest([this] { update(); });
+}
+
+ChartHost::~ChartHost() { m_chart->SetRepaintRequest({}); }
+
+bool ChartHost::event(QEvent* event) {
+    if (event->type() == QEvent::ParentChange)
+        m_chart->SetHasParent(parentWidget() != nullptr);
+    return QWidget::event(event);
+}
+
+void ChartHost::paintEvent(QPaintEvent* /*event*/) {
+    TApplication::Guard([this] { m_chart->HandlePaint(); });
+    PresentSurface(*this, m_chart->WindowSurface());
+}
+
+void ChartHost::resizeEvent(QResizeEvent* event) {
+    const QSize size = event->size();
+    TApplication::Guard([&] { m_chart->SetBounds(m_chart->Left(), m_chart->Top(), size.width(), size.height()); });
+    QWidget::resizeEvent(event);
+}
+
+void ChartHost::moveEvent(QMoveEvent* event) {
+    const QPoint pos = event->pos();
+    TApplication::Guard([&] { m_chart->SetBounds(pos.x(), pos.y(), m_chart->Width(), m_chart->Height()); });
+    QWidget::moveEvent(event);
+}
