@@ -112,6 +112,16 @@ TEST(ChartLegend, WorkedExampleBottomLegend) {
         EXPECT_EQ(c.series[i]->symbols[0].second, expected[i]);
     }
     EXPECT_EQ(c.chart.LegendSymbolBackColor(), clWhite);
+
+    // Columns of (720 - 84) div 7 = 90 pixels from x 85; rows of 15 from y 332.
+    const struct {
+        int x, y, item;
+    } table[] = {{85, 332, 0}, {84, 340, -1}, {180, 340, 1}, {265, 340, 2}, {180, 350, 8}, {83, 340, -1},
+                 {400, 363, -1}};
+    for (const auto& t : table) {
+        SCOPED_TRACE(testing::Message() << t.x << ',' << t.y);
+        EXPECT_EQ(c.Legend().ItemAtPoint(t.x, t.y), t.item);
+    }
 }
 
 TEST(ChartLegend, FrameAndShadowPixels) {
@@ -229,6 +239,25 @@ TEST(ChartLegend, SeriesNamesAndSkippedSeries) {
     EXPECT_EQ(c.series[0]->symbols[0].second.left, legend.Layout().SymbolLeftX);
 }
 
+TEST(ChartLegend, LastValuesFollowTheListedSeries) {
+    LegendChart c;
+    c.Add("A")->AppendPoint(1, "a1");
+    c.Add("Hidden")->SetShowInLegend(false);
+    ProbeSeries* b = c.Add("B");
+    b->AppendPoint(1, "b1");
+    b->AppendPoint(2, "b\r2");
+    c.Add("Empty");
+    c.Legend().SetLegendStyle(lsLastValues);
+    c.Legend().SetTextStyle(ltsPlain);
+    c.Paint();
+    ASSERT_EQ(c.Legend().LegendItemTotal(), 3);
+    EXPECT_EQ(c.Legend().LegendItemText(0), "a1");
+    EXPECT_EQ(c.Legend().LegendItemText(1), "b 2");
+    EXPECT_EQ(c.Legend().LegendItemText(2), "");
+    EXPECT_EQ(b->symbols.size(), 1u);
+    EXPECT_TRUE(c.series[3]->symbols.empty());  // no text, no symbol
+}
+
 TEST(ChartLegend, FirstValueSkipsLeadingItems) {
     LegendChart c;
     c.AddWeekSeries();
@@ -295,40 +324,9 @@ TEST(ChartLegend, RightLegendAndVerticalHitTest) {
     }
 }
 
-TEST(ChartLegend, HorizontalHitTest) {
-    LegendChart c;
-    c.AddWeekSeries();
-    c.Paint();
-    // Columns of (720 - 84) div 7 = 90 pixels from x 85; rows of 15 from y 332.
-    const struct {
-        int x, y, item;
-    } table[] = {{85, 332, 0}, {84, 340, -1}, {180, 340, 1}, {265, 340, 2}, {180, 350, 8}, {83, 340, -1},
-                 {400, 363, -1}};
-    for (const auto& t : table) {
-        SCOPED_TRACE(testing::Message() << t.x << ',' << t.y);
-        EXPECT_EQ(c.Legend().ItemAtPoint(t.x, t.y), t.item);
-    }
-}
-
-TEST(ChartLegend, DefaultsAndRefusedValues) {
+TEST(ChartLegend, RefusedValuesKeepTheOldValue) {
     CountingChart chart;
     TChartLegend& legend = chart.Legend();
-    EXPECT_TRUE(legend.Visible());
-    EXPECT_EQ(legend.Alignment(), laRight);
-    EXPECT_EQ(legend.LegendStyle(), lsAuto);
-    EXPECT_EQ(legend.TextStyle(), ltsLeftValue);
-    EXPECT_EQ(legend.ColorWidth(), 12);
-    EXPECT_EQ(legend.FirstValue(), 0);
-    EXPECT_EQ(legend.MaxNumRows(), 10);
-    EXPECT_TRUE(legend.ResizeChart());
-    EXPECT_EQ(legend.ShadowColor(), clBlack);
-    EXPECT_EQ(legend.ShadowSize(), 3);
-    EXPECT_EQ(legend.TopPos(), 10);
-    EXPECT_EQ(legend.Color(), clWhite);
-    EXPECT_TRUE(legend.Frame().Visible());
-    EXPECT_EQ(legend.Frame().Width(), 1);
-    EXPECT_FALSE(legend.DividingLines().Visible());
-
     const std::string colorWidth = "Legend Color Width must be between 0 and 100 %";
     const std::string topPos = "Top Legend Position must be between 0 and 100 %";
     const std::string firstValue = "First Legend Value must be > 0";
