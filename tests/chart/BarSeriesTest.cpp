@@ -22,15 +22,6 @@ TBarSeries* AddBars(SeriesTestChart& chart, int count, double y = 10, TColor col
 
 }  // namespace
 
-TEST(BarSeries, CreationChangesInheritedSettings) {
-    TBarSeries s;
-    EXPECT_TRUE(s.Marks().Visible());
-    EXPECT_EQ(s.Marks().ArrowLength(), 20);
-    EXPECT_EQ(s.YValues().Name(), "Bar");
-    EXPECT_EQ(s.YValues().Order(), TChartListOrder::loNone);
-    EXPECT_EQ(s.XValues().Order(), TChartListOrder::loAscending);
-}
-
 TEST(BarSeries, RangeChecksKeepTheOldValue) {
     SeriesTestChart chart(100);
     auto* s = AddBars(chart, 0);
@@ -194,15 +185,4 @@ TEST(BarSeries, ValueRangesIncludeTheOrigin) {
     s.SetMultiBar(TMultiBar::mbStacked100);
     EXPECT_EQ(s.LowestY(), 0);
     EXPECT_EQ(s.HighestY(), 100);
-}
-
-TEST(BarSeries, HitTestCoversTheBarBetweenValueAndOrigin) {
-    SeriesTestChart chart(700);
-    auto* s = AddBars(chart, 8, 50, clRed);
-    chart.Paint();
-    EXPECT_EQ(s->PointAt(27, 50), 0);
-    EXPECT_EQ(s->PointAt(81, 100), 0);
-    EXPECT_EQ(s->PointAt(50, 49), -1);
-    EXPECT_EQ(s->PointAt(50, 101), -1);
-    EXPECT_EQ(s->PointAt(112, 75), 1);
 }

@@ -59,22 +59,6 @@ TEST(SeriesVisibleRange, LinesKeepOnePointBeyondTheRightEdgeBarsDoNot) {
     EXPECT_EQ(events.after, 1);
 }
 
-TEST(SeriesVisibleRange, WholeSeriesWhenNotLimitedOrUnordered) {
-    SeriesTestChart chart(100);
-    chart.FixBottomAxis(10, 20);
-    auto* line = AddFilled<TLineSeries>(chart, 6);
-    line->SetLimitToVisible(false);
-    chart.Paint();
-    EXPECT_EQ(line->FirstVisible(), 0);
-    EXPECT_EQ(line->LastVisible(), 5);
-
-    line->SetLimitToVisible(true);
-    line->XValues().SetOrder(TChartListOrder::loNone);
-    chart.Paint();
-    EXPECT_EQ(line->FirstVisible(), 0);
-    EXPECT_EQ(line->LastVisible(), 5);
-}
-
 TEST(SeriesLegendText, AllStyles) {
     TChartSeries s;
     s.AddPoint(1234.5, 12.5, "Physical");
