@@ -3,7 +3,8 @@
 #include "Align.h"
 #include "Application.h"
 #include "BirthdayFile.h"
-#include "ChartEngine.h"
+#include "ChartHost.h"
+#include "ChartSetup.h"
 #include "Controls.h"
 #include "Cycles.h"
 #include "ImageCodec.h"
@@ -26,29 +27,12 @@
 #include <QTabBar>
 #include <QToolButton>
 
-#include <memory>
+#include <utility>
 
 namespace {
 
 const QString kArial = QStringLiteral("Arial");
 constexpr char kFutureBirthday[] = "Your birthday couldn't be greater than today...";
-
-struct TLineSeriesSetup {
-    const char* name;
-    const char* title;
-    TColor color;
-};
-
-// Series 1 to 7 of the 4-week chart, in list order after the average bars.
-constexpr TLineSeriesSetup kLineSeries[] = {
-    {"BarSeries1", "Phyisical", clRed},
-    {"Series2", "Emotional", 39423},
-    {"Series3", "Intellectual", 57600},
-    {"Series4", "Spiritual", 16711808},
-    {"Series5", "Awareness", clFuchsia},
-    {"Series6", "Aesthetic", 15263744},
-    {"Series7", "Intuition", clNavy},
-};
 
 QPixmap ArtPixmap(const char* path, bool jpeg) {
 #ifdef BIORHYTHM_HAVE_ARTWORK
@@ -70,22 +54,6 @@ QPixmap ArtPixmap(const char* path, bool jpeg) {
 
 void SelectPosition(TComboBox* list, int position) {
     list->setCurrentIndex(position >= 0 && position < list->count() ? position : -1);
-}
-
-std::unique_ptr<TChartSeries> NewSeries(const char* name, const char* title, TColor color,
-                                        const char* yListName, int arrowLength) {
-    auto series = std::make_unique<TChartSeries>();
-    series->SetName(name);
-    series->SetTitle(title);
-    series->SetSeriesColor(color);
-    series->XValues().SetName("X");
-    series->XValues().SetOrder(TChartListOrder::loAscending);
-    series->YValues().SetName(yListName);
-    series->YValues().SetOrder(TChartListOrder::loNone);
-    series->Marks().SetVisible(false);
-    series->Marks().SetStyle(TSeriesMarksStyle::smsValue);
-    series->Marks().SetArrowLength(arrowLength);
-    return series;
 }
 
 }  // namespace
@@ -118,10 +86,7 @@ TPrincipal::TPrincipal(QWidget* parent) : QWidget(parent, Qt::Window) {
     }
 }
 
-TPrincipal::~TPrincipal() {
-    delete ChartToday;
-    delete chart4weeks;
-}
+TPrincipal::~TPrincipal() = default;
 
 QString TPrincipal::WebAddress() {
     return QStringLiteral(BIORHYTHM_WEB_ADDRESS);
@@ -151,8 +116,13 @@ void TPrincipal::CreateControls() {
     Panel3->setGeometry(banner.Take(TAlign::alRight, {176, 126}));
     Panel5->setGeometry(banner.Take(TAlign::alClient, {}));
 
-    ChartTodayHost->setGeometry(TAlignArea(TabSheet3->rect()).Take(TAlign::alClient, {}));
-    chart4weeksHost->setGeometry(TAlignArea(TabSheet4->rect()).Take(TAlign::alClient, {}));
+    // A page not yet shown delivers no resize to its host, so the chart is
+    // told its bounds here; the host keeps them in step from now on.
+    for (auto [host, page] : {std::pair{ChartTodayHost, TabSheet3}, std::pair{chart4weeksHost, TabSheet4}}) {
+        const QRect r = TAlignArea(page->rect()).Take(TAlign::alClient, {});
+        host->setGeometry(r);
+        host->Chart().SetBounds(r.x(), r.y(), r.width(), r.height());
+    }
 
     setTabOrder(cDia, cMes);
     setTabOrder(cMes, cAnne);
@@ -268,11 +238,19 @@ void TPrincipal::CreatePages() {
     TabSheet4->setObjectName(QStringLiteral("TabSheet4"));
     PageControl2->SetActivePageIndex(0);
 
-    // FIXME: the chart host widget takes the place of these two panels.
-    ChartTodayHost = new TPanelControl(TabSheet3, clBtnFace);
-    ChartTodayHost->setObjectName(QStringLiteral("ChartToday"));
-    chart4weeksHost = new TPanelControl(TabSheet4, clBtnFace);
-    chart4weeksHost->setObjectName(QStringLiteral("chart4weeks"));
+    const auto newChartHost = [](QWidget* page, const char* name) {
+        auto* host = new ChartHost(page);
+        host->setObjectName(QString::fromLatin1(name));
+        // The opaque scale labels fill with the palette's window colour: the chart's Color.
+        QPalette colors = host->palette();
+        colors.setColor(QPalette::Window, ToQColor(host->Chart().Color()));
+        host->setPalette(colors);
+        return host;
+    };
+    ChartTodayHost = newChartHost(TabSheet3, "ChartToday");
+    ChartToday = &ChartTodayHost->Chart();
+    chart4weeksHost = newChartHost(TabSheet4, "chart4weeks");
+    chart4weeks = &chart4weeksHost->Chart();
 
     const auto newScaleLabel = [this](const char* name, const char* caption, QRect geometry,
                                       TColor color) {
@@ -309,18 +287,8 @@ void TPrincipal::CreateDialogs() {
 // by their index in SeriesList.
 
 void TPrincipal::ConfigureCharts() {
-    ChartToday = new TCustomAxisPanel();
-    auto* bars = ChartToday->AddSeries(NewSeries("Series1", "", clRed, "Bar", 5));
-    bars->SetColorEachPoint(true);
-
-    chart4weeks = new TCustomAxisPanel();
-    auto* average = chart4weeks->AddSeries(NewSeries("Series8", "Average", clGray, "Bar", 8));
-    average->XValues().SetDateTime(true);
-    average->Marks().SetClip(true);
-    for (const TLineSeriesSetup& s : kLineSeries) {
-        auto* line = chart4weeks->AddSeries(NewSeries(s.name, s.title, s.color, "Y", 5));
-        line->XValues().SetDateTime(true);
-    }
+    ConfigureTodayChart(*ChartToday);
+    ConfigureFourWeekChart(*chart4weeks);
 }
 
 void TPrincipal::BindEvents() {

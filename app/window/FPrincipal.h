@@ -13,8 +13,10 @@
 #include <QString>
 #include <QWidget>
 
+class ChartHost;
 class QFileDialog;
 class QToolButton;
+class TChart;
 class TChartSeries;
 class TComboBox;
 class TCustomAxisPanel;
@@ -78,18 +80,18 @@ public:
     TPageControl* PageControl2 = nullptr;
     QWidget* TabSheet3 = nullptr;
     QWidget* TabSheet4 = nullptr;
-    // Where each chart is shown; its object name is the chart's name.
-    QWidget* ChartTodayHost = nullptr;
-    QWidget* chart4weeksHost = nullptr;
+    // The widgets showing the charts; each carries its chart's name.
+    ChartHost* ChartTodayHost = nullptr;
+    ChartHost* chart4weeksHost = nullptr;
     TLabel* LHigh = nullptr;
     TLabel* LCritical = nullptr;
     TLabel* LLow = nullptr;
     QFileDialog* SaveDialog = nullptr;
     TPrintDialog* PrintDialog = nullptr;
 
-    // The two charts; each owns its series.
-    TCustomAxisPanel* ChartToday = nullptr;
-    TCustomAxisPanel* chart4weeks = nullptr;
+    // The two charts, owned by their hosts; each owns its series.
+    TChart* ChartToday = nullptr;
+    TChart* chart4weeks = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;

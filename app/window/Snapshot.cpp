@@ -1,7 +1,7 @@
 #include "Snapshot.h"
 
 #include "Application.h"
-#include "ChartEngine.h"
+#include "Chart.h"
 #include "Controls.h"
 #include "FPrincipal.h"
 #include "LocalDate.h"

@@ -1,6 +1,6 @@
 #include "WindowTestSupport.h"
 
-#include "ChartEngine.h"
+#include "ChartHost.h"
 #include "Controls.h"
 #include "PageControl.h"
 

@@ -1,6 +1,6 @@
 #include "WindowTestSupport.h"
 
-#include "ChartEngine.h"
+#include "Chart.h"
 #include "Controls.h"
 #include "Cycles.h"
 #include "PageControl.h"

@@ -1,0 +1,220 @@
+#include "ChartSetup.h"
+
+#include "ChartAxis.h"
+#include "Picture.h"
+#include "Series.h"
+
+#include <string_view>
+#include <type_traits>
+
+#ifdef BIORHYTHM_HAVE_ARTWORK
+#include "Artwork.h"
+#include "ImageCodec.h"
+
+#include <QFile>
+#endif
+
+namespace {
+
+struct TLineSetup {
+    const char* name;
+    const char* title;
+    TColor color;
+};
+
+// "Phyisical" is the title the legend shows.
+constexpr TLineSetup kLines[FourWeekLineCount] = {
+    {"BarSeries1", "Phyisical", clRed},
+    {"Series2", "Emotional", 39423},
+    {"Series3", "Intellectual", 57600},
+    {"Series4", "Spiritual", 16711808},
+    {"Series5", "Awareness", clFuchsia},
+    {"Series6", "Aesthetic", 15263744},
+    {"Series7", "Intuition", clNavy},
+};
+
+constexpr TColor kBottomWallColor = 15395562;
+constexpr TColor kGradientEndColor = 16316664;
+
+void SetArialFont(TChartFont& font, int height, TColor color, bool bold = false) {
+    font.SetName("Arial");
+    font.SetHeight(height);
+    font.SetColor(color);
+    font.SetStyle(TFontStyles{.Bold = bold});
+}
+
+void SetGrid(TChartPen& grid) {
+    grid.SetColor(clSilver);
+    grid.SetStyle(psSolid);
+    grid.SetSmallDots(true);
+}
+
+// Loading ends even when a setter throws, so the chart never stays in it.
+class TLoadingScope {
+public:
+    explicit TLoadingScope(TChart& chart) : m_chart(chart) { m_chart.SetLoading(true); }
+    ~TLoadingScope() { m_chart.SetLoading(false); }
+    TLoadingScope(const TLoadingScope&) = delete;
+    TLoadingScope& operator=(const TLoadingScope&) = delete;
+
+private:
+    TChart& m_chart;
+};
+
+// What both charts store alike.
+void ConfigureChartCommon(TChart& chart, int chart3DPercent, std::shared_ptr<const TPicture> backImage) {
+    chart.SetBevelOuter(bvNone);
+    chart.SetView3D(false);
+    chart.SetChart3DPercent(chart3DPercent);
+    chart.SetAllowZoom(false);
+    chart.SetAllowPanning(pmNone);
+    chart.SetPrintProportional(false);
+
+    chart.SetBackColor(clWhite);
+    chart.BackWall().Brush().SetColor(clWhite);
+    chart.LeftWall().SetColor(clGray);
+    chart.LeftWall().Brush().SetColor(clWhite);
+    chart.BottomWall().SetColor(kBottomWallColor);
+
+    if (backImage)
+        chart.BackImage().Assign(std::move(backImage));
+    chart.SetBackImageInside(true);
+
+    chart.Gradient().SetDirection(gdBottomTop);
+    chart.Gradient().SetEndColor(kGradientEndColor);
+
+    TChartTitle& title = chart.Title();
+    title.SetText({"ChartToday"});
+    title.SetVisible(false);
+    title.SetAdjustFrame(false);
+    SetArialFont(title.Font(), -13, clNavy, true);
+
+    TChartAxis& left = *chart.LeftAxis();
+    left.SetAutomatic(false);
+    left.SetAutomaticMaximum(false);
+    left.SetAutomaticMinimum(false);
+    left.SetMaximum(110);
+    left.SetMinimum(-110);
+    left.SetIncrement(20);
+    left.SetMinorTickCount(2);
+    left.SetExactDateTime(false);
+    SetGrid(left.Grid());
+
+    for (TChartAxis* axis : {chart.LeftAxis(), chart.BottomAxis()})
+        SetArialFont(axis->Title().Font(), -12, clNavy, true);
+
+    chart.Legend().SetAlignment(laBottom);
+    SetArialFont(chart.Legend().Font(), -13, clBlack);
+}
+
+template <class T>
+T& AddSeries(TChart& chart, const char* name, const char* title, TColor color, bool dateTime,
+             int arrowLength) {
+    T& series = *chart.AddSeries(std::make_unique<T>());
+    series.SetName(name);
+    series.SetTitle(title);
+    series.SetSeriesColor(color);
+    series.Marks().SetVisible(false);
+    series.Marks().SetStyle(smsValue);
+    series.Marks().SetArrowLength(arrowLength);
+    TChartValueList& x = series.XValues();
+    x.SetName("X");
+    x.SetOrder(loAscending);
+    x.SetDateTime(dateTime);
+    x.SetMultiplier(1);
+    TChartValueList& y = series.YValues();
+    y.SetName(std::is_base_of_v<TCustomBarSeries, T> ? "Bar" : "Y");
+    y.SetOrder(loNone);
+    y.SetMultiplier(1);
+    return series;
+}
+
+#ifdef BIORHYTHM_HAVE_ARTWORK
+std::shared_ptr<const TPicture> DecodeArtBitmap(const char* path) {
+    InitArtwork();
+    QFile file(QString::fromLatin1(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return nullptr;
+    QImage image = ReadDib(file.readAll());
+    if (image.isNull())
+        return nullptr;
+    return std::make_shared<const TPicture>(std::move(image));
+}
+#endif
+
+}  // namespace
+
+std::shared_ptr<const TPicture> TodayBackImage() {
+#ifdef BIORHYTHM_HAVE_ARTWORK
+    static const std::shared_ptr<const TPicture> picture = DecodeArtBitmap(kArtBackToday);
+    return picture;
+#else
+    return nullptr;
+#endif
+}
+
+std::shared_ptr<const TPicture> FourWeekBackImage() {
+#ifdef BIORHYTHM_HAVE_ARTWORK
+    static const std::shared_ptr<const TPicture> picture = DecodeArtBitmap(kArtBack4Weeks);
+    return picture;
+#else
+    return nullptr;
+#endif
+}
+
+void ConfigureTodayChart(TChart& chart) {
+    TLoadingScope loading(chart);
+    ConfigureChartCommon(chart, 10, TodayBackImage());
+    chart.SetMarginLeft(6);
+    chart.SetMarginRight(2);
+
+    TChartAxis& bottom = *chart.BottomAxis();
+    bottom.Grid().SetStyle(psSolid);
+    bottom.Grid().SetVisible(false);
+    bottom.SetLabelsMultiLine(true);
+    bottom.SetLabelsOnAxis(false);
+    bottom.SetMinorTickCount(0);
+    bottom.SetRoundFirstLabel(false);
+
+    chart.Legend().SetTextStyle(ltsPlain);
+    chart.Legend().SetVisible(false);
+
+    auto& bars = AddSeries<TBarSeries>(chart, "Series1", "", clRed, false, 5);
+    bars.SetColorEachPoint(true);
+}
+
+void ConfigureFourWeekChart(TChart& chart) {
+    TLoadingScope loading(chart);
+    ConfigureChartCommon(chart, 5, FourWeekBackImage());
+    chart.SetMarginLeft(2);
+    chart.SetMarginRight(2);
+    chart.SetMarginTop(6);
+    chart.SetMarginBottom(6);
+
+    TChartAxis& bottom = *chart.BottomAxis();
+    bottom.SetDateTimeFormat("dd/MM/yy");
+    bottom.SetIncrement(2);
+    SetGrid(bottom.Grid());
+    bottom.SetMinorTickCount(0);
+    bottom.SetStartPosition(1);
+    bottom.SetEndPosition(99);
+
+    chart.Legend().SetColorWidth(22);
+    chart.Legend().SetVisible(true);
+
+    auto& average = AddSeries<TBarSeries>(chart, "Series8", "Average", clGray, true, 8);
+    average.SetBarWidthPercent(50);
+    average.SetMultiBar(mbNone);
+    average.Marks().SetClip(true);
+
+    for (const TLineSetup& s : kLines) {
+        auto& line = AddSeries<TLineSeries>(chart, s.name, s.title, s.color, true, 5);
+        line.LinePen().SetWidth(2);
+        TSeriesPointer& pointer = line.Pointer();
+        pointer.SetVisible(false);
+        pointer.SetStyle(psRectangle);
+        pointer.SetInflateMargins(true);
+        if (s.name == std::string_view("Series2"))
+            line.SetDark3D(false);
+    }
+}
