@@ -132,32 +132,3 @@ TEST_F(LayoutTest, HintsPicturesAndItemHeight) {
         EXPECT_EQ(list->view()->sizeHintForRow(0), 17) << list->objectName().toStdString();
     }
 }
-
-TEST_F(LayoutTest, SeriesInListOrderWithTitlesAndColours) {
-    TPrincipal& w = Start();
-    ASSERT_EQ(w.ChartToday->SeriesList().Count(), 1);
-    const TChartSeries& bars = *w.ChartToday->SeriesList()[0];
-    EXPECT_EQ(bars.Name(), "Series1");
-    EXPECT_TRUE(bars.ColorEachPoint());
-    EXPECT_FALSE(bars.XValues().DateTime());
-
-    struct Expected {
-        const char* name;
-        const char* title;
-        TColor color;
-    } expected[] = {
-        {"Series8", "Average", 8421504},     {"BarSeries1", "Phyisical", 255},
-        {"Series2", "Emotional", 39423},     {"Series3", "Intellectual", 57600},
-        {"Series4", "Spiritual", 16711808},  {"Series5", "Awareness", 16711935},
-        {"Series6", "Aesthetic", 15263744},  {"Series7", "Intuition", 8388608},
-    };
-    const TChartSeriesList& list = w.chart4weeks->SeriesList();
-    ASSERT_EQ(list.Count(), 8);
-    for (int i = 0; i < 8; ++i) {
-        SCOPED_TRACE(expected[i].name);
-        EXPECT_EQ(list[i]->Name(), expected[i].name);
-        EXPECT_EQ(list[i]->Title(), expected[i].title);
-        EXPECT_EQ(list[i]->SeriesColor(), expected[i].color);
-        EXPECT_TRUE(list[i]->XValues().DateTime());
-    }
-}
