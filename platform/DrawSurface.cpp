@@ -12,7 +12,12 @@
 #include <cstring>
 #include <optional>
 #include <span>
+#include <unordered_map>
 #include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -65,26 +70,113 @@ bool HatchBit(TBrushStyle style, int x, int y) {
     }
 }
 
-// Caches the Qt metrics of the last font asked about.
+// Caches the Qt metrics of the last font asked about, and the widths measured
+// in it: a paint asks for the same few label widths over and over.
 class CachedQtMetrics {
 public:
     const QFontMetrics& For(const TFontData& data) {
         if (!m_metrics || !(data == m_data)) {
             m_data = data;
             m_metrics.emplace(MakeQFont(data, false));
+            m_widths.clear();
         }
         return *m_metrics;
     }
 
+    int WidthOf(const TFontData& data, const std::string& text) {
+        const QFontMetrics& metrics = For(data);
+        if (const auto found = m_widths.find(text); found != m_widths.end())
+            return found->second;
+        if (m_widths.size() >= kMaxWidths)
+            m_widths.clear();
+        const int width = metrics.horizontalAdvance(QString::fromStdString(text));
+        m_widths.emplace(text, width);
+        return width;
+    }
+
 private:
+    static constexpr std::size_t kMaxWidths = 1024;
     TFontData m_data;
     std::optional<QFontMetrics> m_metrics;
+    std::unordered_map<std::string, int> m_widths;
 };
 
 CachedQtMetrics& QtMetrics() {
     static CachedQtMetrics metrics;
     return metrics;
 }
+
+void FillRow(std::uint32_t* dst, std::size_t n, std::uint32_t value) {
+#if defined(__SSE2__)
+    const __m128i v = _mm_set1_epi32(static_cast<int>(value));
+    for (; n >= 16; n -= 16, dst += 16) {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst), v);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + 4), v);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + 8), v);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + 12), v);
+    }
+    for (; n >= 4; n -= 4, dst += 4)
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst), v);
+#endif
+    for (; n > 0; --n)
+        *dst++ = value;
+}
+
+void NotXorRow(std::uint32_t* dst, std::size_t n, std::uint32_t color) {
+    for (std::size_t i = 0; i < n; ++i)
+        dst[i] = ~(dst[i] ^ color) | kOpaqueBits;
+}
+
+// Position in a pen's on/off pattern; Next() answers whether the next pixel is "on".
+class DashCursor {
+public:
+    explicit DashCursor(TPenStyle style) : m_alternate(style == psAlternate), m_pattern(DashPattern(style)) {
+        if (!m_pattern.empty())
+            m_left = m_pattern[0];
+    }
+
+    bool Next() {
+        if (m_alternate)
+            return (m_index++ & 1) == 0;
+        if (m_pattern.empty())
+            return true;
+        const bool on = (m_run & 1) == 0;
+        if (--m_left == 0)
+            Advance();
+        return on;
+    }
+
+    // Same as calling Next() n times.
+    void Skip(long long n) {
+        if (m_alternate) {
+            m_index += n;
+            return;
+        }
+        if (m_pattern.empty() || n <= 0)
+            return;
+        long long period = 0;
+        for (const int run : m_pattern)
+            period += run;
+        n %= period;
+        while (n >= m_left) {
+            n -= m_left;
+            Advance();
+        }
+        m_left -= static_cast<int>(n);
+    }
+
+private:
+    void Advance() {
+        m_run = (m_run + 1) % m_pattern.size();
+        m_left = m_pattern[m_run];
+    }
+
+    bool m_alternate;
+    std::span<const int> m_pattern;
+    std::size_t m_run = 0;
+    int m_left = 0;
+    long long m_index = 0;
+};
 
 }  // namespace
 
@@ -110,8 +202,9 @@ TColor ResolveColor(TColor color) {
 // Text measurement
 
 TSize TQtTextMeasurer::TextExtent(const TFontData& font, const std::string& text) {
-    const QFontMetrics& metrics = QtMetrics().For(font);
-    return {metrics.horizontalAdvance(QString::fromStdString(text)), metrics.height()};
+    CachedQtMetrics& metrics = QtMetrics();
+    const int width = metrics.WidthOf(font, text);
+    return {width, metrics.For(font).height()};
 }
 
 int TQtTextMeasurer::Ascent(const TFontData& font) { return QtMetrics().For(font).ascent(); }
@@ -158,8 +251,180 @@ void TFont::Assign(const TFontData& data) { m_data = data; m_owner.m_fontPending
 struct TDrawSurface::Impl {
     QImage image;
 
-    std::uint32_t* Row(int y) { return reinterpret_cast<std::uint32_t*>(image.scanLine(y)); }
+    // The painter for text stays open across calls: beginning one costs more
+    // than drawing a label. It is closed before anyone else gets the image.
+    std::optional<QPainter> painter;
+    std::optional<TRect> painterClip;  // nullopt: clipping off
+    bool painterFontSet = false;
+    std::optional<QRgb> painterPen;
+
+    // The Qt font of the last text drawn and its ascent.
+    std::optional<QFont> font;
+    TFontData fontData;
+    int fontAscent = 0;
+
+    // Source column of each target column of the last stretch.
+    std::vector<int> columns;
+    struct StretchKey {
+        int left = 0, width = 0, pictureWidth = 0, from = 0, to = 0;
+        bool operator==(const StretchKey&) const = default;
+    } columnsKey;
+
+    // Row spans of a wide line.
+    std::vector<std::pair<int, int>> spans;
+
+    ~Impl() { EndPainting(); }
+
+    void EndPainting() {
+        painter.reset();
+        painterClip.reset();
+        painterFontSet = false;
+        painterPen.reset();
+    }
+
+    // Pixel writes go straight to the memory; bits() detaches a shared image first.
+    struct Pixels {
+        std::uint32_t* bits;
+        std::ptrdiff_t stride;
+        std::uint32_t* Row(int y) const { return bits + y * stride; }
+    };
+    Pixels Writable() {
+        return {reinterpret_cast<std::uint32_t*>(image.bits()), image.bytesPerLine() / 4};
+    }
     const std::uint32_t* Row(int y) const { return reinterpret_cast<const std::uint32_t*>(image.constScanLine(y)); }
+
+    // Solid fills wait in a short list of disjoint rectangles until something
+    // reads or partly writes their pixels: a paint covers most of its
+    // background with the back wall and then the back image, and pixels that
+    // are overwritten whole before anyone looks are never written at all.
+    struct PendingFill {
+        TRect rect;
+        std::uint32_t value;
+    };
+    std::vector<PendingFill> pending;
+    std::vector<PendingFill> pendingScratch;
+    static constexpr std::size_t kMaxPending = 32;
+    static constexpr int kDeferredArea = 4096;  // smaller fills are written at once
+
+    // r lies inside the image; written now.
+    void Write(const TRect& r, std::uint32_t value) {
+        const Pixels px = Writable();
+        const auto n = static_cast<std::size_t>(r.right - r.left);
+        std::uint32_t* first = px.Row(r.top) + r.left;
+        FillRow(first, n, value);
+        for (int y = r.top + 1; y < r.bottom; ++y)
+            std::memcpy(px.Row(y) + r.left, first, n * sizeof(std::uint32_t));
+    }
+
+    // Calls piece(part) for each part of p outside box; p and box intersect.
+    template <typename Piece>
+    static void Outside(const TRect& p, const TRect& box, Piece&& piece) {
+        if (box.top > p.top)
+            piece(TRect{p.left, p.top, p.right, box.top});
+        if (box.bottom < p.bottom)
+            piece(TRect{p.left, box.bottom, p.right, p.bottom});
+        const int top = std::max(p.top, box.top), bottom = std::min(p.bottom, box.bottom);
+        if (box.left > p.left)
+            piece(TRect{p.left, top, box.left, bottom});
+        if (box.right < p.right)
+            piece(TRect{box.right, top, p.right, bottom});
+    }
+
+    // The pending parts inside box are written (write) or dropped (!write).
+    void Settle(const TRect& box, bool write) {
+        if (pending.empty())
+            return;
+        pendingScratch.clear();
+        for (const PendingFill& p : pending) {
+            const TRect inside = p.rect.Intersected(box);
+            if (inside.Empty()) {
+                pendingScratch.push_back(p);
+                continue;
+            }
+            if (write)
+                Write(inside, p.value);
+            Outside(p.rect, box, [&](const TRect& part) { pendingScratch.push_back({part, p.value}); });
+        }
+        pending.swap(pendingScratch);
+        if (pending.size() > kMaxPending)
+            FlushAll();
+    }
+
+    // Before an operation reads or partly writes the pixels of box.
+    void Flush(const TRect& box) { Settle(box, true); }
+    void FlushAll() {
+        for (const PendingFill& p : pending)
+            Write(p.rect, p.value);
+        pending.clear();
+    }
+    // Before an operation overwrites every pixel of box.
+    void Cover(const TRect& box) { Settle(box, false); }
+
+    // r lies inside the image.
+    void Fill(const TRect& r, std::uint32_t value) {
+        if (r == TRect{0, 0, image.width(), image.height()}) {
+            pending.clear();
+            // A shared image (the window's copy of the last frame) is not
+            // detached: every pixel is about to be written, so fresh memory does.
+            if (!image.isDetached()) {
+                EndPainting();
+                image = QImage(image.width(), image.height(), image.format());
+            }
+            pending.push_back({r, value});
+            return;
+        }
+        Cover(r);
+        if (static_cast<long long>(r.right - r.left) * (r.bottom - r.top) < kDeferredArea) {
+            Write(r, value);
+            return;
+        }
+        pending.push_back({r, value});
+    }
+
+    void NotXor(const TRect& r, std::uint32_t color) {
+        Flush(r);
+        const Pixels px = Writable();
+        for (int y = r.top; y < r.bottom; ++y)
+            NotXorRow(px.Row(y) + r.left, static_cast<std::size_t>(r.right - r.left), color);
+    }
+
+    void Paint(const TRect& r, std::uint32_t color, bool notXor) {
+        if (notXor)
+            NotXor(r, color);
+        else
+            Fill(r, color);
+    }
+
+    QPainter& Painter(const TRect& clip) {
+        FlushAll();
+        if (!painter)
+            painter.emplace(&image);
+        const bool whole = clip == TRect{0, 0, image.width(), image.height()};
+        if (whole ? painterClip.has_value() : painterClip != clip) {
+            if (whole) {
+                painter->setClipping(false);
+                painterClip.reset();
+            } else {
+                painter->setClipRect(QRect(clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top));
+                painterClip = clip;
+            }
+        }
+        return *painter;
+    }
+
+    void WideLine(TPoint from, TPoint to, int width, const TRect& area, std::uint32_t color, bool notXor);
+    // The whole of source with its top-left corner at (x, y), clipped to area.
+    void Copy(const QImage& source, bool convert, int x, int y, const TRect& area);
+
+    const QFont& FontFor(const TFontData& data, bool monochrome) {
+        if (!font || !(data == fontData)) {
+            fontData = data;
+            font.emplace(MakeQFont(data, monochrome));
+            fontAscent = QFontMetrics(*font).ascent();
+            painterFontSet = false;
+        }
+        return *font;
+    }
 };
 
 namespace {
@@ -171,8 +436,17 @@ QImage BlankImage(int width, int height) {
     return image;
 }
 
-void PrepareClip(QPainter& painter, const TRect& area) {
-    painter.setClipRect(QRect(area.left, area.top, area.right - area.left, area.bottom - area.top));
+TRect Normalized(TRect r) {
+    if (r.left > r.right)
+        std::swap(r.left, r.right);
+    if (r.top > r.bottom)
+        std::swap(r.top, r.bottom);
+    return r;
+}
+
+std::uint32_t MonochromeOf(std::uint32_t argb) {
+    const std::uint32_t sum = ((argb >> 16) & 0xFF) + ((argb >> 8) & 0xFF) + (argb & 0xFF);
+    return sum >= 384 ? 0xFFFFFFFFu : kOpaqueBits;
 }
 
 }  // namespace
@@ -186,10 +460,22 @@ TDrawSurface::~TDrawSurface() = default;
 
 int TDrawSurface::Width() const { return m_impl->image.width(); }
 int TDrawSurface::Height() const { return m_impl->image.height(); }
-const QImage& TDrawSurface::Image() const { return m_impl->image; }
-QImage& TDrawSurface::Image() { return m_impl->image; }
+
+const QImage& TDrawSurface::Image() const {
+    m_impl->FlushAll();
+    m_impl->EndPainting();
+    return m_impl->image;
+}
+
+QImage& TDrawSurface::Image() {
+    m_impl->FlushAll();
+    m_impl->EndPainting();
+    return m_impl->image;
+}
 
 void TDrawSurface::SetSize(int width, int height) {
+    m_impl->EndPainting();
+    m_impl->pending.clear();
     m_impl->image = BlankImage(width, height);
     m_clip.reset();
 }
@@ -268,6 +554,38 @@ void TDrawSurface::SetTextColor(TColor color) {
 
 void TDrawSurface::MoveTo(int x, int y) { m_penPos = {x, y}; }
 
+namespace {
+
+// Calls plot(x, y) for every point of the line from (x0, y0) towards (x1, y1),
+// the end point excluded. 64-bit steps: the ends may lie far off the surface.
+template <typename Plot>
+void WalkLine(long long x0, long long y0, long long x1, long long y1, Plot&& plot) {
+    const long long dx = std::llabs(x1 - x0), sx = x0 < x1 ? 1 : -1;
+    const long long dy = -std::llabs(y1 - y0), sy = y0 < y1 ? 1 : -1;
+    long long err = dx + dy;
+    while (x0 != x1 || y0 != y1) {
+        plot(x0, y0);
+        const long long e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x0 += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y0 += sy;
+        }
+    }
+}
+
+// Indexes [first, last) of the points x0 + i * step (0 <= i < n) inside [low, high).
+std::pair<long long, long long> ClippedSteps(long long x0, int step, long long n, long long low, long long high) {
+    if (step > 0)
+        return {std::max(0LL, low - x0), std::min(n, high - x0)};
+    return {std::max(0LL, x0 - high + 1), std::min(n, x0 - low + 1)};
+}
+
+}  // namespace
+
 void TDrawSurface::LineTo(int x, int y) {
     Realize();
     const TPoint from = m_penPos;
@@ -278,64 +596,128 @@ void TDrawSurface::LineTo(int x, int y) {
     const TRect area = WritableArea();
     if (area.Empty())
         return;
-
+    const std::uint32_t color = DeviceColor(pen.Color);
+    const bool notXor = pen.Mode == pmNotXor;
     if (pen.Width >= 2 && pen.Style != psAlternate) {
-        QPainter painter(&m_impl->image);
-        PrepareClip(painter, area);
-        QPen qpen(QColor::fromRgb(DeviceColor(pen.Color)), pen.Width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-        painter.setPen(qpen);
-        if (pen.Mode == pmNotXor)
-            painter.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
-        painter.drawLine(from.x, from.y, x, y);
+        m_impl->WideLine(from, {x, y}, pen.Width, area, color, notXor);
         return;
     }
 
-    const std::uint32_t color = DeviceColor(pen.Color);
     const bool opaqueGaps = m_backgroundMode == bkOpaque && pen.Style != psAlternate;
     const std::uint32_t gapColor = DeviceColor(m_backgroundColor);
-    const std::span<const int> pattern = DashPattern(pen.Style);
-    std::size_t run = 0;
-    int left = pattern.empty() ? 0 : pattern[0];
-    int index = 0;
-    auto plot = [&](int px, int py) {
-        bool on = true;
-        if (pen.Style == psAlternate) {
-            on = (index & 1) == 0;
-        } else if (!pattern.empty()) {
-            on = (run & 1) == 0;
-            if (--left == 0) {
-                run = (run + 1) % pattern.size();
-                left = pattern[run];
-            }
-        }
-        ++index;
-        if (!area.Contains(px, py))
-            return;
-        std::uint32_t& dst = m_impl->Row(py)[px];
+    DashCursor dash(pen.Style);
+    const bool plain = pen.Style == psSolid || pen.Style == psInsideFrame;
+    auto put = [&](std::uint32_t& dst, bool on) {
         if (!on) {
             if (opaqueGaps)
                 dst = gapColor;
             return;
         }
-        dst = pen.Mode == pmNotXor ? (~(dst ^ color) | kOpaqueBits) : color;
+        dst = notXor ? (~(dst ^ color) | kOpaqueBits) : color;
     };
+    const Impl::Pixels px = m_impl->Writable();
 
-    // Bresenham, the end pixel excluded.
-    const int dx = std::abs(x - from.x), sx = from.x < x ? 1 : -1;
-    const int dy = -std::abs(y - from.y), sy = from.y < y ? 1 : -1;
-    int err = dx + dy;
-    int px = from.x, py = from.y;
-    while (px != x || py != y) {
-        plot(px, py);
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            px += sx;
+    if (from.y == y || from.x == x) {
+        // Straight lines visit only the pixels inside the clip.
+        const bool horizontal = from.y == y;
+        const int across = horizontal ? y : x;
+        if (horizontal ? across < area.top || across >= area.bottom : across < area.left || across >= area.right)
+            return;
+        const long long start = horizontal ? from.x : from.y;
+        const long long end = horizontal ? x : y;
+        const int step = start < end ? 1 : -1;
+        const auto [first, last] = ClippedSteps(start, step, std::llabs(end - start), horizontal ? area.left : area.top,
+                                                horizontal ? area.right : area.bottom);
+        if (first >= last)
+            return;
+        dash.Skip(first);
+        const auto at = [&](long long i) { return static_cast<int>(start + i * step); };
+        const int low = std::min(at(first), at(last - 1)), high = std::max(at(first), at(last - 1)) + 1;
+        m_impl->Flush(horizontal ? TRect{low, y, high, y + 1} : TRect{x, low, x + 1, high});
+        if (horizontal) {
+            std::uint32_t* row = px.Row(y);
+            if (plain && !notXor) {
+                FillRow(row + low, static_cast<std::size_t>(high - low), color);
+                return;
+            }
+            for (long long i = first; i < last; ++i)
+                put(row[at(i)], dash.Next());
+            return;
         }
-        if (e2 <= dx) {
-            err += dx;
-            py += sy;
+        for (long long i = first; i < last; ++i)
+            put(px.Row(at(i))[x], dash.Next());
+        return;
+    }
+
+    // Nothing to do when the line's box misses the clip.
+    if (std::max(from.x, x) < area.left || std::min(from.x, x) >= area.right || std::max(from.y, y) < area.top ||
+        std::min(from.y, y) >= area.bottom)
+        return;
+    m_impl->Flush(TRect{std::min(from.x, x), std::min(from.y, y), std::max(from.x, x) + 1, std::max(from.y, y) + 1}
+                      .Intersected(area));
+    WalkLine(from.x, from.y, x, y, [&](long long lx, long long ly) {
+        const bool on = dash.Next();
+        if (lx >= area.left && lx < area.right && ly >= area.top && ly < area.bottom)
+            put(px.Row(static_cast<int>(ly))[lx], on);
+    });
+}
+
+// Wide pens are drawn here rather than by QPainter's stroker, for speed and
+// for exact pixels: a square of the pen's width, its top-left corner width / 2
+// up and left of the point, is stamped at every point of the line except the
+// end point, aliased, like the thin line. For width 2 the square is also the
+// round cap of a 2-pixel pen. Each pixel is written once, so pmNotXor inverts
+// a pixel once however the squares overlap.
+void TDrawSurface::Impl::WideLine(TPoint from, TPoint to, int width, const TRect& area, std::uint32_t color,
+                                 bool notXor) {
+    const long long o = width / 2;
+    // The box of all squares; the end point's square is left out below.
+    auto clampX = [&](long long v) { return static_cast<int>(std::clamp<long long>(v, area.left, area.right)); };
+    auto clampY = [&](long long v) { return static_cast<int>(std::clamp<long long>(v, area.top, area.bottom)); };
+
+    if (from.y == to.y || from.x == to.x) {
+        // One rectangle: the squares of a straight line join up.
+        const bool horizontal = from.y == to.y;
+        const long long a = horizontal ? from.x : from.y, b = horizontal ? to.x : to.y;
+        const long long low = (a < b ? a : b + 1) - o;
+        const long long high = (a < b ? b - 1 : a) - o + width;
+        const long long across = (horizontal ? from.y : from.x) - o;
+        const TRect r = horizontal ? TRect{clampX(low), clampY(across), clampX(high), clampY(across + width)}
+                                   : TRect{clampX(across), clampY(low), clampX(across + width), clampY(high)};
+        if (!r.Empty())
+            Paint(r, color, notXor);
+        return;
+    }
+
+    const int top = clampY(static_cast<long long>(std::min(from.y, to.y)) - o);
+    const int bottom = clampY(static_cast<long long>(std::max(from.y, to.y)) - o + width);
+    if (top >= bottom || clampX(static_cast<long long>(std::max(from.x, to.x)) - o + width) <= area.left ||
+        clampX(static_cast<long long>(std::min(from.x, to.x)) - o) >= area.right)
+        return;
+    Flush({clampX(static_cast<long long>(std::min(from.x, to.x)) - o), top,
+           clampX(static_cast<long long>(std::max(from.x, to.x)) - o + width), bottom});
+    spans.assign(static_cast<std::size_t>(bottom - top), {area.right, area.left});
+    WalkLine(from.x, from.y, to.x, to.y, [&](long long lx, long long ly) {
+        const int r0 = clampY(ly - o), r1 = clampY(ly - o + width);
+        if (r0 >= r1)
+            return;
+        const int c0 = clampX(lx - o), c1 = clampX(lx - o + width);
+        for (int r = r0; r < r1; ++r) {
+            auto& span = spans[static_cast<std::size_t>(r - top)];
+            span.first = std::min(span.first, c0);
+            span.second = std::max(span.second, c1);
         }
+    });
+    const Pixels px = Writable();
+    for (int r = top; r < bottom; ++r) {
+        const auto [c0, c1] = spans[static_cast<std::size_t>(r - top)];
+        if (c0 >= c1)
+            continue;
+        const auto n = static_cast<std::size_t>(c1 - c0);
+        if (notXor)
+            NotXorRow(px.Row(r) + c0, n, color);
+        else
+            FillRow(px.Row(r) + c0, n, color);
     }
 }
 
@@ -346,9 +728,7 @@ void TDrawSurface::FillSolid(const TRect& rect, TColor color) {
     const TRect r = rect.Intersected(WritableArea());
     if (r.Empty())
         return;
-    const std::uint32_t value = DeviceColor(color);
-    for (int y = r.top; y < r.bottom; ++y)
-        std::fill_n(m_impl->Row(y) + r.left, r.right - r.left, value);
+    m_impl->Fill(r, DeviceColor(color));
 }
 
 void TDrawSurface::FillRect(const TRect& rect) {
@@ -360,28 +740,29 @@ void TDrawSurface::FillRect(const TRect& rect) {
     if (brush.Bitmap && !brush.Bitmap->Empty()) {
         const QImage& tile = brush.Bitmap->Image();
         const int tw = tile.width(), th = tile.height();
+        m_impl->Cover(r);
+        const Impl::Pixels px = m_impl->Writable();
         for (int y = r.top; y < r.bottom; ++y) {
             const auto* src = reinterpret_cast<const std::uint32_t*>(tile.constScanLine(y % th));
-            std::uint32_t* dst = m_impl->Row(y);
+            std::uint32_t* dst = px.Row(y);
             for (int x = r.left; x < r.right; ++x)
-                dst[x] = m_monochrome ? DeviceColor(static_cast<TColor>(((src[x % tw] >> 16) & 0xFF) |
-                                                                        (src[x % tw] & 0xFF00) |
-                                                                        ((src[x % tw] & 0xFF) << 16)))
-                                      : (src[x % tw] | kOpaqueBits);
+                dst[x] = m_monochrome ? MonochromeOf(src[x % tw]) : (src[x % tw] | kOpaqueBits);
         }
         return;
     }
     if (brush.Style == bsClear)
         return;
     if (brush.Style == bsSolid) {
-        FillSolid(r, brush.Color);
+        m_impl->Fill(r, DeviceColor(brush.Color));
         return;
     }
     const std::uint32_t color = DeviceColor(brush.Color);
     const bool opaque = m_backgroundMode == bkOpaque;
     const std::uint32_t gap = DeviceColor(m_backgroundColor);
+    m_impl->Flush(r);
+    const Impl::Pixels px = m_impl->Writable();
     for (int y = r.top; y < r.bottom; ++y) {
-        std::uint32_t* dst = m_impl->Row(y);
+        std::uint32_t* dst = px.Row(y);
         for (int x = r.left; x < r.right; ++x) {
             if (HatchBit(brush.Style, x, y))
                 dst[x] = color;
@@ -407,26 +788,26 @@ void TDrawSurface::Rectangle(int left, int top, int right, int bottom) {
         return;
     const int w = std::max(1, pen.Width);
     if (w >= 2 && pen.Style != psAlternate) {
-        // The wide outline lies inside the rectangle.
+        // The wide outline lies inside the rectangle: four bands, each painted on its own.
         FillRect({left + w, top + w, right - w, bottom - w});
-        const TPenData saved = pen;
         const TRect area = WritableArea();
         if (area.Empty())
             return;
-        QPainter painter(&m_impl->image);
-        PrepareClip(painter, area);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor::fromRgb(DeviceColor(saved.Color)));
-        if (saved.Mode == pmNotXor)
-            painter.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+        const std::uint32_t color = DeviceColor(pen.Color);
+        const bool notXor = pen.Mode == pmNotXor;
+        auto band = [&](const TRect& b) {
+            const TRect r = b.Intersected(area);
+            if (!r.Empty())
+                m_impl->Paint(r, color, notXor);
+        };
         const int wx = std::min(w, right - left), wy = std::min(w, bottom - top);
-        painter.drawRect(left, top, right - left, wy);
+        band({left, top, right, top + wy});
         if (bottom - top > wy)
-            painter.drawRect(left, bottom - wy, right - left, wy);
+            band({left, bottom - wy, right, bottom});
         if (bottom - top > 2 * wy) {
-            painter.drawRect(left, top + wy, wx, bottom - top - 2 * wy);
+            band({left, top + wy, left + wx, bottom - wy});
             if (right - left > wx)
-                painter.drawRect(right - wx, top + wy, wx, bottom - top - 2 * wy);
+                band({right - wx, top + wy, right, bottom - wy});
         }
         return;
     }
@@ -441,13 +822,16 @@ void TDrawSurface::Rectangle(int left, int top, int right, int bottom) {
 }
 
 void TDrawSurface::SetPixel(int x, int y, TColor color) {
-    if (WritableArea().Contains(x, y))
-        m_impl->Row(y)[x] = DeviceColor(color);
+    if (!WritableArea().Contains(x, y))
+        return;
+    m_impl->FlushAll();
+    m_impl->Writable().Row(y)[x] = DeviceColor(color);
 }
 
 TColor TDrawSurface::Pixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= Width() || y >= Height())
         return clNone;
+    m_impl->FlushAll();
     const std::uint32_t v = m_impl->Row(y)[x];
     return RGBColor(static_cast<int>((v >> 16) & 0xFF), static_cast<int>((v >> 8) & 0xFF), static_cast<int>(v & 0xFF));
 }
@@ -482,28 +866,38 @@ void TDrawSurface::TextOut(int x, int y, const std::string& text) {
     default: break;
     }
 
-    QPainter painter(&m_impl->image);
-    PrepareClip(painter, area);
-    painter.translate(x, y);
-    if (m_font.m_data.Escapement != 0)
-        painter.rotate(-m_font.m_data.Escapement / 10.0);
-    if (m_backgroundMode == bkOpaque)
+    const bool rotated = m_font.m_data.Escapement != 0;
+    if (m_backgroundMode == bkOpaque && !rotated) {
+        const TRect box = TRect{x + left, y + top, x + left + extent.cx, y + top + extent.cy}.Intersected(area);
+        if (!box.Empty())
+            m_impl->Fill(box, DeviceColor(m_backgroundColor));
+    }
+
+    const QFont& font = m_impl->FontFor(m_font.m_data, m_monochrome);
+    QPainter& painter = m_impl->Painter(area);
+    QTransform transform = QTransform::fromTranslate(x, y);
+    if (rotated)
+        transform.rotate(-m_font.m_data.Escapement / 10.0);
+    painter.setTransform(transform);
+    if (m_backgroundMode == bkOpaque && rotated)
         painter.fillRect(QRect(left, top, extent.cx, extent.cy), QColor::fromRgb(DeviceColor(m_backgroundColor)));
-    const QFont font = MakeQFont(m_font.m_data, m_monochrome);
-    painter.setFont(font);
-    painter.setPen(QColor::fromRgb(DeviceColor(m_textColor)));
-    painter.drawText(left, top + QFontMetrics(font).ascent(), QString::fromStdString(text));
+    if (!m_impl->painterFontSet) {
+        painter.setFont(font);
+        m_impl->painterFontSet = true;
+    }
+    const QRgb pen = DeviceColor(m_textColor);
+    if (pen != m_impl->painterPen) {
+        painter.setPen(QColor::fromRgb(pen));
+        m_impl->painterPen = pen;
+    }
+    painter.drawText(left, top + m_impl->fontAscent, QString::fromStdString(text));
 }
 
 // ---------------------------------------------------------------------------
 // Clipping
 
 void TDrawSurface::IntersectClip(const TRect& rect) {
-    TRect r = rect;
-    if (r.left > r.right)
-        std::swap(r.left, r.right);
-    if (r.top > r.bottom)
-        std::swap(r.top, r.bottom);
+    const TRect r = Normalized(rect);
     TRect clipped = m_clip ? m_clip->Intersected(r) : r;
     if (clipped.Empty())
         clipped = {0, 0, 0, 0};
@@ -515,55 +909,99 @@ void TDrawSurface::RemoveClip() { m_clip.reset(); }
 // ---------------------------------------------------------------------------
 // Pixel copies and pictures
 
-void TDrawSurface::CopyFrom(const TDrawSurface& source, int x, int y) {
-    const TRect target = TRect{x, y, x + source.Width(), y + source.Height()}.Intersected(WritableArea());
+void TDrawSurface::Impl::Copy(const QImage& source, bool convert, int x, int y, const TRect& area) {
+    const TRect target = TRect{x, y, x + source.width(), y + source.height()}.Intersected(area);
     if (target.Empty())
         return;
-    const bool convert = m_monochrome && !source.m_monochrome;
-    for (int row = target.top; row < target.bottom; ++row) {
-        const std::uint32_t* src = source.m_impl->Row(row - y) + (target.left - x);
-        std::uint32_t* dst = m_impl->Row(row) + target.left;
-        if (!convert) {
-            std::memcpy(dst, src, sizeof(std::uint32_t) * static_cast<std::size_t>(target.right - target.left));
-            continue;
-        }
-        for (int i = 0; i < target.right - target.left; ++i)
-            dst[i] = DeviceColor(source.Pixel(target.left - x + i, row - y));
+    if (!convert && target == TRect{0, 0, image.width(), image.height()} && x == 0 && y == 0 &&
+        source.size() == image.size() && source.format() == image.format()) {
+        // The whole image: share the pixels, copy-on-write, instead of copying them.
+        pending.clear();
+        EndPainting();
+        image = source;
+        return;
     }
+    Cover(target);
+    const Pixels px = Writable();
+    const auto* srcBits = reinterpret_cast<const std::uint32_t*>(source.constBits());
+    const std::ptrdiff_t srcStride = source.bytesPerLine() / 4;
+    const auto n = static_cast<std::size_t>(target.right - target.left);
+    auto srcRow = [&](int row) { return srcBits + (row - y) * srcStride + (target.left - x); };
+    if (convert) {
+        for (int row = target.top; row < target.bottom; ++row) {
+            const std::uint32_t* src = srcRow(row);
+            std::uint32_t* dst = px.Row(row) + target.left;
+            for (std::size_t i = 0; i < n; ++i)
+                dst[i] = MonochromeOf(src[i]);
+        }
+        return;
+    }
+    // memmove: a surface may copy onto itself.
+    if (srcStride == px.stride && static_cast<std::ptrdiff_t>(n) == px.stride) {
+        std::memmove(px.Row(target.top), srcRow(target.top),
+                     n * static_cast<std::size_t>(target.bottom - target.top) * sizeof(std::uint32_t));
+        return;
+    }
+    for (int row = target.top; row < target.bottom; ++row)
+        std::memmove(px.Row(row) + target.left, srcRow(row), n * sizeof(std::uint32_t));
+}
+
+void TDrawSurface::CopyFrom(const TDrawSurface& source, int x, int y) {
+    source.m_impl->FlushAll();
+    source.m_impl->EndPainting();  // a painted image would be copied, not shared
+    m_impl->Copy(source.m_impl->image, m_monochrome && !source.m_monochrome, x, y, WritableArea());
 }
 
 void TDrawSurface::DrawPicture(int x, int y, const TPicture& picture) {
     if (picture.Empty())
         return;
-    TDrawSurface wrapper(0, 0, skBitmap, false);
-    wrapper.m_impl->image = picture.Image();  // shares the pixels, no copy
-    CopyFrom(wrapper, x, y);
+    m_impl->Copy(picture.Image(), m_monochrome, x, y, WritableArea());
 }
 
 void TDrawSurface::StretchPicture(const TRect& rect, const TPicture& picture) {
     if (picture.Empty())
         return;
-    TRect r = rect;
-    if (r.left > r.right)
-        std::swap(r.left, r.right);
-    if (r.top > r.bottom)
-        std::swap(r.top, r.bottom);
+    const TRect r = Normalized(rect);
     const int w = r.right - r.left, h = r.bottom - r.top;
     const TRect target = r.Intersected(WritableArea());
     if (target.Empty())
         return;
     const QImage& src = picture.Image();
     const long long pw = src.width(), ph = src.height();
-    std::vector<int> columns(static_cast<std::size_t>(target.right - target.left));
-    for (int x = target.left; x < target.right; ++x)
-        columns[static_cast<std::size_t>(x - target.left)] = static_cast<int>((x - r.left) * pw / w);
+    const Impl::StretchKey key{r.left, w, src.width(), target.left, target.right};
+    std::vector<int>& columns = m_impl->columns;
+    if (!(key == m_impl->columnsKey) || columns.empty()) {
+        columns.resize(static_cast<std::size_t>(target.right - target.left));
+        for (int x = target.left; x < target.right; ++x)
+            columns[static_cast<std::size_t>(x - target.left)] = static_cast<int>((x - r.left) * pw / w);
+        m_impl->columnsKey = key;
+    }
+    // Same width: every column maps to itself, so rows are plain copies
+    // (pictures hold opaque pixels only).
+    const bool sameWidth = w == pw && !m_monochrome;
+    m_impl->Cover(target);
+    const Impl::Pixels px = m_impl->Writable();
+    const auto n = columns.size();
+    long long previous = -1;
+    const std::uint32_t* previousRow = nullptr;
     for (int y = target.top; y < target.bottom; ++y) {
-        const auto* line = reinterpret_cast<const std::uint32_t*>(src.constScanLine(static_cast<int>((y - r.top) * ph / h)));
-        std::uint32_t* dst = m_impl->Row(y) + target.left;
-        for (std::size_t i = 0; i < columns.size(); ++i) {
-            const std::uint32_t v = line[columns[i]];
-            dst[i] = m_monochrome ? DeviceColor(static_cast<TColor>(((v >> 16) & 0xFF) | (v & 0xFF00) | ((v & 0xFF) << 16)))
-                                  : (v | kOpaqueBits);
+        const long long sourceRow = (y - r.top) * ph / h;
+        std::uint32_t* dst = px.Row(y) + target.left;
+        if (sourceRow == previous) {
+            std::memcpy(dst, previousRow, n * sizeof(std::uint32_t));
+            continue;
         }
+        const auto* line = reinterpret_cast<const std::uint32_t*>(src.constScanLine(static_cast<int>(sourceRow)));
+        if (sameWidth) {
+            std::memcpy(dst, line + (target.left - r.left), n * sizeof(std::uint32_t));
+        } else if (m_monochrome) {
+            for (std::size_t i = 0; i < n; ++i)
+                dst[i] = MonochromeOf(line[columns[i]]);
+        } else {
+            for (std::size_t i = 0; i < n; ++i)
+                dst[i] = line[columns[i]];
+        }
+        previous = sourceRow;
+        previousRow = dst;
     }
 }
