@@ -2,10 +2,12 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPalette>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cstdlib>
@@ -70,35 +72,58 @@ bool HatchBit(TBrushStyle style, int x, int y) {
     }
 }
 
-// Caches the Qt metrics of the last font asked about, and the widths measured
-// in it: a paint asks for the same few label widths over and over.
+// The font description without what leaves the Qt font unchanged.
+TFontData QtFontKey(TFontData data) {
+    data.Color = clBlack;
+    data.Escapement = 0;
+    data.Charset = DefaultCharset;
+    return data;
+}
+
+// Caches the Qt metrics of the few fonts a paint uses, and the widths measured
+// in them: a paint asks for the same labels' widths over and over.
 class CachedQtMetrics {
 public:
-    const QFontMetrics& For(const TFontData& data) {
-        if (!m_metrics || !(data == m_data)) {
-            m_data = data;
-            m_metrics.emplace(MakeQFont(data, false));
-            m_widths.clear();
+    struct Entry {
+        TFontData key;
+        QFontMetrics metrics;
+        std::unordered_map<std::string, int> widths;
+    };
+
+    Entry& For(const TFontData& data) {
+        const TFontData key = QtFontKey(data);
+        const auto found =
+            std::find_if(m_entries.begin(), m_entries.end(), [&](const auto& e) { return e->key == key; });
+        if (found == m_entries.begin() && found != m_entries.end())
+            return **found;
+        std::unique_ptr<Entry> entry;
+        if (found != m_entries.end()) {
+            entry = std::move(*found);
+            m_entries.erase(found);
+        } else {
+            entry = std::make_unique<Entry>(Entry{key, QFontMetrics(MakeQFont(key, false)), {}});
+            if (m_entries.size() >= kMaxFonts)
+                m_entries.pop_back();
         }
-        return *m_metrics;
+        m_entries.insert(m_entries.begin(), std::move(entry));
+        return *m_entries.front();
     }
 
     int WidthOf(const TFontData& data, const std::string& text) {
-        const QFontMetrics& metrics = For(data);
-        if (const auto found = m_widths.find(text); found != m_widths.end())
+        Entry& entry = For(data);
+        if (const auto found = entry.widths.find(text); found != entry.widths.end())
             return found->second;
-        if (m_widths.size() >= kMaxWidths)
-            m_widths.clear();
-        const int width = metrics.horizontalAdvance(QString::fromStdString(text));
-        m_widths.emplace(text, width);
+        if (entry.widths.size() >= kMaxTexts)
+            entry.widths.clear();
+        const int width = entry.metrics.horizontalAdvance(QString::fromStdString(text));
+        entry.widths.emplace(text, width);
         return width;
     }
 
 private:
-    static constexpr std::size_t kMaxWidths = 1024;
-    TFontData m_data;
-    std::optional<QFontMetrics> m_metrics;
-    std::unordered_map<std::string, int> m_widths;
+    static constexpr std::size_t kMaxFonts = 8;
+    static constexpr std::size_t kMaxTexts = 1024;
+    std::vector<std::unique_ptr<Entry>> m_entries;  // most recently used first
 };
 
 CachedQtMetrics& QtMetrics() {
@@ -204,10 +229,10 @@ TColor ResolveColor(TColor color) {
 TSize TQtTextMeasurer::TextExtent(const TFontData& font, const std::string& text) {
     CachedQtMetrics& metrics = QtMetrics();
     const int width = metrics.WidthOf(font, text);
-    return {width, metrics.For(font).height()};
+    return {width, metrics.For(font).metrics.height()};
 }
 
-int TQtTextMeasurer::Ascent(const TFontData& font) { return QtMetrics().For(font).ascent(); }
+int TQtTextMeasurer::Ascent(const TFontData& font) { return QtMetrics().For(font).metrics.ascent(); }
 
 std::shared_ptr<ITextMeasurer> DefaultTextMeasurer() {
     static const auto measurer = std::make_shared<TQtTextMeasurer>();
@@ -255,13 +280,25 @@ struct TDrawSurface::Impl {
     // than drawing a label. It is closed before anyone else gets the image.
     std::optional<QPainter> painter;
     std::optional<TRect> painterClip;  // nullopt: clipping off
-    bool painterFontSet = false;
+    bool painterTransformed = false;
     std::optional<QRgb> painterPen;
 
-    // The Qt font of the last text drawn and its ascent.
-    std::optional<QFont> font;
-    TFontData fontData;
-    int fontAscent = 0;
+    // Qt fonts of the texts drawn, with each text's glyphs laid out once:
+    // shaping costs more than drawing the glyphs, and labels repeat from
+    // paint to paint.
+    struct LaidOutText {
+        QList<QGlyphRun> runs;
+        qreal baseline = 0;  // of the laid-out line
+    };
+    struct TextFont {
+        TFontData key;
+        QFont font;
+        int ascent = 0;
+        std::unordered_map<std::string, LaidOutText> texts;
+    };
+    std::vector<std::unique_ptr<TextFont>> textFonts;  // most recently used first
+    static constexpr std::size_t kMaxTextFonts = 8;
+    static constexpr std::size_t kMaxTexts = 1024;
 
     // Source column of each target column of the last stretch.
     std::vector<int> columns;
@@ -278,7 +315,7 @@ struct TDrawSurface::Impl {
     void EndPainting() {
         painter.reset();
         painterClip.reset();
-        painterFontSet = false;
+        painterTransformed = false;
         painterPen.reset();
     }
 
@@ -416,14 +453,42 @@ struct TDrawSurface::Impl {
     // The whole of source with its top-left corner at (x, y), clipped to area.
     void Copy(const QImage& source, bool convert, int x, int y, const TRect& area);
 
-    const QFont& FontFor(const TFontData& data, bool monochrome) {
-        if (!font || !(data == fontData)) {
-            fontData = data;
-            font.emplace(MakeQFont(data, monochrome));
-            fontAscent = QFontMetrics(*font).ascent();
-            painterFontSet = false;
+    TextFont& FontFor(const TFontData& data, bool monochrome) {
+        const TFontData key = QtFontKey(data);
+        if (!textFonts.empty() && textFonts.front()->key == key)
+            return *textFonts.front();
+        const auto found =
+            std::find_if(textFonts.begin(), textFonts.end(), [&](const auto& f) { return f->key == key; });
+        std::unique_ptr<TextFont> entry;
+        if (found != textFonts.end()) {
+            entry = std::move(*found);
+            textFonts.erase(found);
+        } else {
+            entry = std::make_unique<TextFont>();
+            entry->key = key;
+            entry->font = MakeQFont(key, monochrome);
+            entry->ascent = QFontMetrics(entry->font).ascent();
+            if (textFonts.size() >= kMaxTextFonts)
+                textFonts.pop_back();
         }
-        return *font;
+        textFonts.insert(textFonts.begin(), std::move(entry));
+        return *textFonts.front();
+    }
+
+    static const LaidOutText& Layout(TextFont& font, const std::string& text) {
+        if (const auto found = font.texts.find(text); found != font.texts.end())
+            return found->second;
+        if (font.texts.size() >= kMaxTexts)
+            font.texts.clear();
+        QTextLayout layout(QString::fromStdString(text), font.font);
+        QTextOption option;
+        option.setWrapMode(QTextOption::NoWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        LaidOutText laidOut{layout.glyphRuns(), line.isValid() ? line.ascent() : 0};
+        return font.texts.emplace(text, std::move(laidOut)).first->second;
     }
 };
 
@@ -873,24 +938,32 @@ void TDrawSurface::TextOut(int x, int y, const std::string& text) {
             m_impl->Fill(box, DeviceColor(m_backgroundColor));
     }
 
-    const QFont& font = m_impl->FontFor(m_font.m_data, m_monochrome);
+    Impl::TextFont& font = m_impl->FontFor(m_font.m_data, m_monochrome);
+    const Impl::LaidOutText& laidOut = Impl::Layout(font, text);
     QPainter& painter = m_impl->Painter(area);
-    QTransform transform = QTransform::fromTranslate(x, y);
-    if (rotated)
+    // Glyphs go with their baseline at the font's whole-pixel ascent below the top.
+    QPointF origin(left, top + font.ascent - laidOut.baseline);
+    if (rotated) {
+        QTransform transform = QTransform::fromTranslate(x, y);
         transform.rotate(-m_font.m_data.Escapement / 10.0);
-    painter.setTransform(transform);
-    if (m_backgroundMode == bkOpaque && rotated)
-        painter.fillRect(QRect(left, top, extent.cx, extent.cy), QColor::fromRgb(DeviceColor(m_backgroundColor)));
-    if (!m_impl->painterFontSet) {
-        painter.setFont(font);
-        m_impl->painterFontSet = true;
+        painter.setTransform(transform);
+        m_impl->painterTransformed = true;
+        if (m_backgroundMode == bkOpaque)
+            painter.fillRect(QRect(left, top, extent.cx, extent.cy), QColor::fromRgb(DeviceColor(m_backgroundColor)));
+    } else {
+        if (m_impl->painterTransformed) {
+            painter.resetTransform();
+            m_impl->painterTransformed = false;
+        }
+        origin += QPointF(x, y);
     }
     const QRgb pen = DeviceColor(m_textColor);
     if (pen != m_impl->painterPen) {
         painter.setPen(QColor::fromRgb(pen));
         m_impl->painterPen = pen;
     }
-    painter.drawText(left, top + m_impl->fontAscent, QString::fromStdString(text));
+    for (const QGlyphRun& run : laidOut.runs)
+        painter.drawGlyphRun(origin, run);
 }
 
 // ---------------------------------------------------------------------------
