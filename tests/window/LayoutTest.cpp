@@ -5,6 +5,7 @@
 #include "PageControl.h"
 
 #include <QAbstractItemView>
+#include <QFileDialog>
 #include <QApplication>
 #include <QScreen>
 #include <QTabBar>
@@ -131,4 +132,75 @@ TEST_F(LayoutTest, HintsPicturesAndItemHeight) {
         EXPECT_FALSE(list->isEditable());
         EXPECT_EQ(list->view()->sizeHintForRow(0), 17) << list->objectName().toStdString();
     }
+}
+
+TEST_F(LayoutTest, CaptionsFontsAndColours) {
+    TPrincipal& w = Start();
+    const QColor windowText = QApplication::palette().color(QPalette::WindowText);
+    struct Case {
+        const char* name;
+        QString caption;
+        int pixels;
+        bool bold;
+        QColor color;
+    };
+    const Case cases[] = {
+        {"Label2", "To learn more about biorhythms, please visit our website", 15, true, QColor(0, 0, 0)},
+        {"cLink", TPrincipal::WebAddressCaption(), 27, false, windowText},
+        {"Label1", "To calculate your Biorhythm, please enter your birthday:", 15, false, windowText},
+        {"LHigh", "High", 15, false, QColor(0, 128, 0)},
+        {"LCritical", "Critical", 15, false, QColor(128, 0, 128)},
+        {"LLow", "Low", 15, false, QColor(255, 0, 0)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto* label = w.findChild<TLabel*>(c.name);
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->text(), c.caption);
+        EXPECT_EQ(label->font().family(), "Arial");
+        EXPECT_EQ(label->font().pixelSize(), c.pixels);
+        EXPECT_EQ(label->font().bold(), c.bold);
+        EXPECT_EQ(label->palette().color(QPalette::WindowText), c.color);
+    }
+    EXPECT_EQ(w.cLink->cursor().shape(), Qt::PointingHandCursor);
+
+    EXPECT_EQ(w.font().family(), "MS Sans Serif");
+    EXPECT_EQ(w.font().pixelSize(), 11);
+
+    EXPECT_EQ(w.bCalculate->text(), "&Calculate");
+    EXPECT_EQ(w.bCalculate->toolTip(), "Calculate biorhythm...");
+    EXPECT_TRUE(w.bCalculate->autoRaise());
+    EXPECT_EQ(w.bCalculate->iconSize(), QSize(32, 32));
+    EXPECT_EQ(w.bCalculate->font().family(), "Arial");
+    EXPECT_EQ(w.bCalculate->font().pixelSize(), 13);
+
+    EXPECT_EQ(w.PageControl2->font().family(), "Arial");
+    EXPECT_EQ(w.PageControl2->font().pixelSize(), 16);
+    ASSERT_EQ(w.PageControl2->TabBar()->count(), 2);
+    EXPECT_EQ(w.PageControl2->TabBar()->tabText(0), "  Current state analysis  ");
+    EXPECT_EQ(w.PageControl2->TabBar()->tabText(1), "  4-Week analysis  ");
+    EXPECT_EQ(w.PageControl2->ActivePageIndex(), 0);
+}
+
+TEST_F(LayoutTest, ListItemsAndDialogs) {
+    TPrincipal& w = Start();
+    for (const TComboBox* list : {w.cDia, w.cMes, w.cAnne}) {
+        SCOPED_TRACE(list->objectName().toStdString());
+        EXPECT_EQ(list->font().family(), "Arial");
+        EXPECT_EQ(list->font().pixelSize(), 15);
+    }
+    ASSERT_EQ(w.cDia->count(), 31);
+    for (int i = 0; i < 31; ++i)
+        EXPECT_EQ(w.cDia->itemText(i), QString::number(i + 1));
+    const QStringList months{"January", "February", "March",     "April",   "May",      "June",
+                             "July",    "August",   "September", "October", "November", "December"};
+    ASSERT_EQ(w.cMes->count(), 12);
+    for (int i = 0; i < 12; ++i)
+        EXPECT_EQ(w.cMes->itemText(i), months[i]);
+
+    ASSERT_NE(w.SaveDialog, nullptr);
+    EXPECT_FALSE(w.SaveDialog->isVisible());
+    EXPECT_EQ(w.SaveDialog->defaultSuffix(), "bmp");
+    ASSERT_NE(w.PrintDialog, nullptr);
+    EXPECT_EQ(w.PrintDialog->Copies(), 1);
 }
