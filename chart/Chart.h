@@ -40,10 +40,8 @@ public:
 private:
     template <class T>
     void Store(T& field, T value) {
-        if (field == value)
-            return;
-        field = value;
-        Repaint();
+        if (AssignChanged(field, value))
+            Repaint();
     }
     void Repaint() const;
 
@@ -111,10 +109,8 @@ public:
 private:
     template <class T>
     void Store(T& field, T value) {
-        if (field == value)
-            return;
-        field = value;
-        Repaint();
+        if (AssignChanged(field, value))
+            Repaint();
     }
 
     bool m_visible = true;

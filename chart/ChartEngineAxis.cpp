@@ -168,17 +168,13 @@ void TChartAxis::SetExactDateTime(bool value) { SetBool(m_exactDateTime, value);
 void TChartAxis::SetRoundFirstLabel(bool value) { SetBool(m_roundFirstLabel, value); }
 
 void TChartAxis::SetAxisValuesFormat(const std::string& value) {
-    if (value == m_axisValuesFormat)
-        return;
-    m_axisValuesFormat = value;
-    RequestRepaint();
+    if (AssignChanged(m_axisValuesFormat, value))
+        RequestRepaint();
 }
 
 void TChartAxis::SetDateTimeFormat(const std::string& value) {
-    if (value == m_dateTimeFormat)
-        return;
-    m_dateTimeFormat = value;
-    RequestRepaint();
+    if (AssignChanged(m_dateTimeFormat, value))
+        RequestRepaint();
 }
 
 void TChartAxis::SetLogarithmic(bool value) {
@@ -215,10 +211,8 @@ void TChartAxis::SetLabelsOnAxis(bool value) { SetBool(m_labelsOnAxis, value); }
 void TChartAxis::SetLabelsSize(int value) { SetInt(m_labelsSize, value); }
 
 void TChartAxis::SetLabelStyle(TAxisLabelStyle value) {
-    if (value == m_labelStyle)
-        return;
-    m_labelStyle = value;
-    RequestRepaint();
+    if (AssignChanged(m_labelStyle, value))
+        RequestRepaint();
 }
 
 void TChartAxis::SetTitleSize(int value) { SetInt(m_titleSize, value); }

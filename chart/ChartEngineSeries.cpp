@@ -16,31 +16,23 @@ TColor PaletteColor(int index) {
 // ---- TSeriesMarks ----
 
 void TSeriesMarks::SetVisible(bool value) {
-    if (value == m_visible)
-        return;
-    m_visible = value;
-    Changed();
+    if (AssignChanged(m_visible, value))
+        Changed();
 }
 
 void TSeriesMarks::SetStyle(TSeriesMarksStyle value) {
-    if (value == m_style)
-        return;
-    m_style = value;
-    Changed();
+    if (AssignChanged(m_style, value))
+        Changed();
 }
 
 void TSeriesMarks::SetArrowLength(int value) {
-    if (value == m_arrowLength)
-        return;
-    m_arrowLength = value;
-    Changed();
+    if (AssignChanged(m_arrowLength, value))
+        Changed();
 }
 
 void TSeriesMarks::SetClip(bool value) {
-    if (value == m_clip)
-        return;
-    m_clip = value;
-    Changed();
+    if (AssignChanged(m_clip, value))
+        Changed();
 }
 
 void TSeriesMarks::ForgetPosition(int index) {
@@ -363,54 +355,40 @@ TChartValueList& TChartSeries::ValueListNamed(const std::string& name) {
 // ---- Property setters ----
 
 void TChartSeries::SetActive(bool value) {
-    if (value == m_active)
-        return;
-    m_active = value;
-    RequestRepaint();
+    if (AssignChanged(m_active, value))
+        RequestRepaint();
 }
 
 void TChartSeries::SetSeriesColor(TColor value) {
-    if (value == m_seriesColor)
-        return;
-    m_seriesColor = value;
-    RequestRepaint();
+    if (AssignChanged(m_seriesColor, value))
+        RequestRepaint();
 }
 
 void TChartSeries::SetColorEachPoint(bool value) {
     if (!value)
         std::fill(m_pointColors.begin(), m_pointColors.end(), clDefault);
-    if (value == m_colorEachPoint)
-        return;
-    m_colorEachPoint = value;
-    RequestRepaint();
+    if (AssignChanged(m_colorEachPoint, value))
+        RequestRepaint();
 }
 
 void TChartSeries::SetShowInLegend(bool value) {
-    if (value == m_showInLegend)
-        return;
-    m_showInLegend = value;
-    RequestRepaint();
+    if (AssignChanged(m_showInLegend, value))
+        RequestRepaint();
 }
 
 void TChartSeries::SetTitle(const std::string& value) {
-    if (value == m_title)
-        return;
-    m_title = value;
-    RequestRepaint();
+    if (AssignChanged(m_title, value))
+        RequestRepaint();
 }
 
 void TChartSeries::SetValueFormat(const std::string& value) {
-    if (value == m_valueFormat)
-        return;
-    m_valueFormat = value;
-    RequestRepaint();
+    if (AssignChanged(m_valueFormat, value))
+        RequestRepaint();
 }
 
 void TChartSeries::SetPercentFormat(const std::string& value) {
-    if (value == m_percentFormat)
-        return;
-    m_percentFormat = value;
-    RequestRepaint();
+    if (AssignChanged(m_percentFormat, value))
+        RequestRepaint();
 }
 
 void TChartSeries::SetHorizAxis(THorizAxis value) {
@@ -446,8 +424,6 @@ void TChartSeries::SetCustomVertAxis(TChartAxis* axis) {
 }
 
 void TChartSeries::SetLimitToVisible(bool value) {
-    if (value == m_limitToVisible)
-        return;
-    m_limitToVisible = value;
-    RequestRepaint();
+    if (AssignChanged(m_limitToVisible, value))
+        RequestRepaint();
 }

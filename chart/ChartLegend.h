@@ -116,10 +116,8 @@ protected:
 private:
     template <class T>
     void Store(T& field, T value) {
-        if (field == value)
-            return;
-        field = value;
-        Repaint();
+        if (AssignChanged(field, value))
+            Repaint();
     }
 
     [[nodiscard]] int FrameWidth() const { return m_frame.Width(); }

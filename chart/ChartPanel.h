@@ -108,10 +108,8 @@ protected:
 
     template <class T>
     void Store(T& field, T value) {
-        if (field == value)
-            return;
-        field = value;
-        InvalidateChart();
+        if (AssignChanged(field, value))
+            InvalidateChart();
     }
 
 private:
@@ -160,10 +158,7 @@ public:
 private:
     template <class T>
     void Store(T& field, T value) {
-        if (field == value)
-            return;
-        field = value;
-        if (m_onChange)
+        if (AssignChanged(field, value) && m_onChange)
             m_onChange();
     }
 

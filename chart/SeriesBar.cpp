@@ -34,40 +34,30 @@ void TCustomBarSeries::ForEachSameKind(F&& f) {
 }
 
 void TCustomBarSeries::SetAutoBarSize(bool value) {
-    if (value == m_autoBarSize)
-        return;
-    m_autoBarSize = value;
-    RequestRepaint();
+    if (AssignChanged(m_autoBarSize, value))
+        RequestRepaint();
 }
 
 void TCustomBarSeries::SetAutoMarkPosition(bool value) {
-    if (value == m_autoMarkPosition)
-        return;
-    m_autoMarkPosition = value;
-    RequestRepaint();
+    if (AssignChanged(m_autoMarkPosition, value))
+        RequestRepaint();
 }
 
 void TCustomBarSeries::SetBarStyle(TBarStyle value) {
-    if (value == m_barStyle)
-        return;
-    m_barStyle = value;
-    RequestRepaint();
+    if (AssignChanged(m_barStyle, value))
+        RequestRepaint();
 }
 
 void TCustomBarSeries::SetBarWidthPercent(int value) {
     if (value < 1 || value > 100)
         throw BarException("Bar Width Percent must be between 1 and 100");
-    if (value == m_barWidthPercent)
-        return;
-    m_barWidthPercent = value;
-    RequestRepaint();
+    if (AssignChanged(m_barWidthPercent, value))
+        RequestRepaint();
 }
 
 void TCustomBarSeries::SetDark3D(bool value) {
-    if (value == m_dark3D)
-        return;
-    m_dark3D = value;
-    RequestRepaint();
+    if (AssignChanged(m_dark3D, value))
+        RequestRepaint();
 }
 
 void TCustomBarSeries::SetMultiBar(TMultiBar value) {
@@ -81,10 +71,8 @@ void TCustomBarSeries::SetMultiBar(TMultiBar value) {
 void TCustomBarSeries::SetOffsetPercent(int value) {
     if (value < -100 || value > 100)
         throw BarException("Bar Offset Percent must be between -100% and 100%");
-    if (value == m_offsetPercent)
-        return;
-    m_offsetPercent = value;
-    RequestRepaint();
+    if (AssignChanged(m_offsetPercent, value))
+        RequestRepaint();
 }
 
 void TCustomBarSeries::SetSideMargins(bool value) {
@@ -99,24 +87,18 @@ void TCustomBarSeries::SetSideMargins(bool value) {
 }
 
 void TCustomBarSeries::SetUseYOrigin(bool value) {
-    if (value == m_useYOrigin)
-        return;
-    m_useYOrigin = value;
-    RequestRepaint();
+    if (AssignChanged(m_useYOrigin, value))
+        RequestRepaint();
 }
 
 void TCustomBarSeries::SetYOrigin(double value) {
-    if (value == m_yOrigin)
-        return;
-    m_yOrigin = value;
-    RequestRepaint();
+    if (AssignChanged(m_yOrigin, value))
+        RequestRepaint();
 }
 
 void TCustomBarSeries::SetCustomBarWidth(int value) {
-    if (value == m_customBarWidth)
-        return;
-    m_customBarWidth = value;
-    RequestRepaint();
+    if (AssignChanged(m_customBarWidth, value))
+        RequestRepaint();
 }
 
 // ---- TCustomBarSeries: width and placement ----

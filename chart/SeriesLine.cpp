@@ -26,56 +26,42 @@ void TSeriesPointer::Changed() const {
 }
 
 void TSeriesPointer::SetDark3D(bool value) {
-    if (value == m_dark3D)
-        return;
-    m_dark3D = value;
-    Changed();
+    if (AssignChanged(m_dark3D, value))
+        Changed();
 }
 
 void TSeriesPointer::SetDraw3D(bool value) {
-    if (value == m_draw3D)
-        return;
-    m_draw3D = value;
-    Changed();
+    if (AssignChanged(m_draw3D, value))
+        Changed();
 }
 
 void TSeriesPointer::SetHorizSize(int value) {
     if (value < 1)
         throw ChartException("Pointer size must be greater than zero");
-    if (value == m_horizSize)
-        return;
-    m_horizSize = value;
-    Changed();
+    if (AssignChanged(m_horizSize, value))
+        Changed();
 }
 
 void TSeriesPointer::SetInflateMargins(bool value) {
-    if (value == m_inflateMargins)
-        return;
-    m_inflateMargins = value;
-    Changed();
+    if (AssignChanged(m_inflateMargins, value))
+        Changed();
 }
 
 void TSeriesPointer::SetStyle(TSeriesPointerStyle value) {
-    if (value == m_style)
-        return;
-    m_style = value;
-    Changed();
+    if (AssignChanged(m_style, value))
+        Changed();
 }
 
 void TSeriesPointer::SetVertSize(int value) {
     if (value < 1)
         throw ChartException("Pointer size must be greater than zero");
-    if (value == m_vertSize)
-        return;
-    m_vertSize = value;
-    Changed();
+    if (AssignChanged(m_vertSize, value))
+        Changed();
 }
 
 void TSeriesPointer::SetVisible(bool value) {
-    if (value == m_visible)
-        return;
-    m_visible = value;
-    Changed();
+    if (AssignChanged(m_visible, value))
+        Changed();
 }
 
 void TSeriesPointer::Draw(TChartCanvas& canvas, int x, int y, TColor color, int horiz, int vert) const {
@@ -115,38 +101,28 @@ bool TCustomSeries::ClassIncludes(const TChartSeries& other) const {
 }
 
 void TCustomSeries::SetStairs(bool value) {
-    if (value == m_stairs)
-        return;
-    m_stairs = value;
-    RequestRepaint();
+    if (AssignChanged(m_stairs, value))
+        RequestRepaint();
 }
 
 void TCustomSeries::SetInvertedStairs(bool value) {
-    if (value == m_invertedStairs)
-        return;
-    m_invertedStairs = value;
-    RequestRepaint();
+    if (AssignChanged(m_invertedStairs, value))
+        RequestRepaint();
 }
 
 void TCustomSeries::SetLineHeight(int value) {
-    if (value == m_lineHeight)
-        return;
-    m_lineHeight = value;
-    RequestRepaint();
+    if (AssignChanged(m_lineHeight, value))
+        RequestRepaint();
 }
 
 void TCustomSeries::SetLineBrush(TBrushStyle value) {
-    if (value == m_lineBrush)
-        return;
-    m_lineBrush = value;
-    RequestRepaint();
+    if (AssignChanged(m_lineBrush, value))
+        RequestRepaint();
 }
 
 void TCustomSeries::SetDark3D(bool value) {
-    if (value == m_dark3D)
-        return;
-    m_dark3D = value;
-    RequestRepaint();
+    if (AssignChanged(m_dark3D, value))
+        RequestRepaint();
 }
 
 // ---- TCustomSeries: drawing ----

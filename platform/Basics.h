@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdint>
 #include <ostream>
+#include <type_traits>
 
 using TColor = std::int32_t;  // 0x00BBGGRR, or one of the special values below
 
@@ -64,4 +65,14 @@ inline constexpr TColor clBtnHighlight = clSystemColor | 20;
     std::int64_t ac = c < 0 ? -static_cast<std::int64_t>(c) : c;
     std::int64_t q = (ap + ac / 2) / ac;
     return static_cast<int>(negative ? -q : q);
+}
+
+// Gives field the value and answers whether that changed it: setters notify
+// and repaint only on a real change.
+template <class T>
+[[nodiscard]] constexpr bool AssignChanged(T& field, const std::type_identity_t<T>& value) {
+    if (field == value)
+        return false;
+    field = value;
+    return true;
 }

@@ -79,10 +79,8 @@ protected:
 private:
     template <class T>
     void Store(T& field, T value) {
-        if (field == value)
-            return;
-        field = value;
-        PanelChanged();
+        if (AssignChanged(field, value))
+            PanelChanged();
     }
 
     int m_left = 0;
