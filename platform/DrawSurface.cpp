@@ -300,8 +300,13 @@ struct TDrawSurface::Impl {
     static constexpr std::size_t kMaxTextFonts = 8;
     static constexpr std::size_t kMaxTexts = 1024;
 
-    // Source column of each target column of the last stretch.
+    // Source column of each target column of the last stretch, and the runs
+    // in which consecutive target columns show consecutive source columns.
     std::vector<int> columns;
+    struct ColumnRun {
+        int target, source, length;
+    };
+    std::vector<ColumnRun> runs;
     struct StretchKey {
         int left = 0, width = 0, pictureWidth = 0, from = 0, to = 0;
         bool operator==(const StretchKey&) const = default;
@@ -699,6 +704,16 @@ void TDrawSurface::LineTo(int x, int y) {
         const auto at = [&](long long i) { return static_cast<int>(start + i * step); };
         const int low = std::min(at(first), at(last - 1)), high = std::max(at(first), at(last - 1)) + 1;
         m_impl->Flush(horizontal ? TRect{low, y, high, y + 1} : TRect{x, low, x + 1, high});
+        if (pen.Style == psAlternate && !notXor) {
+            // Grid lines: the even steps from the start, nothing in between.
+            for (long long i = first + (first & 1); i < last; i += 2) {
+                if (horizontal)
+                    px.Row(y)[at(i)] = color;
+                else
+                    px.Row(at(i))[x] = color;
+            }
+            return;
+        }
         if (horizontal) {
             std::uint32_t* row = px.Row(y);
             if (plain && !notXor) {
@@ -762,17 +777,33 @@ void TDrawSurface::Impl::WideLine(TPoint from, TPoint to, int width, const TRect
     Flush({clampX(static_cast<long long>(std::min(from.x, to.x)) - o), top,
            clampX(static_cast<long long>(std::max(from.x, to.x)) - o + width), bottom});
     spans.assign(static_cast<std::size_t>(bottom - top), {area.right, area.left});
-    WalkLine(from.x, from.y, to.x, to.y, [&](long long lx, long long ly) {
-        const int r0 = clampY(ly - o), r1 = clampY(ly - o + width);
-        if (r0 >= r1)
-            return;
-        const int c0 = clampX(lx - o), c1 = clampX(lx - o + width);
-        for (int r = r0; r < r1; ++r) {
-            auto& span = spans[static_cast<std::size_t>(r - top)];
-            span.first = std::min(span.first, c0);
-            span.second = std::max(span.second, c1);
-        }
-    });
+    const auto lo = [](int a, int b) { return static_cast<long long>(std::min(a, b)); };
+    const auto hi = [](int a, int b) { return static_cast<long long>(std::max(a, b)); };
+    const bool inside = lo(from.x, to.x) - o >= area.left && hi(from.x, to.x) - o + width <= area.right &&
+                        lo(from.y, to.y) - o >= area.top && hi(from.y, to.y) - o + width <= area.bottom;
+    if (inside) {
+        // The usual case, without clamping.
+        WalkLine(from.x, from.y, to.x, to.y, [&](long long lx, long long ly) {
+            const int c0 = static_cast<int>(lx - o), c1 = c0 + width;
+            auto* span = &spans[static_cast<std::size_t>(ly - o - top)];
+            for (int k = 0; k < width; ++k, ++span) {
+                span->first = std::min(span->first, c0);
+                span->second = std::max(span->second, c1);
+            }
+        });
+    } else {
+        WalkLine(from.x, from.y, to.x, to.y, [&](long long lx, long long ly) {
+            const int r0 = clampY(ly - o), r1 = clampY(ly - o + width);
+            if (r0 >= r1)
+                return;
+            const int c0 = clampX(lx - o), c1 = clampX(lx - o + width);
+            for (int r = r0; r < r1; ++r) {
+                auto& span = spans[static_cast<std::size_t>(r - top)];
+                span.first = std::min(span.first, c0);
+                span.second = std::max(span.second, c1);
+            }
+        });
+    }
     const Pixels px = Writable();
     for (int r = top; r < bottom; ++r) {
         const auto [c0, c1] = spans[static_cast<std::size_t>(r - top)];
@@ -1047,11 +1078,20 @@ void TDrawSurface::StretchPicture(const TRect& rect, const TPicture& picture) {
         columns.resize(static_cast<std::size_t>(target.right - target.left));
         for (int x = target.left; x < target.right; ++x)
             columns[static_cast<std::size_t>(x - target.left)] = static_cast<int>((x - r.left) * pw / w);
+        auto& runs = m_impl->runs;
+        runs.clear();
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            if (i > 0 && columns[i] == columns[i - 1] + 1)
+                ++runs.back().length;
+            else
+                runs.push_back({static_cast<int>(i), columns[i], 1});
+        }
         m_impl->columnsKey = key;
     }
-    // Same width: every column maps to itself, so rows are plain copies
-    // (pictures hold opaque pixels only).
-    const bool sameWidth = w == pw && !m_monochrome;
+    // Long runs are copied whole (pictures hold opaque pixels only); a picture
+    // stretched a lot is copied pixel by pixel.
+    const auto& runs = m_impl->runs;
+    const bool byRuns = !m_monochrome && runs.size() * 8 <= columns.size();
     m_impl->Cover(target);
     const Impl::Pixels px = m_impl->Writable();
     const auto n = columns.size();
@@ -1065,8 +1105,10 @@ void TDrawSurface::StretchPicture(const TRect& rect, const TPicture& picture) {
             continue;
         }
         const auto* line = reinterpret_cast<const std::uint32_t*>(src.constScanLine(static_cast<int>(sourceRow)));
-        if (sameWidth) {
-            std::memcpy(dst, line + (target.left - r.left), n * sizeof(std::uint32_t));
+        if (byRuns) {
+            for (const Impl::ColumnRun& run : runs)
+                std::memcpy(dst + run.target, line + run.source,
+                            static_cast<std::size_t>(run.length) * sizeof(std::uint32_t));
         } else if (m_monochrome) {
             for (std::size_t i = 0; i < n; ++i)
                 dst[i] = MonochromeOf(line[columns[i]]);
