@@ -970,10 +970,12 @@ void TDrawSurface::TextOut(int x, int y, const std::string& text) {
     }
 
     Impl::TextFont& font = m_impl->FontFor(m_font.m_data, m_monochrome);
-    const Impl::LaidOutText& laidOut = Impl::Layout(font, text);
+    // Tabs and line breaks are left to QPainter, which treats them its own way.
+    const bool plain = std::none_of(text.begin(), text.end(), [](char c) { return c >= 0 && c < ' '; });
+    const Impl::LaidOutText* laidOut = plain ? &Impl::Layout(font, text) : nullptr;
     QPainter& painter = m_impl->Painter(area);
     // Glyphs go with their baseline at the font's whole-pixel ascent below the top.
-    QPointF origin(left, top + font.ascent - laidOut.baseline);
+    QPointF origin(left, top + font.ascent - (laidOut ? laidOut->baseline : 0));
     if (rotated) {
         QTransform transform = QTransform::fromTranslate(x, y);
         transform.rotate(-m_font.m_data.Escapement / 10.0);
@@ -993,7 +995,12 @@ void TDrawSurface::TextOut(int x, int y, const std::string& text) {
         painter.setPen(QColor::fromRgb(pen));
         m_impl->painterPen = pen;
     }
-    for (const QGlyphRun& run : laidOut.runs)
+    if (!laidOut) {
+        painter.setFont(font.font);
+        painter.drawText(origin, QString::fromStdString(text));
+        return;
+    }
+    for (const QGlyphRun& run : laidOut->runs)
         painter.drawGlyphRun(origin, run);
 }
 

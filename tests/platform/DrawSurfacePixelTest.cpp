@@ -49,11 +49,13 @@ TEST(SurfaceTextPixels, GlyphsMatchQtDrawTextAtEveryAlignment) {
         int height;
         bool bold;
         int align;
+        int escapement = 0;
     };
     const Case cases[] = {
         {"14/04/23", -11, false, tfCenter | tfTop}, {"-110", -11, false, tfRight | tfBaseline},
         {"Intellectual", -13, false, tfLeft | tfTop}, {"AVWAY Tj", -13, true, tfLeft | tfBottom},
-        {"0", -11, false, tfCenter | tfBaseline},
+        {"0", -11, false, tfCenter | tfBaseline}, {"Title", -13, false, tfLeft | tfTop, 900},
+        {"tab\there", -11, false, tfLeft | tfTop},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -62,6 +64,7 @@ TEST(SurfaceTextPixels, GlyphsMatchQtDrawTextAtEveryAlignment) {
         s.Font().SetHeight(c.height);
         s.Font().SetStyle({c.bold, false, false, false});
         s.Font().SetColor(clNavy);
+        s.Font().SetEscapement(c.escapement);
         s.Brush().SetStyle(bsClear);
         s.SetTextAlign(c.align);
         // Twice, with another font in between: the second time comes from the caches.
@@ -93,7 +96,9 @@ TEST(SurfaceTextPixels, GlyphsMatchQtDrawTextAtEveryAlignment) {
         QPainter painter(&expected);
         painter.setFont(font);
         painter.setPen(QColor::fromRgb(Rgb(clNavy)));
-        painter.drawText(left, top + metrics.ascent(), text);
+        painter.translate(60, 20);
+        painter.rotate(-c.escapement / 10.0);
+        painter.drawText(left - 60, top - 20 + metrics.ascent(), text);
         painter.end();
 
         int differing = 0, inked = 0;
