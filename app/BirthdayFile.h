@@ -1,7 +1,7 @@
 #pragma once
 // The birthday file: the last birth date entered, as three CR LF lines (year
 // text, month number, day number) in "biorhythm.ini" inside the "temp"
-// sub-folder of special folder 36, or in the fallback folder when the query
+// sub-folder of the system folder, or in the fallback folder when the query
 // fails. Every error of reading or writing is swallowed: the window works the
 // same without the file. This code never creates a folder.
 
@@ -10,7 +10,9 @@
 #include <string>
 #include <string_view>
 
-inline constexpr int BirthdayFolderId = 36;
+#include "SpecialFolder.h"
+
+inline constexpr int BirthdayFolderId = SystemFolderId;
 
 // The special folder with a trailing separator; the fallback folder (with its
 // separator) when the query fails.

@@ -1,6 +1,5 @@
 #include "ChartCanvas.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <benchmark/benchmark.h>
 
@@ -120,12 +119,3 @@ void BM_WholeSurfaceCopy(benchmark::State& state) {
 BENCHMARK(BM_WholeSurfaceCopy);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

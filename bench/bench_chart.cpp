@@ -3,7 +3,6 @@
 #include "Chart.h"
 #include "ChartSetup.h"
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -83,12 +82,3 @@ void BM_TodayChart_FullPaint(benchmark::State& state) {
 BENCHMARK(BM_TodayChart_FullPaint)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -29,5 +29,3 @@ static void BM_SerialToDate(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SerialToDate);
-
-BENCHMARK_MAIN();

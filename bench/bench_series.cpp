@@ -49,5 +49,3 @@ void BM_TodayRefill(benchmark::State& state) {
 BENCHMARK(BM_TodayRefill);
 
 }  // namespace
-
-BENCHMARK_MAIN();

@@ -1,6 +1,7 @@
 #include "ChartEngineScaling.h"
 
 #include "Basics.h"
+#include "Formatting.h"
 
 #include <QDate>
 
@@ -12,22 +13,9 @@ namespace {
 
 constexpr double MaxPixelDistance = 2147483647.0;
 constexpr int MaxValueLabels = 10000;
-constexpr qint64 JulianDayOfSerialZero = 2415019;  // 1899-12-30
-constexpr double SerialOf1900 = 2;                 // 1900-01-01
+constexpr double SerialOf1900 = 2;  // 1900-01-01
 
 bool IsCalendarStep(int index) { return index >= DateStepHalfMonth && index <= DateStepOneYear; }
-
-// Serials within the years 1 to 9999 only; anything else has no calendar date.
-bool SerialToQDate(double serial, QDate& date) {
-    if (!std::isfinite(serial) || serial < -693594 || serial > 2958466)
-        return false;
-    date = QDate::fromJulianDay(static_cast<qint64>(std::trunc(serial)) + JulianDayOfSerialZero);
-    return date.isValid();
-}
-
-double QDateToSerial(const QDate& date) {
-    return static_cast<double>(date.toJulianDay() - JulianDayOfSerialZero);
-}
 
 // The first day of the month `months` before date's month.
 QDate FirstOfMonthsBefore(const QDate& date, int months) {
@@ -193,9 +181,12 @@ int DateStepIndexFor(double increment, double inc, bool exactDateTime, bool date
 }
 
 double RoundDateDownToStep(double serial, int dateStepIndex) {
-    QDate date;
-    if (!(serial > SerialOf1900) || !SerialToQDate(serial, date))
+    if (!(serial > SerialOf1900))
         return serial;
+    std::optional<QDate> day = SerialToQDate(serial);
+    if (!day)
+        return serial;
+    QDate date = *day;
     if (dateStepIndex == DateStepHalfMonth)
         date = QDate(date.year(), date.month(), date.day() < 15 ? 1 : 15);
     else if (dateStepIndex > DateStepHalfMonth && dateStepIndex < DateStepOneYear)
@@ -208,9 +199,10 @@ double RoundDateDownToStep(double serial, int dateStepIndex) {
 double StepBackValue(double v, double inc, int dateStepIndex, bool calendarSteps) {
     if (!calendarSteps || !IsCalendarStep(dateStepIndex))
         return v - inc;
-    QDate date;
-    if (!SerialToQDate(v, date))
+    const std::optional<QDate> day = SerialToQDate(v);
+    if (!day)
         return std::numeric_limits<double>::lowest();
+    const QDate date = *day;
     QDate back;
     if (dateStepIndex == DateStepHalfMonth) {
         if (date.day() >= 16)

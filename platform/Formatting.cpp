@@ -377,14 +377,26 @@ QString FormatFloat(const QString& pattern, double value) {
     return text;
 }
 
-QString FormatDateTime(const QString& pattern, double serial) {
+std::optional<QDate> SerialToQDate(double serial) {
     if (!std::isfinite(serial) || serial <= -693594 || serial >= 2958466)
+        return std::nullopt;
+    const QDate date = QDate::fromJulianDay(static_cast<qint64>(std::trunc(serial)) + JulianDayOfSerialZero);
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
+}
+
+double QDateToSerial(const QDate& date) {
+    return static_cast<double>(date.toJulianDay() - JulianDayOfSerialZero);
+}
+
+QString FormatDateTime(const QString& pattern, double serial) {
+    const std::optional<QDate> date = SerialToQDate(serial);
+    if (!date)
         return {};
     const double day = std::trunc(serial);
     TDateTimeParts t;
-    t.date = QDate::fromJulianDay(static_cast<qint64>(day) + JulianDayOfSerialZero);
-    if (!t.date.isValid())
-        return {};
+    t.date = *date;
     long long ms = std::llround(std::fabs(serial - day) * 86400000.0);
     if (ms >= 86400000)
         ms = 86399999;

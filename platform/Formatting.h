@@ -16,7 +16,10 @@
 // its fraction the time of day (also for negative serials). Serials outside the
 // years 1 to 9999 or non-finite give an empty text.
 
+#include <QDate>
 #include <QString>
+
+#include <optional>
 
 inline constexpr char16_t DateSeparator = u'/';
 inline constexpr char16_t TimeSeparator = u':';
@@ -27,3 +30,8 @@ inline constexpr const char* LongTimeFormat = "hh:mm:ss";
 
 [[nodiscard]] QString FormatFloat(const QString& pattern, double value);
 [[nodiscard]] QString FormatDateTime(const QString& pattern, double serial);
+
+// The calendar day of a serial (its integral part); none outside the years 1 to
+// 9999 or for a non-finite serial.
+[[nodiscard]] std::optional<QDate> SerialToQDate(double serial);
+[[nodiscard]] double QDateToSerial(const QDate& date);

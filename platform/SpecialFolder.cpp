@@ -52,8 +52,8 @@ bool EnsureFolderWithTemp(const std::string& folder) {
 
 std::optional<std::string> SpecialFolderPath(int folderId) {
     if (g_override)
-        return folderId == CSIDL_WINDOWS ? g_override->Folder : std::nullopt;
-    if (folderId != CSIDL_WINDOWS)
+        return folderId == SystemFolderId ? g_override->Folder : std::nullopt;
+    if (folderId != SystemFolderId)
         return std::nullopt;
     std::string folder = AppDataFolder();
     if (!EnsureFolderWithTemp(folder))

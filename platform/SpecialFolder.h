@@ -1,14 +1,14 @@
 #pragma once
-// The special-folder query of the shell. Identifier 36 (the system folder of the
-// original platform) answers the per-user application data folder, which the
-// query creates together with its "temp" sub-folder, as the operating system
-// would have them. Every other identifier, and any failure, answers nothing.
+// The special-folder query of the shell. Identifier 36 (the system folder)
+// answers the per-user application data folder, which the query creates
+// together with its "temp" sub-folder, so that both exist like a system folder
+// would. Every other identifier, and any failure, answers nothing.
 // Answers carry no trailing separator.
 
 #include <optional>
 #include <string>
 
-inline constexpr int CSIDL_WINDOWS = 36;
+inline constexpr int SystemFolderId = 36;
 
 [[nodiscard]] std::optional<std::string> SpecialFolderPath(int folderId);
 

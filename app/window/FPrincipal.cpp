@@ -274,7 +274,7 @@ void TPrincipal::CreateDialogs() {
     SaveDialog->setAcceptMode(QFileDialog::AcceptSave);
     SaveDialog->setDefaultSuffix(QStringLiteral("bmp"));
     SaveDialog->setNameFilter(QStringLiteral(".BMP Files (*.bmp)"));
-    // The home folder is what answers for the fixed "c:\" of the original.
+    // The home folder stands for the fixed drive root the dialog starts in.
     SaveDialog->setDirectory(QString::fromStdString(FallbackFolderPath()));
 
     PrintDialog = new TPrintDialog(this);

@@ -78,7 +78,7 @@ TEST_F(SpecialFolder, FailsWhereAFileIsInTheWay) {
 
 TEST_F(SpecialFolder, RealQueryAnswersTheApplicationDataFolder) {
     DataHomeRedirect redirect(m_root / "data");
-    const std::optional<std::string> folder = SpecialFolderPath(CSIDL_WINDOWS);
+    const std::optional<std::string> folder = SpecialFolderPath(SystemFolderId);
     ASSERT_TRUE(folder.has_value());
     const QString expected =
         QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
@@ -92,7 +92,7 @@ TEST_F(SpecialFolder, RealQueryWithoutApplicationNameStaysOutOfTheSharedFolder) 
     DataHomeRedirect redirect(m_root / "data");
     const QString name = QCoreApplication::applicationName();
     QCoreApplication::setApplicationName(QString());
-    const std::optional<std::string> folder = SpecialFolderPath(CSIDL_WINDOWS);
+    const std::optional<std::string> folder = SpecialFolderPath(SystemFolderId);
     QCoreApplication::setApplicationName(name);
     ASSERT_TRUE(folder.has_value());
     EXPECT_NE(fs::path(*folder), m_root / "data");

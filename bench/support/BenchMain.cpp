@@ -1,0 +1,13 @@
+// One main for every benchmark: text drawing needs a Qt application object,
+// and the offscreen platform lets the benchmarks run without a display.
+#include <QGuiApplication>
+#include <benchmark/benchmark.h>
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
