@@ -1,5 +1,6 @@
-#include "ChartEngine.h"
+#include "ChartAxis.h"
 
+#include "ChartEngine.h"
 #include "Formatting.h"
 
 #include <QString>

@@ -1,3 +1,5 @@
+#include "ChartAxisPanel.h"
+
 #include "ChartEngine.h"
 
 #include "Errors.h"

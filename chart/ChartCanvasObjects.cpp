@@ -1,4 +1,4 @@
-#include "ChartCanvas.h"
+#include "ChartCanvasObjects.h"
 
 #include <algorithm>
 

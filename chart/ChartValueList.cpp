@@ -1,3 +1,5 @@
+#include "ChartValueList.h"
+
 #include "ChartEngine.h"
 
 #include <algorithm>

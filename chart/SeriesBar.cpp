@@ -1,4 +1,4 @@
-#include "Series.h"
+#include "SeriesBar.h"
 
 #include "ChartEngine.h"
 #include "Errors.h"

@@ -1,4 +1,4 @@
-#include "Series.h"
+#include "SeriesLine.h"
 
 #include "ChartEngine.h"
 #include "Errors.h"
