@@ -14,10 +14,14 @@ std::optional<std::string> g_override;
 std::string InterfaceLanguage() {
     if (g_override)
         return *g_override;
-    // The first of the interface languages is the one the desktop shows.
-    const QStringList languages = QLocale::system().uiLanguages();
-    const QLocale locale = languages.isEmpty() ? QLocale::system() : QLocale(languages.first());
-    return QLocale::languageToCode(locale.language()).toStdString();
+    // Asked once: every chart font starts from it, and the answer holds for the session.
+    static const std::string desktop = [] {
+        // The first of the interface languages is the one the desktop shows.
+        const QStringList languages = QLocale::system().uiLanguages();
+        const QLocale locale = languages.isEmpty() ? QLocale::system() : QLocale(languages.first());
+        return QLocale::languageToCode(locale.language()).toStdString();
+    }();
+    return desktop;
 }
 
 void SetInterfaceLanguageForTesting(std::optional<std::string> language) { g_override = std::move(language); }
