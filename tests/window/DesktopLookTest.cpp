@@ -1,8 +1,12 @@
 #include "WindowTestSupport.h"
 
+#include "BirthdayFile.h"
 #include "Controls.h"
+#include "Startup.h"
 
 #include <QAbstractItemView>
+#include <QCoreApplication>
+#include <QTemporaryDir>
 #include <QScrollBar>
 
 #include <gtest/gtest.h>
@@ -48,4 +52,18 @@ TEST_F(WindowTest, WindowOffersEveryIconSizeSmallestFirst) {
     const QList<QSize> sizes = w.windowIcon().availableSizes();
     const QList<QSize> expected{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
     EXPECT_EQ(sizes, expected);
+}
+
+// Users' stored dates live there: no change of names may move the file.
+TEST(BirthdayFileLocation, StaysUnderTheDataHomeOfTheProgramName) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QByteArray oldDataHome = qgetenv("XDG_DATA_HOME");
+    const QString oldName = QCoreApplication::applicationName();
+    qputenv("XDG_DATA_HOME", dir.path().toUtf8());
+    InitApplicationObject();
+    const std::string path = BirthdayFilePath();
+    QCoreApplication::setApplicationName(oldName);
+    qputenv("XDG_DATA_HOME", oldDataHome);
+    EXPECT_EQ(path, (dir.path() + QStringLiteral("/biorhythm/temp/biorhythm.ini")).toStdString());
 }
