@@ -17,6 +17,20 @@ if(BIORHYTHM_SANITIZE)
   add_link_options(${_san})
 endif()
 
+# Every test runs with the home and XDG folders inside the build tree, so a
+# test run never reads or writes the developer's own configuration or data.
+set(BIORHYTHM_TEST_HOME ${CMAKE_BINARY_DIR}/test-home)
+set(BIORHYTHM_TEST_ENVIRONMENT
+  "HOME=${BIORHYTHM_TEST_HOME}"
+  "XDG_CONFIG_HOME=${BIORHYTHM_TEST_HOME}/.config"
+  "XDG_DATA_HOME=${BIORHYTHM_TEST_HOME}/.local/share"
+  "XDG_CACHE_HOME=${BIORHYTHM_TEST_HOME}/.cache"
+  "XDG_STATE_HOME=${BIORHYTHM_TEST_HOME}/.local/state"
+  "XDG_RUNTIME_DIR=${BIORHYTHM_TEST_HOME}/runtime")
+file(MAKE_DIRECTORY ${BIORHYTHM_TEST_HOME}/runtime)
+# Qt refuses a runtime folder that others can enter.
+file(CHMOD ${BIORHYTHM_TEST_HOME}/runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+
 # One GoogleTest executable per test folder; every *.cpp in it belongs to it.
 function(biorhythm_add_test_folder name folder)
   cmake_parse_arguments(ARG "" "MAIN" "LIBS" ${ARGN})
@@ -32,8 +46,11 @@ function(biorhythm_add_test_folder name folder)
   else()
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
   endif()
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  # The discovery script splits a list given as a test property, so the
+  # environment comes with the command that runs the listing and every test.
+  set_property(TARGET ${name} PROPERTY CROSSCOMPILING_EMULATOR
+    ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${BIORHYTHM_TEST_ENVIRONMENT})
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
 endfunction()
 
 # A library made of every *.cpp in a folder; header-only while it has none.

@@ -6,7 +6,11 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QStyledItemDelegate>
+
+#include <utility>
 
 namespace {
 
@@ -22,6 +26,20 @@ public:
 
 private:
     int m_height;
+};
+
+// Styles that open a list as a menu over the box ignore the row limit and,
+// for a list scrolled to its end, hide the selection under a scroll arrow.
+class TDropDownListStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
 };
 
 void RunGuarded(const std::function<void()>& handler) {
@@ -82,6 +100,34 @@ void TLabel::GrowToFitText() {
         resize(needed, height());
 }
 
+void TLabel::SetPictures(QList<QPixmap> pictures) {
+    m_pictures = std::move(pictures);
+    setPixmap(PictureFor(m_pictures, devicePixelRatioF()));
+}
+
+QPixmap TLabel::PictureFor(const QList<QPixmap>& pictures, qreal ratio) {
+    QPixmap best;
+    QPixmap finest;
+    for (const QPixmap& picture : pictures) {
+        const qreal r = picture.devicePixelRatio();
+        if (finest.isNull() || r > finest.devicePixelRatio())
+            finest = picture;
+        if (r >= ratio && (best.isNull() || r < best.devicePixelRatio()))
+            best = picture;
+    }
+    return best.isNull() ? finest : best;
+}
+
+void TLabel::paintEvent(QPaintEvent* event) {
+    // The screen's density is known for sure only when painting.
+    if (!m_pictures.isEmpty()) {
+        const QPixmap wanted = PictureFor(m_pictures, devicePixelRatioF());
+        if (wanted.cacheKey() != pixmap().cacheKey())
+            setPixmap(wanted);
+    }
+    QLabel::paintEvent(event);
+}
+
 void TLabel::mousePressEvent(QMouseEvent* event) {
     m_pressed = event->button() == Qt::LeftButton;
     QLabel::mousePressEvent(event);
@@ -108,6 +154,12 @@ void TLabel::leaveEvent(QEvent* event) {
 
 TComboBox::TComboBox(QWidget* parent) : QComboBox(parent) {
     setEditable(false);
+    // Built on the application's own style, so the closed box looks the same.
+    QStyle* base = QStyleFactory::create(QApplication::style()->name());
+    auto* style = base ? new TDropDownListStyle(base) : new TDropDownListStyle();
+    style->setParent(this);
+    setStyle(style);
+    setMaxVisibleItems(MaxVisibleRows);
 }
 
 void TComboBox::SetItemHeight(int height) {

@@ -9,6 +9,8 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QList>
+#include <QPixmap>
 #include <QWidget>
 
 #include <functional>
@@ -43,7 +45,15 @@ public:
     // no caption is cut off; a label wide enough keeps its width.
     void GrowToFitText();
 
+    // One picture drawn for several device pixel ratios (each pixmap carries
+    // its own); the label shows the one that suits its screen, and changes it
+    // when moved to a screen of another density.
+    void SetPictures(QList<QPixmap> pictures);
+    // The least fine picture at least as fine as `ratio`; else the finest.
+    [[nodiscard]] static QPixmap PictureFor(const QList<QPixmap>& pictures, qreal ratio);
+
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
@@ -51,11 +61,16 @@ protected:
 
 private:
     bool m_pressed = false;
+    QList<QPixmap> m_pictures;
 };
 
-// A drop-down list without editing.
+// A drop-down list without editing. Whatever the platform style prefers, it
+// opens below the box as a list of at most MaxVisibleRows rows, scrolled so
+// that the selected item shows.
 class TComboBox : public QComboBox {
 public:
+    static constexpr int MaxVisibleRows = 8;
+
     explicit TComboBox(QWidget* parent);
 
     // Receives each typed character; setting it to 0 swallows the key.

@@ -5,6 +5,8 @@
 // Every box goes through one replaceable handler, so that tests and the
 // snapshot tool can record a box instead of blocking on it.
 
+#include <QPoint>
+#include <QRect>
 #include <QString>
 
 #include <functional>
@@ -32,6 +34,9 @@ TMessageBoxHandler SetMessageBoxHandler(TMessageBoxHandler handler);
 
 // The real modal box; what the default handler runs.
 void ExecMessageBox(const TMessageBoxRequest& request);
+
+// Where a window of `size` sits centred on `area`, as the main window does.
+[[nodiscard]] QPoint CentredOn(const QRect& area, const QSize& size);
 
 // Replaces the handler for the lifetime of the object.
 class TScopedMessageBoxHandler {

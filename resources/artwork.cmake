@@ -8,8 +8,9 @@ biorhythm_target_options(bio_artgen)
 target_link_libraries(bio_artgen PRIVATE Qt6::Gui JPEG::JPEG)
 
 set(_art_dir ${CMAKE_CURRENT_BINARY_DIR}/art)
-set(_art_files promo.jpg logo.jpg backtoday.bmp back4weeks.bmp glyph.png
-               icon16.png icon32.png icon48.png icon256.png)
+set(_art_files promo.jpg promo@2x.jpg promo@3x.jpg logo.jpg logo@2x.jpg logo@3x.jpg
+               backtoday.bmp back4weeks.bmp glyph.png glyph@2x.png glyph@3x.png
+               icon16.png icon24.png icon32.png icon48.png icon64.png icon128.png icon256.png)
 set(_art_outputs)
 set(_qrc_entries)
 foreach(_f IN LISTS _art_files)

@@ -34,10 +34,10 @@ namespace {
 const QString kArial = QStringLiteral("Arial");
 constexpr char kFutureBirthday[] = "Your birthday couldn't be greater than today...";
 
-QPixmap ArtPixmap(const char* path, bool jpeg) {
+QPixmap ArtPixmap(const QString& path, bool jpeg) {
 #ifdef BIORHYTHM_HAVE_ARTWORK
     InitArtwork();
-    QFile file(QString::fromLatin1(path));
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     if (jpeg)
@@ -50,6 +50,25 @@ QPixmap ArtPixmap(const char* path, bool jpeg) {
     (void)jpeg;
     return {};
 #endif
+}
+
+// The picture at its own size and its finer variants, each with its ratio.
+QList<QPixmap> ArtPictures(const char* path, bool jpeg) {
+    QList<QPixmap> pictures;
+#ifdef BIORHYTHM_HAVE_ARTWORK
+    pictures.append(ArtPixmap(QString::fromLatin1(path), jpeg));
+    for (int scale : kArtScales) {
+        QPixmap finer = ArtPixmap(ArtScaledPath(path, scale), jpeg);
+        if (finer.isNull())
+            continue;
+        finer.setDevicePixelRatio(scale);
+        pictures.append(finer);
+    }
+#else
+    (void)path;
+    (void)jpeg;
+#endif
+    return pictures;
 }
 
 void SelectPosition(TComboBox* list, int position) {
@@ -65,15 +84,15 @@ TPrincipal::TPrincipal(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("Free Biorhythm calculator..."));
     setFixedSize(ClientWidth, ClientHeight);
     setFont(PixelFont(QStringLiteral("MS Sans Serif"), 11));
-    const QPixmap icon = ArtPixmap(
+    // Every size, so that task bars and window switchers need not blow up the
+    // small one; the 16-pixel icon comes first for those that take one.
+    QIcon icon;
 #ifdef BIORHYTHM_HAVE_ARTWORK
-        kArtIcon16,
-#else
-        "",
+    for (int size : kArtIconSizes)
+        icon.addPixmap(ArtPixmap(ArtIconPath(size), false));
 #endif
-        false);
     if (!icon.isNull())
-        setWindowIcon(QIcon(icon));
+        setWindowIcon(icon);
 
     CreateControls();
     ConfigureCharts();
@@ -142,7 +161,7 @@ void TPrincipal::CreateBanner() {
     Image1 = new TLabel(Panel3);
     Image1->setObjectName(QStringLiteral("Image1"));
 #ifdef BIORHYTHM_HAVE_ARTWORK
-    Image1->setPixmap(ArtPixmap(kArtPromo, true));
+    Image1->SetPictures(ArtPictures(kArtPromo, true));
 #endif
     Image1->setGeometry(35, 12, 125, 105);
     Image1->setToolTip(hint);
@@ -152,7 +171,7 @@ void TPrincipal::CreateBanner() {
     Image2 = new TLabel(Panel4);
     Image2->setObjectName(QStringLiteral("Image2"));
 #ifdef BIORHYTHM_HAVE_ARTWORK
-    Image2->setPixmap(ArtPixmap(kArtLogo, true));
+    Image2->SetPictures(ArtPictures(kArtLogo, true));
 #endif
     Image2->setGeometry(17, 27, 75, 75);
     Image2->setToolTip(hint);
@@ -196,7 +215,10 @@ void TPrincipal::CreateDateBand() {
     bCalculate->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     bCalculate->setIconSize({32, 32});
 #ifdef BIORHYTHM_HAVE_ARTWORK
-    bCalculate->setIcon(QIcon(ArtPixmap(kArtGlyph, false)));
+    QIcon glyph;
+    for (const QPixmap& picture : ArtPictures(kArtGlyph, false))
+        glyph.addPixmap(picture);
+    bCalculate->setIcon(glyph);
 #endif
     bCalculate->setFont(PixelFont(kArial, 13));
     bCalculate->setToolTip(QStringLiteral("Calculate biorhythm..."));

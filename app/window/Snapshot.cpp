@@ -9,6 +9,7 @@
 #include "PageControl.h"
 #include "ShellOpen.h"
 
+#include <QCoreApplication>
 #include <QPixmap>
 #include <QRegularExpression>
 
@@ -112,10 +113,25 @@ void WriteCsv(TCustomAxisPanel& chart, QTextStream& out) {
 QString SnapshotUsage() {
     return QStringLiteral(
         "usage: biorhythm-snapshot [--birth YYYY-MM-DD] [--today YYYY-MM-DD] "
-        "[--tab today|4weeks] [--out FILE.png] [--csv]");
+        "[--tab today|4weeks] [--out FILE.png] [--csv] [--help] [--version]");
 }
 
 int RunSnapshot(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
+        out << SnapshotUsage() << "\n\n"
+            << "Opens the biorhythm window off screen with the stored birth date, or the one given,\n"
+               "and writes a picture of it (--out) or the 30 days of the 4-week chart (--csv).\n"
+               "--today fixes the day the window takes for today. Never writes the stored date.\n"
+               "Exit status: 0 done, 1 the window showed a message (on standard error),\n"
+               "2 bad options, 3 the picture could not be written.\n";
+        out.flush();
+        return 0;
+    }
+    if (arguments.contains(QLatin1String("--version"))) {
+        out << "biorhythm-snapshot " << QCoreApplication::applicationVersion() << '\n';
+        out.flush();
+        return 0;
+    }
     QString error;
     const std::optional<TSnapshotOptions> options = ParseOptions(arguments, error);
     if (!options) {

@@ -7,16 +7,64 @@
 #endif
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
 
+#include <string_view>
+
+void InitApplicationNames() {
+    QCoreApplication::setApplicationName(QStringLiteral("biorhythm"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(BIORHYTHM_VERSION));
+}
+
 void InitApplicationObject() {
+    InitApplicationNames();
     TApplication::SetTitle(QString::fromLatin1(kApplicationTitle));
-    QApplication::setApplicationName(QStringLiteral("biorhythm"));
+    // Lets Wayland compositors match the window to its launcher entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral(BIORHYTHM_APP_ID));
 #ifdef BIORHYTHM_HAVE_ARTWORK
     InitArtwork();
     QIcon icon;
-    for (const char* path : {kArtIcon16, kArtIcon32, kArtIcon48, kArtIcon256})
-        icon.addFile(QString::fromLatin1(path));
+    for (int size : kArtIconSizes)
+        icon.addFile(ArtIconPath(size));
     QApplication::setWindowIcon(icon);
 #endif
+}
+
+bool AsksForHelpOrVersion(int argc, const char* const* argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "-h" || arg == "--help" || arg == "--help-all" || arg == "-v" || arg == "--version")
+            return true;
+    }
+    return false;
+}
+
+std::optional<int> HandleProgramOptions(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Shows the seven biorhythm cycles of a birth date for today and the four weeks around it.\n"
+        "The last birth date is kept in $XDG_DATA_HOME/biorhythm/temp/biorhythm.ini."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const bool parsed = parser.parse(arguments);
+    if (!parsed || !parser.positionalArguments().isEmpty()) {
+        const QString problem = parsed ? QStringLiteral("takes no arguments: ") +
+                                             parser.positionalArguments().join(u' ')
+                                       : parser.errorText();
+        err << QCoreApplication::applicationName() << ": " << problem << "\n\n" << parser.helpText();
+        err.flush();
+        return 2;
+    }
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        out << parser.helpText();
+        out.flush();
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << '\n';
+        out.flush();
+        return 0;
+    }
+    return std::nullopt;
 }

@@ -1,6 +1,23 @@
 #pragma once
 // What both programs do to the application object before the window exists.
 
-// Sets the title, the name under which the birthday folder is found (the same
-// for the program and the snapshot tool) and the program icon.
+#include <QStringList>
+#include <QTextStream>
+
+#include <optional>
+
+// The program's name (under which the birthday folder is found, the same for
+// the program and the snapshot tool) and version; needs no display.
+void InitApplicationNames();
+
+// The names, and the title, the desktop file name and the program icon.
 void InitApplicationObject();
+
+// True when the arguments ask for help or the version, which needs no display.
+[[nodiscard]] bool AsksForHelpOrVersion(int argc, const char* const* argv);
+
+// The program takes no arguments but --help and --version. Answers those on
+// `out` (status 0); anything else gets the usage on `err` (status 2). Nothing
+// when the program should start. `arguments` includes the program name.
+[[nodiscard]] std::optional<int> HandleProgramOptions(const QStringList& arguments, QTextStream& out,
+                                                      QTextStream& err);

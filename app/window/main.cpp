@@ -2,11 +2,27 @@
 #include "Startup.h"
 
 #include <QApplication>
+#include <QTimer>
+
+#include <memory>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    if (AsksForHelpOrVersion(argc, argv)) {
+        // Answered without a display.
+        QCoreApplication core(argc, argv);
+        InitApplicationNames();
+        return HandleProgramOptions(QCoreApplication::arguments(), out, err).value_or(0);
+    }
+    QApplication app(argc, argv);  // takes Qt's own options out of the arguments
     InitApplicationObject();
+    if (const std::optional<int> status = HandleProgramOptions(QApplication::arguments(), out, err))
+        return *status;
     TPrincipal Principal;
     Principal.show();
+    // The test that runs the whole program closes the window as a user would.
+    if (const int ms = qEnvironmentVariableIntValue("BIORHYTHM_TEST_CLOSE_AFTER_MS"); ms > 0)
+        QTimer::singleShot(ms, &Principal, &QWidget::close);
     return QApplication::exec();
 }

@@ -222,10 +222,11 @@ void ChartCard(QPainter& p, const QRectF& r, int variant) {
 
 }  // namespace
 
-QImage DrawPromo() {
-    QImage image = Blank(125, 105, true);
+QImage DrawPromo(int scale) {
+    QImage image = Blank(125 * scale, 105 * scale, true);
     QPainter p(&image);
     Smooth(p);
+    p.scale(scale, scale);
 
     // The oval: a glossy blue disc seen from the side, with the cards' shadow on it.
     const QRectF disc(6, 72, 113, 30);
@@ -264,11 +265,11 @@ QImage DrawPromo() {
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-QImage DrawLogo() {
-    QImage image = Blank(75, 75, true);
+QImage DrawLogo(int scale) {
+    QImage image = Blank(75 * scale, 75 * scale, true);
     QPainter p(&image);
     Smooth(p);
-    p.scale(0.75, 0.75);
+    p.scale(0.75 * scale, 0.75 * scale);
     LogoMark(p, 2);
     p.end();
     return image.convertToFormat(QImage::Format_RGB32);
@@ -284,15 +285,16 @@ QImage DrawIcon(int size) {
     tile.addRoundedRect(QRectF(0, 0, 100, 100), corner, corner);
     p.setClipPath(tile);
     p.fillRect(QRectF(0, 0, 100, 100), Qt::white);
-    LogoMark(p, size <= 16 ? 0 : size < 256 ? 1 : 2);
+    LogoMark(p, size <= 24 ? 0 : size < 128 ? 1 : 2);
     p.end();
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
-QImage DrawGlyph() {
-    QImage image = Blank(32, 32, false);
+QImage DrawGlyph(int scale) {
+    QImage image = Blank(32 * scale, 32 * scale, false);
     QPainter p(&image);
     Smooth(p);
+    p.scale(scale, scale);
     const QPointF c(16, 16);
     const double r = 14.5;
 

@@ -4,7 +4,8 @@
 
 #include <QImage>
 
-QImage DrawPromo();              // 125 x 105, opaque
-QImage DrawLogo();               // 75 x 75, opaque
-QImage DrawGlyph();              // 32 x 32 with alpha
-QImage DrawIcon(int size);       // size x size with alpha
+// `scale` multiplies the size for high-density screens; the design is the same.
+QImage DrawPromo(int scale = 1);  // 125 x 105, opaque
+QImage DrawLogo(int scale = 1);   // 75 x 75, opaque
+QImage DrawGlyph(int scale = 1);  // 32 x 32 with alpha
+QImage DrawIcon(int size);        // size x size with alpha

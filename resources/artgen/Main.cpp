@@ -37,12 +37,19 @@ int main(int argc, char** argv) {
     }
     const QDir dir(QString::fromLocal8Bit(argv[1]));
     bool ok = true;
-    ok = WriteBytes(dir.filePath("promo.jpg"), EncodeJpeg(DrawPromo(), 92)) && ok;
-    ok = WriteBytes(dir.filePath("logo.jpg"), EncodeJpeg(DrawLogo(), 92)) && ok;
+    // The banner pictures and the glyph also at twice and three times the size,
+    // named as Qt names high-density variants. The back images are not: the
+    // chart engine draws them, and on a scaled surface it turns each of their
+    // pixels into a block, so finer copies would never be used.
+    for (int scale : {1, 2, 3}) {
+        const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+        ok = WriteBytes(dir.filePath(QStringLiteral("promo%1.jpg").arg(suffix)), EncodeJpeg(DrawPromo(scale), 92)) && ok;
+        ok = WriteBytes(dir.filePath(QStringLiteral("logo%1.jpg").arg(suffix)), EncodeJpeg(DrawLogo(scale), 92)) && ok;
+        ok = WritePng(dir.filePath(QStringLiteral("glyph%1.png").arg(suffix)), DrawGlyph(scale)) && ok;
+    }
     ok = WriteBytes(dir.filePath("backtoday.bmp"), EncodeDib24(MakeBackdrop(681, 338, -1))) && ok;
     ok = WriteBytes(dir.filePath("back4weeks.bmp"), EncodeDib24(MakeBackdrop(715, 338, 369))) && ok;
-    ok = WritePng(dir.filePath("glyph.png"), DrawGlyph()) && ok;
-    for (int size : {16, 32, 48, 256})
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
         ok = WritePng(dir.filePath(QStringLiteral("icon%1.png").arg(size)), DrawIcon(size)) && ok;
     if (!ok) {
         std::fprintf(stderr, "artgen: could not write into %s\n", argv[1]);

@@ -5,10 +5,13 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 #include <new>
 #include <vector>
@@ -94,6 +97,23 @@ TEST(MessageBoxReal, OneOkButtonThatIsDefaultAndEscape) {
     EXPECT_EQ(seen.buttons, 1);
     EXPECT_TRUE(seen.okDefault);
     EXPECT_TRUE(seen.okEscape);
+}
+
+TEST(MessageBoxReal, OpensCentredOnTheScreenAtItsFinalSize) {
+    QRect shown;
+    QRect area;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (!box)
+            return;
+        shown = box->frameGeometry();
+        area = box->screen()->geometry();
+        QMetaObject::invokeMethod(box, "reject");
+    });
+    ExecMessageBox({"Quellmar - Biorhythm Calculator", "Invalid argument to date encode.", TMessageIcon::miStop});
+    ASSERT_FALSE(shown.isEmpty());
+    EXPECT_LE(std::abs(shown.center().x() - area.center().x()), 1);
+    EXPECT_LE(std::abs(shown.center().y() - area.center().y()), 1);
 }
 
 TEST(ShellOpen, OpensTheHttpLinkOfTheBareHost) {

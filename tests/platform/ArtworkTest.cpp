@@ -144,3 +144,30 @@ TEST(Artwork, GlyphAndIconsAreTransparentAroundTheirShape) {
     EXPECT_GT(qBlue(body), qRed(body) + 80);
     EXPECT_GT(qGray(glyph.pixel(12, 19)), 230);  // on the check mark
 }
+
+TEST(Artwork, EveryIconSizeAndTheFinerBannerPicturesAndGlyph) {
+    for (int size : kArtIconSizes) {
+        SCOPED_TRACE(size);
+        QImage icon;
+        ASSERT_TRUE(icon.loadFromData(Load(ArtIconPath(size).toLatin1().constData())));
+        EXPECT_EQ(icon.size(), QSize(size, size));
+        EXPECT_TRUE(icon.hasAlphaChannel());
+    }
+    struct Case {
+        const char* path;
+        QSize size;
+        bool jpeg;
+    };
+    for (const Case& c : {Case{kArtPromo, {125, 105}, true}, Case{kArtLogo, {75, 75}, true},
+                          Case{kArtGlyph, {32, 32}, false}}) {
+        for (int scale : kArtScales) {
+            const QString path = ArtScaledPath(c.path, scale);
+            SCOPED_TRACE(path.toStdString());
+            const QByteArray bytes = Load(path.toLatin1().constData());
+            QImage image = c.jpeg ? DecodeJpeg(bytes) : QImage::fromData(bytes);
+            EXPECT_EQ(image.size(), c.size * scale);
+        }
+    }
+    EXPECT_EQ(ArtScaledPath(kArtPromo, 2), ":/art/promo@2x.jpg");
+    EXPECT_EQ(ArtScaledPath(kArtGlyph, 1), ":/art/glyph.png");
+}

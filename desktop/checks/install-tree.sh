@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Installs the build into a fresh prefix; checks that the tree holds exactly
+# the expected files, that the desktop entry and the AppStream file validate,
+# and that the installed program runs.
+# usage: install-tree.sh BUILD_DIR WORK_DIR APP_ID
+set -euo pipefail
+build=$1 work=$2 id=$3
+prefix=$work/prefix
+rm -rf "$work"
+mkdir -p "$work"
+
+cmake --install "$build" --prefix "$prefix" >"$work/install.log"
+
+expected="bin/biorhythm
+bin/biorhythm-snapshot
+share/applications/$id.desktop
+share/doc/biorhythm/changelog.gz
+share/doc/biorhythm/copyright
+share/man/man1/biorhythm-snapshot.1.gz
+share/man/man1/biorhythm.1.gz
+share/metainfo/$id.metainfo.xml"
+for size in 16 24 32 48 64 128 256; do
+  expected+=$'\n'"share/icons/hicolor/${size}x${size}/apps/$id.png"
+done
+actual=$(cd "$prefix" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort)
+if ! diff -u <(LC_ALL=C sort <<<"$expected") <(echo "$actual"); then
+  echo "FAIL: the installed tree differs from the expected one (- expected, + installed)"
+  exit 1
+fi
+
+for size in 16 24 32 48 64 128 256; do
+  file=$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png
+  # PNG width and height: big-endian words at bytes 16 and 20.
+  read -r w h < <(od -An -tu1 -j16 -N8 "$file" | awk '{print $3*256+$4, $7*256+$8}')
+  if [[ "$w x $h" != "$size x $size" ]]; then
+    echo "FAIL: $file is $w x $h"
+    exit 1
+  fi
+done
+
+desktop-file-validate "$prefix/share/applications/$id.desktop"
+appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$id.metainfo.xml"
+grep -qx "Icon=$id" "$prefix/share/applications/$id.desktop"
+
+version=$("$prefix/bin/biorhythm" --version)
+[[ "$version" == "biorhythm "* ]] || { echo "FAIL: --version says '$version'"; exit 1; }
+for page in biorhythm biorhythm-snapshot; do
+  gzip -t "$prefix/share/man/man1/$page.1.gz"
+done
+echo "installed tree, desktop entry and AppStream file are as expected"

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Runs the real program in a home of its own on the offscreen platform, has it
+# closed as a user would close it, and checks that the only file it leaves is
+# the birthday file, at its fixed place. Then the command line.
+# usage: program-run.sh PROGRAM WORK_DIR
+set -uo pipefail
+program=$1 work=$2
+home=$work/home
+birthday=.local/share/biorhythm/temp/biorhythm.ini
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+fresh_home() {
+  rm -rf "$work"
+  mkdir -p "$home" "$work/runtime"
+  chmod 700 "$work/runtime"
+}
+
+run() {
+  env -u DISPLAY -u WAYLAND_DISPLAY HOME="$home" XDG_CONFIG_HOME="$home/.config" \
+    XDG_DATA_HOME="$home/.local/share" XDG_CACHE_HOME="$home/.cache" \
+    XDG_STATE_HOME="$home/.local/state" XDG_RUNTIME_DIR="$work/runtime" \
+    QT_QPA_PLATFORM=offscreen BIORHYTHM_TEST_CLOSE_AFTER_MS=400 \
+    timeout 60 "$program" "$@" >"$work/out" 2>"$work/err"
+}
+
+files_in_home() { (cd "$home" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort); }
+
+# First start: nothing stored; today is selected and written back on closing.
+fresh_home
+run || fail "the program ended with status $? ($(cat "$work/err"))"
+[[ "$(files_in_home)" == "$birthday" ]] || fail "files left in the home: $(files_in_home)"
+today=$(printf '%s\r\n%s\r\n%s\r\n' "$(date +%Y)" "$(date +%-m)" "$(date +%-d)")
+[[ "$(cat "$home/$birthday")" == "$today" ]] || fail "first start stored $(od -c "$home/$birthday")"
+
+# A birthday file from an earlier version is read as it is: the window shows
+# its date and stores the same bytes again.
+fresh_home
+mkdir -p "$home/$(dirname "$birthday")"
+printf '1980\r\n5\r\n17\r\n' >"$home/$birthday"
+run || fail "the program ended with status $? ($(cat "$work/err"))"
+[[ "$(files_in_home)" == "$birthday" ]] || fail "files left in the home: $(files_in_home)"
+[[ "$(od -An -c "$home/$birthday")" == "$(printf '1980\r\n5\r\n17\r\n' | od -An -c)" ]] ||
+  fail "the stored date changed: $(od -c "$home/$birthday")"
+
+# The command line: help and version answer on stdout, anything else is refused.
+fresh_home
+run --version || fail "--version ended with status $?"
+grep -qx 'biorhythm [0-9.]*' "$work/out" || fail "--version printed '$(cat "$work/out")'"
+run --help || fail "--help ended with status $?"
+grep -q -- '--version' "$work/out" || fail "--help printed '$(cat "$work/out")'"
+for bad in --bogus extra; do
+  run "$bad"
+  status=$?
+  ((status == 2)) || fail "'$bad' ended with status $status"
+  [[ ! -s "$work/out" ]] || fail "'$bad' printed on stdout"
+  grep -q 'Usage:' "$work/err" || fail "'$bad' gave no usage: $(cat "$work/err")"
+done
+[[ -z "$(files_in_home)" ]] || fail "the command line alone left files: $(files_in_home)"
+echo "a full run leaves only $birthday; an earlier birthday file reads unchanged"
