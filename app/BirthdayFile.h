@@ -22,8 +22,10 @@ inline constexpr int BirthdayFolderId = SystemFolderId;
 [[nodiscard]] std::string BirthdayFilePath();
 
 // Positions are list indexes, -1 for no selection (written as 0). The old file
-// is replaced only once the new one is complete; on any failure it stays as it
-// was.
+// is replaced only once the new one is complete and on the disk; on any
+// failure it stays as it was. A read-only file is left alone, a symbolic link
+// is written through to its target, and temporaries left by a writer that was
+// killed are removed.
 void WriteBirthdayFile(std::string_view yearText, int monthIndex, int dayIndex);
 
 struct TBirthday {

@@ -135,12 +135,13 @@ double NumericIncrement(double increment, double scaleRange, int maxCount, int l
         long long k = static_cast<long long>(maxCount) + 1;
         do {
             double q = scaleRange / inc;
-            if (std::fabs(q) < MaxPixelDistance) {
+            if (std::fabs(q) < MaxPixelDistance)
                 k = RoundLL(q);
-                if (k > maxCount)
-                    inc = NiceStepAfter(inc);
-            } else {
-                inc = NiceStepAfter(inc);
+            if (std::fabs(q) >= MaxPixelDistance || k > maxCount) {
+                // Near the smallest doubles the nice step can round back to
+                // where it started; a tenfold step keeps the loop going.
+                const double next = NiceStepAfter(inc);
+                inc = next > inc ? next : inc * 10;
             }
         } while (k > maxCount && std::isfinite(inc));
     }

@@ -68,3 +68,8 @@ function(biorhythm_add_library name folder)
     target_link_libraries(${name} INTERFACE ${ARG_LIBS})
   endif()
 endfunction()
+
+# Coverage for libFuzzer in every library the fuzz targets link.
+if(BIORHYTHM_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()

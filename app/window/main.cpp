@@ -1,4 +1,6 @@
+#include "Application.h"
 #include "FPrincipal.h"
+#include "OrderlyQuit.h"
 #include "Startup.h"
 
 #include <QApplication>
@@ -20,6 +22,8 @@ int main(int argc, char** argv) {
     if (const std::optional<int> status = HandleProgramOptions(QApplication::arguments(), out, err))
         return *status;
     TPrincipal Principal;
+    // Ended rather than closed, the program still keeps the chosen date.
+    TOrderlyQuit quit([&Principal] { TApplication::Guard([&Principal] { Principal.FormClose(); }); });
     Principal.show();
     // The test that runs the whole program closes the window as a user would.
     if (const int ms = qEnvironmentVariableIntValue("BIORHYTHM_TEST_CLOSE_AFTER_MS"); ms > 0)

@@ -10,12 +10,19 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -194,4 +201,120 @@ TEST_F(BirthdayFile, MissingTempFolderFailsQuietly) {
     EXPECT_EQ(EntriesIn(Folder()), 0);
     EXPECT_EQ(EntriesIn(Home()), 0);
     EXPECT_EQ(ReadBirthdayFile(), Today);
+}
+
+TEST_F(BirthdayFile, LeftoverTemporariesGoAndNothingElse) {
+    const fs::path temp = Folder() / "temp";
+    const fs::path outside = m_root / "outside.ini";
+    Put(outside, "mine");
+    Put(temp / "biorhythm.ini.Ab12Cd", "1975\r\n");
+    Put(temp / "biorhythm.ini.000000", "");
+    Put(temp / "biorhythm.ini.bak", "1975\r\n1\r\n1\r\n");
+    Put(temp / "biorhythm.ini.Ab12Cd7", "x");
+    Put(temp / "biorhythm.ini.Ab-2Cd", "x");
+    Put(temp / "other.ini.Ab12Cd", "x");
+    Put(temp / "biorhythm.ini.Big123", std::string(10000, '1'));
+    fs::create_symlink(outside, temp / "biorhythm.ini.Link12");
+    fs::create_directory(temp / "biorhythm.ini.Fold12");
+    // A writer still at work holds its temporary locked.
+    Put(temp / "biorhythm.ini.Busy12", "1980\r\n");
+    const int busy = ::open((temp / "biorhythm.ini.Busy12").c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(busy, 0);
+    ASSERT_EQ(::flock(busy, LOCK_EX), 0);
+
+    WriteBirthdayFile("1980", 4, 16);
+    ::close(busy);
+
+    EXPECT_EQ(Get(FilePath()), "1980\r\n5\r\n17\r\n");
+    EXPECT_FALSE(fs::exists(temp / "biorhythm.ini.Ab12Cd"));
+    EXPECT_FALSE(fs::exists(temp / "biorhythm.ini.000000"));
+    for (const char* kept : {"biorhythm.ini.bak", "biorhythm.ini.Ab12Cd7", "biorhythm.ini.Ab-2Cd",
+                             "other.ini.Ab12Cd", "biorhythm.ini.Big123", "biorhythm.ini.Link12",
+                             "biorhythm.ini.Fold12", "biorhythm.ini.Busy12"}) {
+        SCOPED_TRACE(kept);
+        EXPECT_TRUE(fs::exists(fs::symlink_status(temp / kept)));
+    }
+    EXPECT_EQ(Get(outside), "mine");
+    EXPECT_EQ(EntriesIn(temp), 9);
+}
+
+namespace {
+
+// While set, every fsync of this program reports the path of its descriptor.
+std::function<void(const fs::path&)> g_onFsync;
+
+}  // namespace
+
+extern "C" int fsync(int fd) {
+    if (g_onFsync)
+        g_onFsync(fs::read_symlink("/proc/self/fd/" + std::to_string(fd)));
+    return static_cast<int>(::syscall(SYS_fsync, fd));
+}
+
+TEST_F(BirthdayFile, NewFileIsOnTheDiskBeforeTheRenameAndTheFolderAfter) {
+    Put(FilePath(), "1975\r\n1\r\n1\r\n");
+    std::vector<std::pair<fs::path, std::string>> syncs;
+    g_onFsync = [&](const fs::path& synced) { syncs.emplace_back(synced, Get(FilePath())); };
+    WriteBirthdayFile("1980", 4, 16);
+    g_onFsync = nullptr;
+
+    ASSERT_EQ(syncs.size(), 2U);
+    EXPECT_EQ(syncs[0].first.parent_path(), Folder() / "temp");
+    EXPECT_NE(syncs[0].first, FilePath());
+    EXPECT_EQ(syncs[0].second, "1975\r\n1\r\n1\r\n");
+    EXPECT_TRUE(fs::equivalent(syncs[1].first, Folder() / "temp"));
+    EXPECT_EQ(syncs[1].second, "1980\r\n5\r\n17\r\n");
+}
+
+TEST_F(BirthdayFile, ReadOnlyFileStaysAsItIs) {
+    const std::string old = "1975\r\n1\r\n1\r\n";
+    Put(FilePath(), old);
+    // Read-only for everyone, even for a user whom the system would let write.
+    fs::permissions(FilePath(), fs::perms::owner_read | fs::perms::group_read);
+    WriteBirthdayFile("1980", 4, 16);
+    EXPECT_EQ(Get(FilePath()), old);
+    EXPECT_EQ(fs::status(FilePath()).permissions(), fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_EQ(EntriesIn(Folder() / "temp"), 1);
+
+    // A writable file keeps its permissions when replaced.
+    const fs::perms shared = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(FilePath(), shared);
+    WriteBirthdayFile("1980", 4, 16);
+    EXPECT_EQ(Get(FilePath()), "1980\r\n5\r\n17\r\n");
+    EXPECT_EQ(fs::status(FilePath()).permissions(), shared);
+}
+
+TEST_F(BirthdayFile, LinksAreWrittenThroughToTheirTarget) {
+    const fs::path elsewhere = m_root / "elsewhere";
+    fs::create_directories(elsewhere / "deeper");
+    const fs::path target = elsewhere / "deeper" / "birthday.txt";
+    Put(target, "1975\r\n1\r\n1\r\n");
+    // A relative link to a second link.
+    fs::create_symlink("deeper/birthday.txt", elsewhere / "hop");
+    fs::create_symlink(elsewhere / "hop", FilePath());
+
+    WriteBirthdayFile("1980", 4, 16);
+    EXPECT_TRUE(fs::is_symlink(FilePath()));
+    EXPECT_TRUE(fs::is_symlink(elsewhere / "hop"));
+    EXPECT_EQ(Get(target), "1980\r\n5\r\n17\r\n");
+    EXPECT_EQ(ReadBirthdayFile(), (TBirthday{1980, 5, 17}));
+    EXPECT_EQ(EntriesIn(elsewhere / "deeper"), 1);
+    EXPECT_EQ(EntriesIn(Folder() / "temp"), 1);
+
+    // A link to a file not made yet creates it.
+    fs::remove(target);
+    WriteBirthdayFile("1981", 0, 0);
+    EXPECT_TRUE(fs::is_symlink(FilePath()));
+    EXPECT_EQ(Get(target), "1981\r\n1\r\n1\r\n");
+
+    // A loop of links and a link to a device are left alone.
+    fs::remove(FilePath());
+    fs::create_symlink(FilePath(), FilePath());
+    WriteBirthdayFile("1980", 4, 16);
+    EXPECT_EQ(fs::read_symlink(FilePath()), FilePath());
+    fs::remove(FilePath());
+    fs::create_symlink("/dev/null", FilePath());
+    WriteBirthdayFile("1980", 4, 16);
+    EXPECT_EQ(fs::read_symlink(FilePath()), "/dev/null");
+    EXPECT_EQ(EntriesIn(Folder() / "temp"), 1);
 }

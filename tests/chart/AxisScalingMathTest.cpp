@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <cmath>
 
 namespace {
@@ -115,6 +117,16 @@ TEST(AxisIncrement, NumericIncrementClimbs) {
     EXPECT_NEAR(NumericIncrement(0, 0.37, 1000000000, 10), 5e-10, 1e-22);
     EXPECT_DOUBLE_EQ(IncrementForLabelCount(0, false, 20, 220, 10), 1e-12);
     EXPECT_DOUBLE_EQ(IncrementForLabelCount(0, true, 2, 29, 10), OneSecond);
+}
+
+// An increment among the smallest doubles once made the climb stand still.
+TEST(AxisIncrement, NumericIncrementClimbsFromTheSmallestDoubles) {
+    for (const double tiny : {std::numeric_limits<double>::denorm_min(), 1e-320, 1e-310}) {
+        SCOPED_TRACE(tiny);
+        const double inc = NumericIncrement(tiny, 4.79e-137, 33, 1);
+        EXPECT_GT(inc, tiny);
+        EXPECT_LE(4.79e-137 / inc, 33.5);
+    }
 }
 
 TEST(AxisIncrement, DateSteps) {

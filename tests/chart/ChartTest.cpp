@@ -223,8 +223,8 @@ TEST(ChartPipeline, StagesFireInOrderAndHiddenSeriesDrawNothing) {
     inactive->SetActive(false);
     for (auto [series, name] : {std::pair<TChartSeries*, std::string>{inRange, "line"},
                                 {leftOfRange, "bar"}, {inactive, "inactive"}}) {
-        series->BeforeDrawValues = [&log, name](TChartSeries&) { log.push_back(name + " begin"); };
-        series->AfterDrawValues = [&log, name](TChartSeries&) { log.push_back(name + " end"); };
+        series->BeforeDrawValues = [&log, label = name](TChartSeries&) { log.push_back(label + " begin"); };
+        series->AfterDrawValues = [&log, label = name](TChartSeries&) { log.push_back(label + " end"); };
     }
     chart.PaintOffScreen();
     EXPECT_EQ(log, (std::vector<std::string>{"axes", "series", "line begin", "line end", "after"}));
