@@ -8,13 +8,17 @@
 // snapshot tool and the tests reach them as the handlers do.
 
 #include "Calendar.h"
+#include "Cycles.h"
+#include "Dialogs.h"
 
 #include <QObject>
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+#include <optional>
+
 class ChartHost;
-class QFileDialog;
 class QToolButton;
 class TChart;
 class TChartSeries;
@@ -23,18 +27,6 @@ class TCustomAxisPanel;
 class TLabel;
 class TPageControl;
 class TPanelControl;
-
-// Stands for the print dialog component: it belongs to the window and is
-// never opened.
-class TPrintDialog : public QObject {
-public:
-    using QObject::QObject;
-    [[nodiscard]] int Copies() const { return m_copies; }
-    void SetCopies(int copies) { m_copies = copies; }
-
-private:
-    int m_copies = 1;
-};
 
 class TPrincipal : public QWidget {
 public:
@@ -63,6 +55,15 @@ public:
 
     [[nodiscard]] int Score(int period, double days) const;
 
+    // The day the calculation uses instead of the local date; none means
+    // today. Never stored. While it is not today the caption names it.
+    [[nodiscard]] std::optional<TDaySerial> ReferenceDay() const { return m_referenceDay; }
+    void SetReferenceDay(std::optional<TDaySerial> day);
+    // What the last calculation showed; none before the first one.
+    [[nodiscard]] const std::optional<TDayTable>& Table() const { return m_table; }
+    // Runs after every calculation that filled the charts.
+    std::function<void()> OnCalculated;
+
     TPanelControl* Panel1 = nullptr;
     TPanelControl* Panel3 = nullptr;
     TLabel* Image1 = nullptr;
@@ -86,7 +87,7 @@ public:
     TLabel* LHigh = nullptr;
     TLabel* LCritical = nullptr;
     TLabel* LLow = nullptr;
-    QFileDialog* SaveDialog = nullptr;
+    TSaveDialog* SaveDialog = nullptr;
     TPrintDialog* PrintDialog = nullptr;
 
     // The two charts, owned by their hosts; each owns its series.
@@ -109,4 +110,8 @@ private:
     // Steps 1 and 2 of the calculation: the birth date the lists select.
     [[nodiscard]] TDaySerial SelectedBirthDate() const;
     [[nodiscard]] TChartSeries& SeriesOf(TCustomAxisPanel& chart, int index) const;
+    [[nodiscard]] TDaySerial DayShown() const;
+
+    std::optional<TDaySerial> m_referenceDay;
+    std::optional<TDayTable> m_table;
 };

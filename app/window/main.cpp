@@ -1,3 +1,4 @@
+#include "ChartExtras.h"
 #include "FPrincipal.h"
 #include "Startup.h"
 
@@ -7,6 +8,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     InitApplicationObject();
     TPrincipal Principal;
+    new TChartExtras(Principal);  // owned by the window
     Principal.show();
     return QApplication::exec();
 }
