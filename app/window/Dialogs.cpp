@@ -1,6 +1,7 @@
 #include "Dialogs.h"
 
-#include <QFileDialog>
+#include <QFileInfo>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -20,25 +21,39 @@ TPrintDialog::THandler& PrintHandler() {
 
 TSaveDialog::TSaveDialog(QObject* parent) : QObject(parent) {}
 
+TSaveDialog::~TSaveDialog() = default;
+
+bool TSaveDialog::isVisible() const {
+    return m_dialog && m_dialog->isVisible();
+}
+
 bool TSaveDialog::Execute(QWidget* parent) {
     if (const THandler& handler = SaveHandler())
         return handler(*this);
-    QFileDialog dialog(parent);
-    dialog.setObjectName(objectName());
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(m_defaultSuffix);
-    dialog.setNameFilters(m_nameFilters);
-    dialog.setDirectory(m_directory);
-    if (!m_selectedFile.isEmpty())
-        dialog.selectFile(m_selectedFile);
-    m_visible = true;
-    const bool accepted = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
-    m_visible = false;
-    if (accepted) {
-        m_selectedFile = dialog.selectedFiles().constFirst();
-        m_directory = dialog.directory().absolutePath();
-    }
-    return accepted;
+    // On the heap and watched: closing the parent while the dialog runs
+    // destroys the dialog with it.
+    m_dialog = new QFileDialog(parent);
+    m_dialog->setObjectName(objectName());
+    m_dialog->setAcceptMode(QFileDialog::AcceptSave);
+    m_dialog->setFileMode(QFileDialog::AnyFile);
+    m_dialog->setDefaultSuffix(m_defaultSuffix);
+    if (!m_nameFilters.isEmpty())
+        m_dialog->setNameFilters(m_nameFilters);
+    if (!m_directory.isEmpty())
+        m_dialog->setDirectory(m_directory);
+    const int result = m_dialog->exec();
+    if (!m_dialog)
+        return false;
+    const QStringList files = m_dialog->selectedFiles();
+    delete m_dialog;
+    if (result != QDialog::Accepted || files.isEmpty())
+        return false;
+    m_selectedFile = files.constFirst();
+    // Not every dialog (native ones, a name set from code) adds the suffix.
+    if (!m_defaultSuffix.isEmpty() && QFileInfo(m_selectedFile).suffix().isEmpty())
+        m_selectedFile += u'.' + m_defaultSuffix;
+    m_directory = QFileInfo(m_selectedFile).absolutePath();
+    return true;
 }
 
 TSaveDialog::THandler TSaveDialog::SetHandler(THandler handler) {
@@ -51,9 +66,14 @@ bool TPrintDialog::Execute(QWidget* parent, QPrinter& printer) {
     printer.setCopyCount(m_copies);
     if (const THandler& handler = PrintHandler())
         return handler(*this, printer);
-    QPrintDialog dialog(&printer, parent);
-    dialog.setObjectName(objectName());
-    return dialog.exec() == QDialog::Accepted;
+    // On the heap and watched, like the save dialog.
+    QPointer<QPrintDialog> dialog = new QPrintDialog(&printer, parent);
+    dialog->setObjectName(objectName());
+    const int result = dialog->exec();
+    if (!dialog)
+        return false;
+    delete dialog;
+    return result == QDialog::Accepted;
 }
 
 TPrintDialog::THandler TPrintDialog::SetHandler(THandler handler) {

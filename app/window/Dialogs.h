@@ -1,26 +1,31 @@
 #pragma once
-// The window's dialog components. Each is created when it is opened, as a
-// modal dialog, so nothing of it exists while the window only shows its charts.
+// The window's two dialog components. Each holds its properties from the
+// window's construction on, but a real Qt dialog exists only while one is open:
+// a Qt file dialog starts a file-system thread when created and stores its
+// state in a settings file when destroyed, and the program writes nothing
+// but the birthday file unless the user asks for more.
 //
-// Each Execute goes through a replaceable handler first, so that tests and
+// Each Execute goes first through a replaceable handler, so that tests and
 // scripts answer a dialog instead of blocking on it.
 
+#include <QFileDialog>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 
 class QPrinter;
-class QWidget;
 
 class TSaveDialog : public QObject {
 public:
-    // Answers Execute in place of the real dialog: returns whether it was
-    // accepted and may choose a file with SetSelectedFile.
+    // Answers Execute in place of the real dialog: whether it was accepted;
+    // it may choose the file with SetSelectedFile.
     using THandler = std::function<bool(TSaveDialog&)>;
 
     explicit TSaveDialog(QObject* parent = nullptr);
+    ~TSaveDialog() override;
 
     [[nodiscard]] QString defaultSuffix() const { return m_defaultSuffix; }
     void setDefaultSuffix(const QString& suffix) { m_defaultSuffix = suffix; }
@@ -28,13 +33,18 @@ public:
     void setNameFilters(const QStringList& filters) { m_nameFilters = filters; }
     [[nodiscard]] QString directory() const { return m_directory; }
     void setDirectory(const QString& directory) { m_directory = directory; }
-    // The file chosen by the last Execute.
     [[nodiscard]] QString selectedFile() const { return m_selectedFile; }
     void SetSelectedFile(const QString& file) { m_selectedFile = file; }
-    // True only while the real dialog is open.
-    [[nodiscard]] bool isVisible() const { return m_visible; }
-    // A modal file dialog created now; true when accepted.
+    [[nodiscard]] bool isVisible() const;
+
+    // Opens a modal file dialog for saving with the stored properties and
+    // destroys it afterwards. True when the user accepted; selectedFile() is
+    // then the chosen file and directory() the folder it lies in, so the next
+    // opening starts there.
     bool Execute(QWidget* parent);
+
+    // The open dialog, or null; for tests that drive it.
+    [[nodiscard]] QFileDialog* OpenDialog() const { return m_dialog; }
 
     // Installs a handler (an empty one restores the real dialog); returns the previous one.
     static THandler SetHandler(THandler handler);
@@ -44,19 +54,21 @@ private:
     QStringList m_nameFilters;
     QString m_directory;
     QString m_selectedFile;
-    bool m_visible = false;
+    QPointer<QFileDialog> m_dialog;
 };
 
+// The print dialog component: its copies, and a modal Qt print dialog made
+// for the time it is open.
 class TPrintDialog : public QObject {
 public:
-    // Answers Execute in place of the real dialog; may set up the printer.
+    // Answers Execute in place of the real dialog; it may set up the printer.
     using THandler = std::function<bool(TPrintDialog&, QPrinter&)>;
 
     using QObject::QObject;
-
     [[nodiscard]] int Copies() const { return m_copies; }
     void SetCopies(int copies) { m_copies = copies; }
-    // A modal print dialog for printer, created now; true when accepted.
+
+    // Gives the printer the copies, then asks the user; true when accepted.
     bool Execute(QWidget* parent, QPrinter& printer);
 
     static THandler SetHandler(THandler handler);
