@@ -76,7 +76,8 @@ TChartExtras::TChartExtras(TPrincipal& window) : QObject(&window), m_window(wind
     setObjectName(QStringLiteral("ChartExtras"));
     for (ChartHost* host : {m_window.ChartTodayHost, m_window.chart4weeksHost})
         host->installEventFilter(this);
-    m_window.PageControl2->TabBar()->installEventFilter(this);
+    m_tabBar = m_window.PageControl2->TabBar();
+    m_tabBar->installEventFilter(this);
     m_window.OnCalculated = [this] {
         ++m_calculations;
         UpdateDescriptions();
@@ -95,13 +96,19 @@ TChartExtras::TDayDialogHandler TChartExtras::SetDayDialogHandler(TDayDialogHand
 // Events
 
 bool TChartExtras::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_window.PageControl2->TabBar()) {
+    // Decided on the event first: while the window is being destroyed its
+    // children still send events here, and the window's fields are gone.
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::ContextMenu && type != QEvent::ToolTip)
+        return false;
+
+    if (watched == m_tabBar) {
         bool menuKey = false;
-        if (event->type() == QEvent::KeyPress) {
+        if (type == QEvent::KeyPress) {
             const auto* key = static_cast<QKeyEvent*>(event);
             menuKey = key->key() == Qt::Key_Menu ||
                       (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier);
-        } else if (event->type() == QEvent::ContextMenu) {
+        } else if (type == QEvent::ContextMenu) {
             menuKey = static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard;
         }
         if (!menuKey)
@@ -114,11 +121,11 @@ bool TChartExtras::eventFilter(QObject* watched, QEvent* event) {
     auto* host = dynamic_cast<ChartHost*>(watched);
     if (!host)
         return false;
-    if (event->type() == QEvent::ContextMenu) {
+    if (type == QEvent::ContextMenu) {
         OpenMenu(*host, static_cast<QContextMenuEvent*>(event)->globalPos());
         return true;
     }
-    if (event->type() == QEvent::ToolTip) {
+    if (type == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);
         QRect area;
         const QString text = ToolTipAt(*host, help->pos(), &area);

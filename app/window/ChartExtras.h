@@ -69,6 +69,7 @@ private:
     void UpdateDescriptions();
 
     TPrincipal& m_window;
+    QObject* m_tabBar = nullptr;  // compared with, never dereferenced
     int m_calculations = 0;
 };
 
