@@ -46,3 +46,29 @@ std::array<TScoreRow, FourWeekDays> FourWeekTable(TDaySerial birth, TDaySerial t
         rows[static_cast<std::size_t>(i)] = ScoreRow(birth, AddDays(today, i - FourWeekDaysBack));
     return rows;
 }
+
+TDayTable DayTable(TDaySerial birth, TDaySerial today) {
+    TDayTable table;
+    table.Birth = birth;
+    table.Today = today;
+    table.TodayRow = ScoreRow(birth, today);
+    table.Rows = FourWeekTable(birth, today);
+    return table;
+}
+
+bool IsCriticalDay(int period, int days) {
+    assert(period > 0 && days >= 0 && "IsCriticalDay needs a period and a day count");
+    if (period <= 0 || days < 0)
+        return false;
+    // k * period / 2 in [days, days + 1) <=> k * period in [2 days, 2 days + 2).
+    const long long twice = 2LL * days;
+    return twice % period == 0 || (twice + 1) % period == 0;
+}
+
+std::array<bool, CycleCount> CriticalCycles(TDaySerial birth, TDaySerial day) {
+    const int count = DaysApart(day, birth);
+    std::array<bool, CycleCount> critical{};
+    for (std::size_t i = 0; i < critical.size(); ++i)
+        critical[i] = IsCriticalDay(CycleTable[i].Period, count);
+    return critical;
+}

@@ -60,3 +60,24 @@ inline constexpr int FourWeekDaysBack = 15;
 // Rows for today - 15 to today + 14 in ascending order; today is row 15.
 [[nodiscard]] std::array<TScoreRow, FourWeekDays> FourWeekTable(TDaySerial birth,
                                                                 TDaySerial today);
+
+// Everything one calculation shows: the day's eight values and the 30 rows
+// around it. The charts, their tooltips, the values export and the
+// accessible descriptions all read this one table.
+struct TDayTable {
+    TDaySerial Birth = 0;
+    TDaySerial Today = 0;  // the day shown, the local date unless another was chosen
+    TScoreRow TodayRow;
+    std::array<TScoreRow, FourWeekDays> Rows{};
+    bool operator==(const TDayTable&) const = default;
+};
+
+[[nodiscard]] TDayTable DayTable(TDaySerial birth, TDaySerial today);
+
+// Day `days` (whole days since birth, not negative) is critical for the cycle
+// of `period` days when the cycle crosses zero during it: some multiple of
+// period / 2 lies in [days, days + 1). Day 0 is critical for every cycle.
+[[nodiscard]] bool IsCriticalDay(int period, int days);
+
+// The cycles, in table order, that are critical on `day`.
+[[nodiscard]] std::array<bool, CycleCount> CriticalCycles(TDaySerial birth, TDaySerial day);

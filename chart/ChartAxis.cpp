@@ -20,28 +20,7 @@ int PercentOf(double percent, int length) {
     return Round(std::clamp(v, -1e9, 1e9));
 }
 
-// Mark text of a point for talMark labels; the series keeps its marks hidden, so
-// only the styles' texts matter here.
-std::string MarkTextOf(const TChartSeries& series, int index) {
-    auto valueText = [&](double v) {
-        return FormatFloat(QString::fromStdString(series.ValueFormat()), v).toStdString();
-    };
-    switch (series.Marks().Style()) {
-    case TSeriesMarksStyle::smsLabel: {
-        std::string label = series.PointLabel(index);
-        return label.empty() ? valueText(series.MainValue(index)) : label;
-    }
-    case TSeriesMarksStyle::smsLabelValue: {
-        std::string label = series.PointLabel(index);
-        std::string value = valueText(series.MainValue(index));
-        return label.empty() ? value : label + ' ' + value;
-    }
-    case TSeriesMarksStyle::smsXValue:
-        return valueText(series.PointX(index));
-    default:
-        return valueText(series.MainValue(index));
-    }
-}
+std::string MarkTextOf(const TChartSeries& series, int index) { return series.MarkText(index); }
 
 }  // namespace
 

@@ -252,6 +252,13 @@ void TCustomAxisPanel::DrawSeries(TChartSeries& series) {
     series.DrawPoints();
     if (clip)
         Canvas().RemoveClip();
-    // Value marks are left out: both charts keep them hidden.
+    if (series.Marks().Visible()) {
+        const bool clipMarks = series.Marks().Clip() && ClippingAllowed();
+        if (clipMarks)
+            Canvas().ClipToPlot(ChartRect(), 0, Width3D());
+        series.DrawMarks();
+        if (clipMarks)
+            Canvas().RemoveClip();
+    }
     series.FinishDrawing();
 }

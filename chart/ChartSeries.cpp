@@ -16,6 +16,14 @@ TColor PaletteColor(int index) {
     return palette[static_cast<std::size_t>(index % 16)];
 }
 
+namespace {
+
+std::string FormatValue(const std::string& pattern, double value) {
+    return FormatFloat(QString::fromStdString(pattern), value).toStdString();
+}
+
+}  // namespace
+
 // ---- TSeriesMarks ----
 
 void TSeriesMarks::SetVisible(bool value) {
@@ -36,6 +44,58 @@ void TSeriesMarks::SetArrowLength(int value) {
 void TSeriesMarks::SetClip(bool value) {
     if (AssignChanged(m_clip, value))
         Changed();
+}
+
+void TSeriesMarks::SetBackColor(TColor value) {
+    if (AssignChanged(m_backColor, value))
+        Changed();
+}
+
+void TSeriesMarks::Draw(TChartCanvas& canvas, int index, TPoint anchor, const std::string& text, bool below) {
+    canvas.AssignFont(m_font);
+    const int lineHeight = canvas.TextLineHeight();
+    const int fw = FrameWidth();
+    const int boxWidth = canvas.TextWidthOf(text) + 2 + 2 * fw;
+    const int boxHeight = lineHeight + 1 + 2 * fw;
+
+    if (m_arrow.Visible() && m_arrowLength > 0) {
+        canvas.UseChartPen(m_arrow);
+        const int from = below ? anchor.y : anchor.y - 1;
+        canvas.MovePenTo(anchor.x, from);
+        canvas.DrawLineTo(anchor.x, below ? from + m_arrowLength : from - m_arrowLength);
+    }
+
+    TRect box;
+    box.left = anchor.x - boxWidth / 2;
+    box.right = box.left + boxWidth;
+    box.top = below ? anchor.y + m_arrowLength : anchor.y - m_arrowLength - boxHeight;
+    box.bottom = box.top + boxHeight;
+
+    // The frame is drawn as nested one-pixel rings so that a wide pen stays
+    // inside the box the margins account for.
+    const TPenData ring{m_frame.Color(), m_frame.Style(), 1, m_frame.Mode()};
+    canvas.Pen().Assign(fw > 0 ? ring : TPenData{m_backColor, psSolid, 1, pmCopy});
+    canvas.Brush().Assign({m_backColor, bsSolid, nullptr});
+    canvas.DrawBox(box.left, box.top, box.right, box.bottom);
+    canvas.Brush().SetStyle(bsClear);
+    for (int k = 1; k < fw; ++k)
+        canvas.DrawBox(box.left + k, box.top + k, box.right - k, box.bottom - k);
+
+    canvas.SetBackgroundMode(bkTransparent);
+    canvas.SetTextAlignment(tfLeft | tfTop);
+    canvas.DrawString(box.left + fw + 1, box.top + fw + 1, text);
+
+    if (index >= 0) {
+        if (index >= static_cast<int>(m_positions.size()))
+            m_positions.resize(static_cast<std::size_t>(index) + 1);
+        m_positions[static_cast<std::size_t>(index)] = box;
+    }
+}
+
+TRect TSeriesMarks::PositionOf(int index) const {
+    if (index < 0 || index >= static_cast<int>(m_positions.size()))
+        return {};
+    return m_positions[static_cast<std::size_t>(index)];
 }
 
 void TSeriesMarks::ForgetPosition(int index) {
@@ -175,6 +235,44 @@ void TChartSeries::DrawPoints() {
         for (int i = m_lastVisible; i >= m_firstVisible; --i)
             DrawPoint(i);
     }
+}
+
+void TChartSeries::DrawMarks() {
+    if (!m_parentChart || m_firstVisible < 0)
+        return;
+    for (int i = m_firstVisible; i <= m_lastVisible; ++i) {
+        if (PointColor(i) != clNone)
+            DrawPointMark(i, MarkText(i), {ScreenX(i), ScreenY(i)});
+    }
+}
+
+void TChartSeries::DrawPointMark(int index, const std::string& text, TPoint position) {
+    if (m_parentChart)
+        m_marks.Draw(m_parentChart->Canvas(), index, position, text, false);
+}
+
+std::string TChartSeries::MarkText(int index) const {
+    const std::string label = PointLabel(index);
+    const double value = MainValue(index);
+    const auto percentText = [&] {
+        const double sum = MainValueList().AbsSum();
+        return FormatValue(m_percentFormat, sum == 0 ? 100.0 : value * 100.0 / sum);
+    };
+    switch (m_marks.Style()) {
+    case TSeriesMarksStyle::smsValue:
+        return FormatValue(m_valueFormat, value);
+    case TSeriesMarksStyle::smsPercent:
+        return percentText();
+    case TSeriesMarksStyle::smsLabel:
+        return label.empty() ? FormatValue(m_valueFormat, value) : label;
+    case TSeriesMarksStyle::smsLabelPercent:
+        return label.empty() ? percentText() : label + ' ' + percentText();
+    case TSeriesMarksStyle::smsLabelValue:
+        return label.empty() ? FormatValue(m_valueFormat, value) : label + ' ' + FormatValue(m_valueFormat, value);
+    case TSeriesMarksStyle::smsXValue:
+        return FormatValue(m_valueFormat, PointX(index));
+    }
+    return {};
 }
 
 // ---- Points ----
@@ -434,14 +532,6 @@ void TChartSeries::SetLimitToVisible(bool value) {
 // ---------------------------------------------------------------------------
 // The drawing side: points in view, pixel positions, legend texts and legend
 // symbols.
-
-namespace {
-
-std::string FormatValue(const std::string& pattern, double value) {
-    return FormatFloat(QString::fromStdString(pattern), value).toStdString();
-}
-
-}  // namespace
 
 void TChartSeries::UpdateVisibleRange() {
     SetVisibleRange(-1, -1);

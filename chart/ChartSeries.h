@@ -7,6 +7,7 @@
 // A chart frees the series still in its SeriesList when it is destroyed, so a
 // series joined to a chart must live on the heap (see TCustomAxisPanel::AddSeries).
 
+#include "ChartCanvasObjects.h"
 #include "ChartLegendLayout.h"
 #include "ChartValueList.h"
 #include "Basics.h"
@@ -20,6 +21,7 @@
 #include <vector>
 
 class TChartAxis;
+class TChartCanvas;
 class TCustomAxisPanel;
 
 enum class THorizAxis { aTopAxis, aBottomAxis, aBothHorizAxis, aCustomHorizAxis };
@@ -42,11 +44,21 @@ struct TSeriesRecalcOptions {
 // 16-entry default palette, looked up with index mod 16.
 [[nodiscard]] TColor PaletteColor(int index);
 
-// Value captions of a series. The charts keep them hidden, so only their
-// settings exist; every change asks the owning series to repaint.
+// Value captions of a series: the mark text in a small framed box, joined to
+// its point by an arrow of ArrowLength pixels. Every change asks the owning
+// series to repaint.
+//
+// A mark takes Extent() rows beyond its anchor row: the arrow, then the box of
+// the font's line height, the frame on both sides and one row of padding. Bar
+// series reserve exactly that room as axis margins.
 class TSeriesMarks {
 public:
+    // The box's colour unless set: a pale yellow.
+    static constexpr TColor DefaultBackColor = 8454143;
+
     explicit TSeriesMarks(TChartSeries* owner) : m_owner(owner) {}
+    TSeriesMarks(const TSeriesMarks&) = delete;
+    TSeriesMarks& operator=(const TSeriesMarks&) = delete;
 
     [[nodiscard]] bool Visible() const { return m_visible; }
     void SetVisible(bool value);
@@ -56,8 +68,27 @@ public:
     void SetArrowLength(int value);
     [[nodiscard]] bool Clip() const { return m_clip; }
     void SetClip(bool value);
+    [[nodiscard]] TColor BackColor() const { return m_backColor; }
+    void SetBackColor(TColor value);
+    [[nodiscard]] TChartFont& Font() { return m_font; }
+    [[nodiscard]] const TChartFont& Font() const { return m_font; }
+    [[nodiscard]] TChartPen& Frame() { return m_frame; }
+    [[nodiscard]] const TChartPen& Frame() const { return m_frame; }
+    [[nodiscard]] TChartArrowPen& Arrow() { return m_arrow; }
+    [[nodiscard]] const TChartArrowPen& Arrow() const { return m_arrow; }
 
-    // Positions remembered by the last marks drawing.
+    // Rows of the frame on one side: its pen width when visible, else 0.
+    [[nodiscard]] int FrameWidth() const { return m_frame.Visible() ? m_frame.Width() : 0; }
+    // The room beyond the anchor for a font of `lineHeight`: arrow, box, frame and padding.
+    [[nodiscard]] int Extent(int lineHeight) const { return lineHeight + m_arrowLength + 2 * FrameWidth() + 1; }
+
+    // Draws the mark of `index` with its arrow starting at the anchor: upwards
+    // from row anchor.y - 1, or downwards from row anchor.y when `below`; the
+    // box is centred on anchor.x. Remembers the box for PositionOf.
+    void Draw(TChartCanvas& canvas, int index, TPoint anchor, const std::string& text, bool below);
+    // The box drawn last for the point; an empty rectangle when none was.
+    [[nodiscard]] TRect PositionOf(int index) const;
+
     void ForgetPositions() { m_positions.clear(); }
     void ForgetPosition(int index);
 
@@ -69,6 +100,10 @@ private:
     TSeriesMarksStyle m_style = TSeriesMarksStyle::smsValue;
     int m_arrowLength = 8;
     bool m_clip = false;
+    TColor m_backColor = DefaultBackColor;
+    TChartFont m_font{[this] { Changed(); }};
+    TChartPen m_frame{[this] { Changed(); }};
+    TChartArrowPen m_arrow{[this] { Changed(); }};
     std::vector<TRect> m_positions;
 };
 
@@ -102,7 +137,13 @@ public:
     virtual void BeforeChartPaint() {}
     virtual void StartDrawing();
     virtual void DrawPoints();
-    virtual void DrawPointMark(int /*index*/, const std::string& /*text*/, TPoint /*position*/) {}
+    // Draws the mark of every visible point that is not null (the chart calls
+    // it when Marks are visible).
+    void DrawMarks();
+    // The mark above the point's position.
+    virtual void DrawPointMark(int index, const std::string& text, TPoint position);
+    // The text Marks show for the point, by Marks' style.
+    [[nodiscard]] std::string MarkText(int index) const;
     virtual void DrawPoint(int /*index*/) {}
 
     [[nodiscard]] virtual TColor PointColor(int index) const;

@@ -327,11 +327,11 @@ void TBarSeries::HorizontalMargins(int& left, int& right) const {
 }
 
 int TBarSeries::MarkExtent(int /*index*/) const {
-    // The marks use the default chart font; its line height is what they need.
+    // The line height of the marks' font.
     if (!ParentChart())
-        return -FontHeightOfSize(DefaultChartFontSize);
+        return std::abs(Marks().Font().Height());
     TChartCanvas& canvas = ParentChart()->Canvas();
-    canvas.Font().Assign(DefaultChartFont());
+    canvas.AssignFont(Marks().Font());
     return canvas.TextLineHeight();
 }
 
@@ -339,8 +339,7 @@ void TBarSeries::VerticalMargins(int& top, int& bottom) const {
     top = bottom = 0;
     if (!Marks().Visible() || PointCount() == 0)
         return;
-    // The marks have no frame of their own here, so only font and arrow count.
-    const int extent = MarkExtent(0) + Marks().ArrowLength() + 1;
+    const int extent = Marks().Extent(MarkExtent(0));
     const TChartAxis* axis = ResolvedVertAxis();
     const bool inverted = axis && axis->Inverted();
     int& below = inverted ? top : bottom;
@@ -349,6 +348,17 @@ void TBarSeries::VerticalMargins(int& top, int& bottom) const {
         below += extent;
     if (!(UseYOrigin() && YValues().Largest() <= YOrigin()))
         above += extent;
+}
+
+void TBarSeries::DrawPointMark(int index, const std::string& text, TPoint /*position*/) {
+    if (!ParentChart())
+        return;
+    // The bar covers the rows from the upper of its two rows to just before the
+    // lower one, so the free row above is top - 1 and the one below is bottom.
+    const int valueRow = ScreenY(index), originRow = OriginPixel(index);
+    const bool below = valueRow > originRow;
+    const int centre = ScreenX(index) + BarPixelWidth() / 2;
+    Marks().Draw(ParentChart()->Canvas(), index, {centre, valueRow}, text, below);
 }
 
 void TBarSeries::DrawPoint(int index) {

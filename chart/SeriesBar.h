@@ -138,6 +138,8 @@ public:
     void VerticalMargins(int& top, int& bottom) const override;
     [[nodiscard]] int MarkExtent(int index) const override;
     [[nodiscard]] bool BarHit(int index, TPoint p) const override;
+    // Above the bar's top, or below its bottom when it hangs below the origin.
+    void DrawPointMark(int index, const std::string& text, TPoint position) override;
 
 protected:
     [[nodiscard]] bool ClassIncludes(const TChartSeries& other) const override;

@@ -181,6 +181,7 @@ void ConfigureTodayChart(TChart& chart) {
 
     auto& bars = AddSeries<TBarSeries>(chart, "Series1", "", clRed, false, 5);
     bars.SetColorEachPoint(true);
+    SetArialFont(bars.Marks().Font(), -8, clBlack);
 }
 
 void ConfigureFourWeekChart(TChart& chart) {
@@ -210,6 +211,7 @@ void ConfigureFourWeekChart(TChart& chart) {
     for (const TLineSetup& s : kLines) {
         auto& line = AddSeries<TLineSeries>(chart, s.name, s.title, s.color, true, 5);
         line.LinePen().SetWidth(2);
+        SetArialFont(line.Marks().Font(), -8, clBlack);
         TSeriesPointer& pointer = line.Pointer();
         pointer.SetVisible(false);
         pointer.SetStyle(psRectangle);

@@ -1,6 +1,23 @@
 #include "Dialogs.h"
 
 #include <QFileInfo>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+
+TSaveDialog::THandler& SaveHandler() {
+    static TSaveDialog::THandler handler;
+    return handler;
+}
+
+TPrintDialog::THandler& PrintHandler() {
+    static TPrintDialog::THandler handler;
+    return handler;
+}
+
+}  // namespace
 
 TSaveDialog::TSaveDialog(QObject* parent) : QObject(parent) {}
 
@@ -11,6 +28,8 @@ bool TSaveDialog::isVisible() const {
 }
 
 bool TSaveDialog::Execute(QWidget* parent) {
+    if (const THandler& handler = SaveHandler())
+        return handler(*this);
     // On the heap and watched: closing the parent while the dialog runs
     // destroys the dialog with it.
     m_dialog = new QFileDialog(parent);
@@ -35,4 +54,30 @@ bool TSaveDialog::Execute(QWidget* parent) {
         m_selectedFile += u'.' + m_defaultSuffix;
     m_directory = QFileInfo(m_selectedFile).absolutePath();
     return true;
+}
+
+TSaveDialog::THandler TSaveDialog::SetHandler(THandler handler) {
+    THandler previous = std::move(SaveHandler());
+    SaveHandler() = std::move(handler);
+    return previous;
+}
+
+bool TPrintDialog::Execute(QWidget* parent, QPrinter& printer) {
+    printer.setCopyCount(m_copies);
+    if (const THandler& handler = PrintHandler())
+        return handler(*this, printer);
+    // On the heap and watched, like the save dialog.
+    QPointer<QPrintDialog> dialog = new QPrintDialog(&printer, parent);
+    dialog->setObjectName(objectName());
+    const int result = dialog->exec();
+    if (!dialog)
+        return false;
+    delete dialog;
+    return result == QDialog::Accepted;
+}
+
+TPrintDialog::THandler TPrintDialog::SetHandler(THandler handler) {
+    THandler previous = std::move(PrintHandler());
+    PrintHandler() = std::move(handler);
+    return previous;
 }

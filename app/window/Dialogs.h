@@ -4,6 +4,9 @@
 // a Qt file dialog starts a file-system thread when created and stores its
 // state in a settings file when destroyed, and the program writes nothing
 // but the birthday file unless the user asks for more.
+//
+// Each Execute goes first through a replaceable handler, so that tests and
+// scripts answer a dialog instead of blocking on it.
 
 #include <QFileDialog>
 #include <QObject>
@@ -11,8 +14,16 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
+class QPrinter;
+
 class TSaveDialog : public QObject {
 public:
+    // Answers Execute in place of the real dialog: whether it was accepted;
+    // it may choose the file with SetSelectedFile.
+    using THandler = std::function<bool(TSaveDialog&)>;
+
     explicit TSaveDialog(QObject* parent = nullptr);
     ~TSaveDialog() override;
 
@@ -23,6 +34,7 @@ public:
     [[nodiscard]] QString directory() const { return m_directory; }
     void setDirectory(const QString& directory) { m_directory = directory; }
     [[nodiscard]] QString selectedFile() const { return m_selectedFile; }
+    void SetSelectedFile(const QString& file) { m_selectedFile = file; }
     [[nodiscard]] bool isVisible() const;
 
     // Opens a modal file dialog for saving with the stored properties and
@@ -34,6 +46,9 @@ public:
     // The open dialog, or null; for tests that drive it.
     [[nodiscard]] QFileDialog* OpenDialog() const { return m_dialog; }
 
+    // Installs a handler (an empty one restores the real dialog); returns the previous one.
+    static THandler SetHandler(THandler handler);
+
 private:
     QString m_defaultSuffix;
     QStringList m_nameFilters;
@@ -42,13 +57,21 @@ private:
     QPointer<QFileDialog> m_dialog;
 };
 
-// Stands for the print dialog component: it belongs to the window and is
-// never opened, so it creates nothing.
+// The print dialog component: its copies, and a modal Qt print dialog made
+// for the time it is open.
 class TPrintDialog : public QObject {
 public:
+    // Answers Execute in place of the real dialog; it may set up the printer.
+    using THandler = std::function<bool(TPrintDialog&, QPrinter&)>;
+
     using QObject::QObject;
     [[nodiscard]] int Copies() const { return m_copies; }
     void SetCopies(int copies) { m_copies = copies; }
+
+    // Gives the printer the copies, then asks the user; true when accepted.
+    bool Execute(QWidget* parent, QPrinter& printer);
+
+    static THandler SetHandler(THandler handler);
 
 private:
     int m_copies = 1;

@@ -8,6 +8,7 @@
 #include "Controls.h"
 #include "Cycles.h"
 #include "Dialogs.h"
+#include "Formatting.h"
 #include "ImageCodec.h"
 #include "IntegerText.h"
 #include "MessageBoxes.h"
@@ -32,6 +33,7 @@
 namespace {
 
 const QString kArial = QStringLiteral("Arial");
+constexpr char kCaption[] = "Free Biorhythm calculator...";
 constexpr char kFutureBirthday[] = "Your birthday couldn't be greater than today...";
 
 QPixmap ArtPixmap(const QString& path, bool jpeg) {
@@ -81,7 +83,7 @@ TPrincipal::TPrincipal(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Principal"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("Free Biorhythm calculator..."));
+    SetReferenceDay(std::nullopt);
     setFixedSize(ClientWidth, ClientHeight);
     setFont(PixelFont(QStringLiteral("MS Sans Serif"), 11));
     // Every size, so that task bars and window switchers need not blow up the
@@ -369,37 +371,48 @@ TDaySerial TPrincipal::SelectedBirthDate() const {
 
 void TPrincipal::bCalculateClick() {
     const TDaySerial birth = SelectedBirthDate();
-    const TDaySerial today = Today();
+    const TDaySerial today = DayShown();
     if (birth > today) {
         ShowInformationBox(QString::fromLatin1(kFutureBirthday));
         cDia->setFocus();
         return;
     }
-    const int days = DaysApart(birth, today);
+    const TDayTable table = DayTable(birth, today);
 
     TChartSeries& bars = SeriesOf(*ChartToday, 0);
     bars.ClearPoints();
-    TScores scores{};
     for (int k = 0; k < CycleCount; ++k) {
         const TCycle& cycle = CycleTable[static_cast<std::size_t>(k)];
-        scores[static_cast<std::size_t>(k)] = Score(cycle.Period, days);
-        bars.AppendPoint(scores[static_cast<std::size_t>(k)], cycle.Label, cycle.BarColor);
+        bars.AppendPoint(table.TodayRow.Scores[static_cast<std::size_t>(k)], cycle.Label, cycle.BarColor);
     }
-    bars.AppendPoint(AverageOf(scores), "Average", clGray);
+    bars.AppendPoint(table.TodayRow.Average, "Average", clGray);
 
     const TChartSeriesList& list = chart4weeks->SeriesList();
     for (int s = 0; s < list.Count(); ++s)
         list[s]->ClearPoints();
-    for (int i = 0; i < FourWeekDays; ++i) {
-        const TDaySerial day = AddDays(today, i - FourWeekDaysBack);
-        const int count = DaysApart(birth, day);
-        for (int k = 1; k <= CycleCount; ++k) {
-            const int score = Score(CycleTable[static_cast<std::size_t>(k - 1)].Period, count);
-            scores[static_cast<std::size_t>(k - 1)] = score;
-            SeriesOf(*chart4weeks, k).AddPoint(day, score, "", clDefault);
-        }
-        SeriesOf(*chart4weeks, 0).AddPoint(day, AverageOf(scores), "", clDefault);
+    for (const TScoreRow& row : table.Rows) {
+        for (int k = 1; k <= CycleCount; ++k)
+            SeriesOf(*chart4weeks, k).AddPoint(row.Day, row.Scores[static_cast<std::size_t>(k - 1)], "", clDefault);
+        SeriesOf(*chart4weeks, 0).AddPoint(row.Day, row.Average, "", clDefault);
     }
+
+    m_table = table;
+    if (OnCalculated)
+        OnCalculated();
+}
+
+TDaySerial TPrincipal::DayShown() const {
+    return m_referenceDay.value_or(Today());
+}
+
+void TPrincipal::SetReferenceDay(std::optional<TDaySerial> day) {
+    if (day && *day == Today())
+        day.reset();
+    m_referenceDay = day;
+    QString caption = QString::fromLatin1(kCaption);
+    if (m_referenceDay)
+        caption += QStringLiteral(" \u2013 ") + FormatDateTime(QStringLiteral("dd/MM/yyyy"), *m_referenceDay);
+    setWindowTitle(caption);
 }
 
 TChartSeries& TPrincipal::SeriesOf(TCustomAxisPanel& chart, int index) const {

@@ -8,11 +8,15 @@
 // snapshot tool and the tests reach them as the handlers do.
 
 #include "Calendar.h"
+#include "Cycles.h"
 #include "Dialogs.h"
 
 #include <QObject>
 #include <QString>
 #include <QWidget>
+
+#include <functional>
+#include <optional>
 
 class ChartHost;
 class QToolButton;
@@ -50,6 +54,15 @@ public:
     void cLinkMouseLeave();
 
     [[nodiscard]] int Score(int period, double days) const;
+
+    // The day the calculation uses instead of the local date; none means
+    // today. Never stored. While it is not today the caption names it.
+    [[nodiscard]] std::optional<TDaySerial> ReferenceDay() const { return m_referenceDay; }
+    void SetReferenceDay(std::optional<TDaySerial> day);
+    // What the last calculation showed; none before the first one.
+    [[nodiscard]] const std::optional<TDayTable>& Table() const { return m_table; }
+    // Runs after every calculation that filled the charts.
+    std::function<void()> OnCalculated;
 
     TPanelControl* Panel1 = nullptr;
     TPanelControl* Panel3 = nullptr;
@@ -97,4 +110,8 @@ private:
     // Steps 1 and 2 of the calculation: the birth date the lists select.
     [[nodiscard]] TDaySerial SelectedBirthDate() const;
     [[nodiscard]] TChartSeries& SeriesOf(TCustomAxisPanel& chart, int index) const;
+    [[nodiscard]] TDaySerial DayShown() const;
+
+    std::optional<TDaySerial> m_referenceDay;
+    std::optional<TDayTable> m_table;
 };

@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "Chart.h"
+#include "ChartExtras.h"
 #include "Controls.h"
 #include "FPrincipal.h"
 #include "LocalDate.h"
@@ -24,6 +25,7 @@ struct TSnapshotOptions {
     int tab = 0;
     QString out;
     bool csv = false;
+    bool values = false;
 };
 
 std::optional<TLocalDate> ParseDate(const QString& text) {
@@ -42,6 +44,8 @@ std::optional<TSnapshotOptions> ParseOptions(const QStringList& args, QString& e
         const bool hasValue = i + 1 < args.size();
         if (arg == QLatin1String("--csv")) {
             options.csv = true;
+        } else if (arg == QLatin1String("--values")) {
+            options.values = true;
         } else if (arg == QLatin1String("--birth") || arg == QLatin1String("--today")) {
             const std::optional<TLocalDate> date = hasValue ? ParseDate(args[++i]) : std::nullopt;
             if (!date) {
@@ -113,7 +117,7 @@ void WriteCsv(TCustomAxisPanel& chart, QTextStream& out) {
 QString SnapshotUsage() {
     return QStringLiteral(
         "usage: biorhythm-snapshot [--birth YYYY-MM-DD] [--today YYYY-MM-DD] "
-        "[--tab today|4weeks] [--out FILE.png] [--csv] [--help] [--version]");
+        "[--tab today|4weeks] [--out FILE.png] [--csv] [--values] [--help] [--version]");
 }
 
 int RunSnapshot(const QStringList& arguments, QTextStream& out, QTextStream& err) {
@@ -155,6 +159,8 @@ int RunSnapshot(const QStringList& arguments, QTextStream& out, QTextStream& err
     TScopedShellOpenHandler noBrowser([](const QUrl&) {});
 
     TPrincipal window;
+    auto* extras = new TChartExtras(window);
+    extras->SetValuesShown(options->values);
     window.show();  // runs FormShow, as at program start
     if (options->birth) {
         SelectBirthDate(window, *options->birth);

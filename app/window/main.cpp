@@ -1,4 +1,5 @@
 #include "Application.h"
+#include "ChartExtras.h"
 #include "FPrincipal.h"
 #include "OrderlyQuit.h"
 #include "Startup.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
     TPrincipal Principal;
     // Ended rather than closed, the program still keeps the chosen date.
     TOrderlyQuit quit([&Principal] { TApplication::Guard([&Principal] { Principal.FormClose(); }); });
+    new TChartExtras(Principal);  // owned by the window
     Principal.show();
     // The test that runs the whole program closes the window as a user would.
     if (const int ms = qEnvironmentVariableIntValue("BIORHYTHM_TEST_CLOSE_AFTER_MS"); ms > 0)

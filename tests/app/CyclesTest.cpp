@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -90,4 +91,52 @@ TEST(FourWeekTable, DaysBeforeTheBirthMirrorThoseAfter) {
     EXPECT_EQ(rows[13].Average, 18);
     EXPECT_EQ(rows[12].Scores, (TScores{0, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(rows[12].Average, 0);
+}
+
+TEST(CriticalDay, WorkedDays) {
+    for (int day : {0, 11, 23, 34, 46})
+        EXPECT_TRUE(IsCriticalDay(23, day)) << "period 23, day " << day;
+    for (int day : {1, 10, 12, 22, 24, 33, 35})
+        EXPECT_FALSE(IsCriticalDay(23, day)) << "period 23, day " << day;
+    for (int day : {0, 14, 28, 42})
+        EXPECT_TRUE(IsCriticalDay(28, day)) << "period 28, day " << day;
+    for (int day : {7, 13, 15, 27, 29})
+        EXPECT_FALSE(IsCriticalDay(28, day)) << "period 28, day " << day;
+    // Far from the birth: 3,652,018 = 53 * 68,906, a whole number of periods.
+    EXPECT_TRUE(IsCriticalDay(53, 3652018));
+    EXPECT_FALSE(IsCriticalDay(53, 3652017));
+}
+
+// The cycle crosses zero twice per period, so each period holds exactly two
+// critical days, one half a period (rounded down) after the other.
+TEST(CriticalDay, TwoPerPeriodForEveryCycle) {
+    for (int c = 0; c < CycleCount; ++c) {
+        const int period = CycleTable[static_cast<std::size_t>(c)].Period;
+        SCOPED_TRACE(period);
+        std::vector<int> critical;
+        for (int day = 5 * period; day < 6 * period; ++day)
+            if (IsCriticalDay(period, day))
+                critical.push_back(day);
+        EXPECT_EQ(critical, (std::vector<int>{5 * period, 5 * period + period / 2}));
+    }
+}
+
+TEST(CriticalDay, CyclesOfADayCountFromTheBirthInBothDirections) {
+    const TDaySerial birth = DateToSerial(2010, 2, 26);
+    using C = std::array<bool, CycleCount>;
+    EXPECT_EQ(CriticalCycles(birth, birth), (C{true, true, true, true, true, true, true}));
+    // 14 days either side: half the Emotional period.
+    EXPECT_EQ(CriticalCycles(birth, birth + 14), (C{false, true, false, false, false, false, false}));
+    EXPECT_EQ(CriticalCycles(birth, birth - 14), (C{false, true, false, false, false, false, false}));
+    // 24 days: Awareness (48) at a half, Physical (23) one day past its zero.
+    EXPECT_EQ(CriticalCycles(birth, birth + 24), (C{false, false, false, false, true, false, false}));
+}
+
+TEST(DayTable, HoldsTheDayAndTheThirtyRowsAroundIt) {
+    const TDayTable table = DayTable(29358, 40238);
+    EXPECT_EQ(table.Birth, 29358);
+    EXPECT_EQ(table.Today, 40238);
+    EXPECT_EQ(table.TodayRow, Row(40238, {27, -43, -95, 98, -87, 15, 92}, 1));
+    EXPECT_EQ(table.Rows[15], table.TodayRow);
+    EXPECT_EQ(table.Rows[0], Row(40223, {63, 22, 100, 0, 79, -89, -48}, 18));
 }

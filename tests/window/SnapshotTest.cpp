@@ -96,3 +96,22 @@ TEST_F(SnapshotTest, PictureIsTheWholeClientArea) {
     const QImage image(file);
     EXPECT_EQ(image.size() / image.devicePixelRatio(), QSize(784, 614));
 }
+
+TEST_F(SnapshotTest, ValuesShowOnTheTodayChartOnly) {
+    QTemporaryDir dir;
+    const auto picture = [&](const QString& tab, bool values) {
+        const QString file = dir.filePath(tab + (values ? "-values.png" : ".png"));
+        QStringList arguments{"--birth", "1980-05-17", "--today", "2010-03-01", "--tab", tab, "--out", file};
+        if (values)
+            arguments << "--values";
+        EXPECT_EQ(Run(arguments).status, 0);
+        return QImage(file).convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage plain = picture("today", false), marked = picture("today", true);
+    ASSERT_EQ(plain.size(), marked.size());
+    EXPECT_NE(plain, marked);
+    // Only the plotting area changes: the date band and the banner stay.
+    EXPECT_EQ(plain.copy(0, 0, 784, 64), marked.copy(0, 0, 784, 64));
+    EXPECT_EQ(plain.copy(0, 488, 784, 126), marked.copy(0, 488, 784, 126));
+    EXPECT_EQ(picture("4weeks", false), picture("4weeks", true));
+}
