@@ -22,6 +22,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QScreen>
 #include <QShowEvent>
 #include <QTabBar>
@@ -42,9 +43,10 @@ QPixmap ArtPixmap(const char* path, bool jpeg) {
         return {};
     if (jpeg)
         return QPixmap::fromImage(DecodeJpeg(file.readAll()));
-    QPixmap pixmap;
-    pixmap.loadFromData(file.readAll());
-    return pixmap;
+    // Named, the format needs no probing through the image plugins.
+    QImageReader reader(&file, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 #else
     (void)path;
     (void)jpeg;
@@ -269,13 +271,16 @@ void TPrincipal::CreatePages() {
 }
 
 void TPrincipal::CreateDialogs() {
-    SaveDialog = new QFileDialog(this);
-    SaveDialog->setObjectName(QStringLiteral("SaveDialog"));
-    SaveDialog->setAcceptMode(QFileDialog::AcceptSave);
-    SaveDialog->setDefaultSuffix(QStringLiteral("bmp"));
-    SaveDialog->setNameFilter(QStringLiteral(".BMP Files (*.bmp)"));
-    // The home folder stands for the fixed drive root the dialog starts in.
-    SaveDialog->setDirectory(QString::fromStdString(FallbackFolderPath()));
+    SaveDialog = TOnDemand<QFileDialog>([this] {
+        auto* dialog = new QFileDialog(this);
+        dialog->setObjectName(QStringLiteral("SaveDialog"));
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setDefaultSuffix(QStringLiteral("bmp"));
+        dialog->setNameFilter(QStringLiteral(".BMP Files (*.bmp)"));
+        // The home folder stands for the fixed drive root the dialog starts in.
+        dialog->setDirectory(QString::fromStdString(FallbackFolderPath()));
+        return dialog;
+    });
 
     PrintDialog = new TPrintDialog(this);
     PrintDialog->setObjectName(QStringLiteral("PrintDialog"));

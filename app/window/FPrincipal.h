@@ -8,6 +8,7 @@
 // snapshot tool and the tests reach them as the handlers do.
 
 #include "Calendar.h"
+#include "OnDemand.h"
 
 #include <QObject>
 #include <QString>
@@ -86,7 +87,8 @@ public:
     TLabel* LHigh = nullptr;
     TLabel* LCritical = nullptr;
     TLabel* LLow = nullptr;
-    QFileDialog* SaveDialog = nullptr;
+    // Made when first used: building a file dialog would double the start-up time.
+    TOnDemand<QFileDialog> SaveDialog;
     TPrintDialog* PrintDialog = nullptr;
 
     // The two charts, owned by their hosts; each owns its series.
