@@ -15,4 +15,10 @@ inline constexpr const char* kArtIcon32 = ":/art/icon32.png";
 inline constexpr const char* kArtIcon48 = ":/art/icon48.png";
 inline constexpr const char* kArtIcon256 = ":/art/icon256.png";
 
+// The back images' size, shared with the generator, so that a chart knows it
+// before the picture is decoded.
+inline constexpr int kArtBackTodayWidth = 681;
+inline constexpr int kArtBack4WeeksWidth = 715;
+inline constexpr int kArtBackHeight = 338;
+
 void InitArtwork();

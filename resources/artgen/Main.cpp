@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 
+#include "Artwork.h"
 #include "Backdrop.h"
 #include "Drawings.h"
 #include "Encoders.h"
@@ -39,8 +40,8 @@ int main(int argc, char** argv) {
     bool ok = true;
     ok = WriteBytes(dir.filePath("promo.jpg"), EncodeJpeg(DrawPromo(), 92)) && ok;
     ok = WriteBytes(dir.filePath("logo.jpg"), EncodeJpeg(DrawLogo(), 92)) && ok;
-    ok = WriteBytes(dir.filePath("backtoday.bmp"), EncodeDib24(MakeBackdrop(681, 338, -1))) && ok;
-    ok = WriteBytes(dir.filePath("back4weeks.bmp"), EncodeDib24(MakeBackdrop(715, 338, 369))) && ok;
+    ok = WriteBytes(dir.filePath("backtoday.bmp"), EncodeDib24(MakeBackdrop(kArtBackTodayWidth, kArtBackHeight, -1))) && ok;
+    ok = WriteBytes(dir.filePath("back4weeks.bmp"), EncodeDib24(MakeBackdrop(kArtBack4WeeksWidth, kArtBackHeight, 369))) && ok;
     ok = WritePng(dir.filePath("glyph.png"), DrawGlyph()) && ok;
     for (int size : {16, 32, 48, 256})
         ok = WritePng(dir.filePath(QStringLiteral("icon%1.png").arg(size)), DrawIcon(size)) && ok;
