@@ -8,8 +8,6 @@
 #include <QPalette>
 #include <QStyledItemDelegate>
 
-#include <utility>
-
 namespace {
 
 class TFixedHeightDelegate : public QStyledItemDelegate {
@@ -116,25 +114,7 @@ void TComboBox::SetItemHeight(int height) {
     if (height == m_itemHeight)
         return;
     m_itemHeight = height;
-    m_itemHeightPending = true;
-}
-
-QAbstractItemView* TComboBox::view() const {
-    ApplyItemHeight();
-    return QComboBox::view();
-}
-
-void TComboBox::showPopup() {
-    ApplyItemHeight();
-    QComboBox::showPopup();
-}
-
-void TComboBox::ApplyItemHeight() const {
-    if (!std::exchange(m_itemHeightPending, false))
-        return;
-    // Reached through the const view(); the control itself is never const.
-    auto* self = const_cast<TComboBox*>(this);
-    self->setItemDelegate(new TFixedHeightDelegate(self, m_itemHeight));
+    setItemDelegate(new TFixedHeightDelegate(this, height));
 }
 
 void TComboBox::keyPressEvent(QKeyEvent* event) {

@@ -61,22 +61,13 @@ public:
     // Receives each typed character; setting it to 0 swallows the key.
     std::function<void(char& key)> OnKeyPress;
 
-    // Height of the items of the opened list, in pixels. It reaches the list
-    // when the list is first opened or looked at through view(): making the
-    // list's view at once would cost every start a popup window per control.
+    // Height of the items of the opened list, in pixels.
     void SetItemHeight(int height);
     [[nodiscard]] int ItemHeight() const { return m_itemHeight; }
-
-    // QComboBox::view() with the item height applied.
-    [[nodiscard]] QAbstractItemView* view() const;
-    void showPopup() override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void ApplyItemHeight() const;
-
     int m_itemHeight = 0;
-    mutable bool m_itemHeightPending = false;
 };
