@@ -32,7 +32,7 @@ TRect NormalizedChartRect(TRect rect, const TRect& bounds, int controlWidth, int
 // TCustomChartPanel
 
 TCustomChartPanel::TCustomChartPanel()
-    : m_canvas(std::make_unique<TChartCanvas3D>(&WindowSurface())), m_view3DOptions(ChartChangeHandler()) {
+    : m_canvas(std::make_unique<TChartCanvas3D>(WindowSurfaceObject())), m_view3DOptions(ChartChangeHandler()) {
     m_canvas->SetOnRepaint(ChartChangeHandler());
     m_repaintEnabled = true;
 }

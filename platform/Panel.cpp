@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-TPanel::TPanel() : m_windowSurface(std::make_unique<TDrawSurface>(m_width, m_height, skWindow)) {}
+TPanel::TPanel() : m_windowSurface(std::make_unique<TDrawSurface>(0, 0, skWindow)) {}
 
 TPanel::~TPanel() = default;
 
@@ -21,9 +21,17 @@ void TPanel::SetBounds(int left, int top, int width, int height) {
     m_width = width;
     m_height = height;
     if (resized)
-        m_windowSurface->SetSize(width, height);
+        m_surfaceFits = false;
     BoundsChanged();
     PanelChanged();
+}
+
+TDrawSurface& TPanel::FittedSurface() const {
+    if (!m_surfaceFits) {
+        m_windowSurface->SetSize(m_width, m_height);
+        m_surfaceFits = true;
+    }
+    return *m_windowSurface;
 }
 
 void TPanel::SetColor(TColor value) { Store(m_color, value); }

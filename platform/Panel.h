@@ -61,8 +61,10 @@ public:
     void SetHasParent(bool value) { m_hasParent = value; }
 
     // The image of the client area that the host shows; always Width x Height.
-    [[nodiscard]] TDrawSurface& WindowSurface() { return *m_windowSurface; }
-    [[nodiscard]] const TDrawSurface& WindowSurface() const { return *m_windowSurface; }
+    // Its pixels are allocated when it is first asked for after a change of
+    // size, so a panel that is never painted holds no image.
+    [[nodiscard]] TDrawSurface& WindowSurface() { return FittedSurface(); }
+    [[nodiscard]] const TDrawSurface& WindowSurface() const { return FittedSurface(); }
 
     // The host's hook: called by Invalidate, it must lead to one HandlePaint later.
     void SetRepaintRequest(std::function<void()> request) { m_repaintRequest = std::move(request); }
@@ -75,8 +77,13 @@ public:
 protected:
     virtual void PanelChanged() { Invalidate(); }
     virtual void BoundsChanged() {}
+    // The window surface as it stands, for those that keep its address: the
+    // object stays the same for the panel's life, only its size is late.
+    [[nodiscard]] TDrawSurface* WindowSurfaceObject() { return m_windowSurface.get(); }
 
 private:
+    TDrawSurface& FittedSurface() const;
+
     template <class T>
     void Store(T& field, T value) {
         if (AssignChanged(field, value))
@@ -95,6 +102,7 @@ private:
     TPanelAlign m_align = TPanelAlign::alNone;
     bool m_hasParent = false;
     std::unique_ptr<TDrawSurface> m_windowSurface;
+    mutable bool m_surfaceFits = false;
     std::function<void()> m_repaintRequest;
 };
 

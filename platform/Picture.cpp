@@ -19,28 +19,43 @@ void MakeOpaque(QImage& image) {
     }
 }
 
+// The image as pictures keep it: Format_RGB32 with every alpha byte opaque.
+QImage Normalized(QImage image) {
+    if (!image.isNull() && image.format() != QImage::Format_RGB32)
+        image = image.convertToFormat(QImage::Format_RGB32);
+    MakeOpaque(image);
+    return image;
+}
+
+QImage WhiteImage(QSize size) {
+    QImage image;
+    if (!size.isEmpty()) {
+        image = QImage(size, QImage::Format_RGB32);
+        image.fill(0xFFFFFFFFu);
+    }
+    return image;
+}
+
 }  // namespace
 
 TPicture::TPicture(QImage image) { SetImage(std::move(image)); }
 
-TPicture::TPicture(int width, int height) {
-    if (width > 0 && height > 0) {
-        m_image = QImage(width, height, QImage::Format_RGB32);
-        m_image.fill(0xFFFFFFFFu);
-    }
+TPicture::TPicture(int width, int height) : m_image(WhiteImage({width, height})), m_size(m_image.size()) {}
+
+TPicture::TPicture(QSize size, std::function<QImage()> decode)
+    : m_decode(std::move(decode)), m_size(size.isValid() ? size : QSize(0, 0)) {
+    if (!m_decode)
+        m_image = WhiteImage(m_size);
+}
+
+void TPicture::Decode() const {
+    QImage image = Normalized(m_decode());
+    m_image = image.size() == m_size ? std::move(image) : WhiteImage(m_size);
+    m_decode = nullptr;
 }
 
 void TPicture::SetImage(QImage image) {
-    if (!image.isNull() && image.format() != QImage::Format_RGB32)
-        image = image.convertToFormat(QImage::Format_RGB32);
-    MakeOpaque(image);
-    m_image = std::move(image);
-}
-
-bool TPicture::LoadFromFile(const QString& path) {
-    QImage image;
-    if (!image.load(path))
-        return false;
-    SetImage(std::move(image));
-    return true;
+    m_decode = nullptr;
+    m_image = Normalized(std::move(image));
+    m_size = m_image.size();
 }

@@ -22,6 +22,11 @@ inline constexpr int kArtIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 // The banner pictures and the glyph exist at these scales as well, named as
 // Qt names high-density variants ("promo@2x.jpg").
 inline constexpr int kArtScales[] = {2, 3};
+// The back images' size, shared with the generator, so that a chart knows it
+// before the picture is decoded.
+inline constexpr int kArtBackTodayWidth = 681;
+inline constexpr int kArtBack4WeeksWidth = 715;
+inline constexpr int kArtBackHeight = 338;
 
 void InitArtwork();
 

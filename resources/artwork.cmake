@@ -5,6 +5,7 @@
 file(GLOB _artgen_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/artgen/*.cpp)
 add_executable(bio_artgen ${_artgen_sources})
 biorhythm_target_options(bio_artgen)
+target_include_directories(bio_artgen PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(bio_artgen PRIVATE Qt6::Gui JPEG::JPEG)
 
 set(_art_dir ${CMAKE_CURRENT_BINARY_DIR}/art)

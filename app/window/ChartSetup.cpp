@@ -11,7 +11,7 @@
 #include "Artwork.h"
 #include "ImageCodec.h"
 
-#include <QFile>
+#include <QResource>
 #endif
 
 namespace {
@@ -130,15 +130,13 @@ T& AddSeries(TChart& chart, const char* name, const char* title, TColor color, b
 }
 
 #ifdef BIORHYTHM_HAVE_ARTWORK
-std::shared_ptr<const TPicture> DecodeArtBitmap(const char* path) {
+// Decoded when the chart first draws it, so a chart that is never shown
+// decodes nothing.
+std::shared_ptr<const TPicture> DeferredArtBitmap(const char* path, int width) {
     InitArtwork();
-    QFile file(QString::fromLatin1(path));
-    if (!file.open(QIODevice::ReadOnly))
-        return nullptr;
-    QImage image = ReadDib(file.readAll());
-    if (image.isNull())
-        return nullptr;
-    return std::make_shared<const TPicture>(std::move(image));
+    return std::make_shared<const TPicture>(QSize(width, kArtBackHeight), [path] {
+        return ReadDib(QResource(QString::fromLatin1(path)).uncompressedData());
+    });
 }
 #endif
 
@@ -146,7 +144,7 @@ std::shared_ptr<const TPicture> DecodeArtBitmap(const char* path) {
 
 std::shared_ptr<const TPicture> TodayBackImage() {
 #ifdef BIORHYTHM_HAVE_ARTWORK
-    static const std::shared_ptr<const TPicture> picture = DecodeArtBitmap(kArtBackToday);
+    static const std::shared_ptr<const TPicture> picture = DeferredArtBitmap(kArtBackToday, kArtBackTodayWidth);
     return picture;
 #else
     return nullptr;
@@ -155,7 +153,7 @@ std::shared_ptr<const TPicture> TodayBackImage() {
 
 std::shared_ptr<const TPicture> FourWeekBackImage() {
 #ifdef BIORHYTHM_HAVE_ARTWORK
-    static const std::shared_ptr<const TPicture> picture = DecodeArtBitmap(kArtBack4Weeks);
+    static const std::shared_ptr<const TPicture> picture = DeferredArtBitmap(kArtBack4Weeks, kArtBack4WeeksWidth);
     return picture;
 #else
     return nullptr;

@@ -22,7 +22,8 @@ inline constexpr int FourWeekLineCount = 7;
 void ConfigureTodayChart(TChart& chart);
 void ConfigureFourWeekChart(TChart& chart);
 
-// The back images, decoded from the embedded artwork; null when the artwork
-// is missing or cannot be decoded (the chart then paints without one).
+// The back images from the embedded artwork, decoded when first drawn; null
+// when the program is built without artwork (the chart then paints without
+// one). A picture that cannot be decoded draws white.
 [[nodiscard]] std::shared_ptr<const TPicture> TodayBackImage();
 [[nodiscard]] std::shared_ptr<const TPicture> FourWeekBackImage();

@@ -23,6 +23,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QScreen>
 #include <QShowEvent>
 #include <QTabBar>
@@ -44,9 +45,10 @@ QPixmap ArtPixmap(const QString& path, bool jpeg) {
         return {};
     if (jpeg)
         return QPixmap::fromImage(DecodeJpeg(file.readAll()));
-    QPixmap pixmap;
-    pixmap.loadFromData(file.readAll());
-    return pixmap;
+    // Named, the format needs no probing through the image plugins.
+    QImageReader reader(&file, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 #else
     (void)path;
     (void)jpeg;

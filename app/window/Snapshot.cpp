@@ -12,7 +12,6 @@
 
 #include <QCoreApplication>
 #include <QPixmap>
-#include <QRegularExpression>
 
 #include <memory>
 #include <optional>
@@ -28,12 +27,24 @@ struct TSnapshotOptions {
     bool values = false;
 };
 
+// YYYY-MM-DD, digits only; the day need not exist (a birth date may be any).
 std::optional<TLocalDate> ParseDate(const QString& text) {
-    static const QRegularExpression pattern(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
-    const QRegularExpressionMatch m = pattern.match(text);
-    if (!m.hasMatch())
+    if (text.size() != 10 || text[4] != QLatin1Char('-') || text[7] != QLatin1Char('-'))
         return std::nullopt;
-    return TLocalDate{m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt()};
+    const auto number = [&](qsizetype from, qsizetype length) -> std::optional<int> {
+        int value = 0;
+        for (qsizetype i = from; i < from + length; ++i) {
+            const char16_t c = text[i].unicode();
+            if (c < u'0' || c > u'9')
+                return std::nullopt;
+            value = value * 10 + (c - u'0');
+        }
+        return value;
+    };
+    const std::optional<int> year = number(0, 4), month = number(5, 2), day = number(8, 2);
+    if (!year || !month || !day)
+        return std::nullopt;
+    return TLocalDate{*year, *month, *day};
 }
 
 // An empty result with `error` set when the options are not usable.

@@ -1,5 +1,6 @@
 #include "Snapshot.h"
 #include "Startup.h"
+#include "StartupTrace.h"
 
 #include <QApplication>
 
@@ -16,14 +17,18 @@ void KeepSeriousMessages(QtMsgType type, const QMessageLogContext&, const QStrin
 }  // namespace
 
 int main(int argc, char** argv) {
+    StartupTrace::Begin();
     qInstallMessageHandler(KeepSeriousMessages);
     // The window is never shown on a display; the picture is grabbed off screen.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    StartupTrace::Mark("application");
     InitApplicationObject();
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return RunSnapshot(arguments, out, err);
+    const int status = RunSnapshot(arguments, out, err);
+    StartupTrace::Mark("done");
+    return status;
 }

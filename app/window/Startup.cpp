@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include "Application.h"
+#include "DeferredIcon.h"
 
 #ifdef BIORHYTHM_HAVE_ARTWORK
 #include "Artwork.h"
@@ -8,7 +9,6 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QIcon>
 
 #include <string_view>
 
@@ -24,10 +24,10 @@ void InitApplicationObject() {
     QGuiApplication::setDesktopFileName(QStringLiteral(BIORHYTHM_APP_ID));
 #ifdef BIORHYTHM_HAVE_ARTWORK
     InitArtwork();
-    QIcon icon;
+    QList<TIconFile> files;
     for (int size : kArtIconSizes)
-        icon.addFile(ArtIconPath(size));
-    QApplication::setWindowIcon(icon);
+        files.append({ArtIconPath(size), {size, size}});
+    QApplication::setWindowIcon(DeferredIcon(files));
 #endif
 }
 

@@ -3,6 +3,7 @@
 #include "FPrincipal.h"
 #include "OrderlyQuit.h"
 #include "Startup.h"
+#include "StartupTrace.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -10,6 +11,7 @@
 #include <memory>
 
 int main(int argc, char** argv) {
+    StartupTrace::Begin();
     QTextStream out(stdout);
     QTextStream err(stderr);
     if (AsksForHelpOrVersion(argc, argv)) {
@@ -19,6 +21,7 @@ int main(int argc, char** argv) {
         return HandleProgramOptions(QCoreApplication::arguments(), out, err).value_or(0);
     }
     QApplication app(argc, argv);  // takes Qt's own options out of the arguments
+    StartupTrace::Mark("application");
     InitApplicationObject();
     if (const std::optional<int> status = HandleProgramOptions(QApplication::arguments(), out, err))
         return *status;
@@ -26,7 +29,10 @@ int main(int argc, char** argv) {
     // Ended rather than closed, the program still keeps the chosen date.
     TOrderlyQuit quit([&Principal] { TApplication::Guard([&Principal] { Principal.FormClose(); }); });
     new TChartExtras(Principal);  // owned by the window
+    StartupTrace::Mark("window");
+    StartupTrace::MarkFirstFrame(Principal);
     Principal.show();
+    StartupTrace::Mark("shown");
     // The test that runs the whole program closes the window as a user would.
     if (const int ms = qEnvironmentVariableIntValue("BIORHYTHM_TEST_CLOSE_AFTER_MS"); ms > 0)
         QTimer::singleShot(ms, &Principal, &QWidget::close);

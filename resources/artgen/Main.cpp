@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 
+#include "Artwork.h"
 #include "Backdrop.h"
 #include "Drawings.h"
 #include "Encoders.h"
@@ -47,8 +48,8 @@ int main(int argc, char** argv) {
         ok = WriteBytes(dir.filePath(QStringLiteral("logo%1.jpg").arg(suffix)), EncodeJpeg(DrawLogo(scale), 92)) && ok;
         ok = WritePng(dir.filePath(QStringLiteral("glyph%1.png").arg(suffix)), DrawGlyph(scale)) && ok;
     }
-    ok = WriteBytes(dir.filePath("backtoday.bmp"), EncodeDib24(MakeBackdrop(681, 338, -1))) && ok;
-    ok = WriteBytes(dir.filePath("back4weeks.bmp"), EncodeDib24(MakeBackdrop(715, 338, 369))) && ok;
+    ok = WriteBytes(dir.filePath("backtoday.bmp"), EncodeDib24(MakeBackdrop(kArtBackTodayWidth, kArtBackHeight, -1))) && ok;
+    ok = WriteBytes(dir.filePath("back4weeks.bmp"), EncodeDib24(MakeBackdrop(kArtBack4WeeksWidth, kArtBackHeight, 369))) && ok;
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         ok = WritePng(dir.filePath(QStringLiteral("icon%1.png").arg(size)), DrawIcon(size)) && ok;
     if (!ok) {
