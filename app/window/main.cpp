@@ -6,9 +6,6 @@
 #include "StartupTrace.h"
 
 #include <QApplication>
-#include <QTimer>
-
-#include <memory>
 
 int main(int argc, char** argv) {
     StartupTrace::Begin();
@@ -33,8 +30,5 @@ int main(int argc, char** argv) {
     StartupTrace::MarkFirstFrame(Principal);
     Principal.show();
     StartupTrace::Mark("shown");
-    // The test that runs the whole program closes the window as a user would.
-    if (const int ms = qEnvironmentVariableIntValue("BIORHYTHM_TEST_CLOSE_AFTER_MS"); ms > 0)
-        QTimer::singleShot(ms, &Principal, &QWidget::close);
     return QApplication::exec();
 }

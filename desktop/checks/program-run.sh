@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Runs the real program in a home of its own on the offscreen platform, has it
-# closed as a user would close it, and checks that the only file it leaves is
+# Runs the real program in a home of its own on the offscreen platform, ends it
+# as the desktop session does (SIGTERM, which saves as closing does), and checks that the only file it leaves is
 # the birthday file, at its fixed place. Then the command line.
 # usage: program-run.sh PROGRAM WORK_DIR
 set -uo pipefail
@@ -20,8 +20,8 @@ run() {
   env -u DISPLAY -u WAYLAND_DISPLAY HOME="$home" XDG_CONFIG_HOME="$home/.config" \
     XDG_DATA_HOME="$home/.local/share" XDG_CACHE_HOME="$home/.cache" \
     XDG_STATE_HOME="$home/.local/state" XDG_RUNTIME_DIR="$work/runtime" \
-    QT_QPA_PLATFORM=offscreen BIORHYTHM_TEST_CLOSE_AFTER_MS=400 \
-    timeout 60 "$program" "$@" >"$work/out" 2>"$work/err"
+    QT_QPA_PLATFORM=offscreen \
+    timeout --preserve-status -s TERM 2 "$program" "$@" >"$work/out" 2>"$work/err"
 }
 
 files_in_home() { (cd "$home" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort); }
