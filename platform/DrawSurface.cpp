@@ -10,6 +10,7 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <optional>
@@ -289,6 +290,24 @@ struct TDrawSurface::Impl {
     struct LaidOutText {
         QList<QGlyphRun> runs;
         qreal baseline = 0;  // of the laid-out line
+        int width = 0, height = 0;  // of the line, whole pixels
+
+        // The pixels the glyphs touch, in runs along rows relative to the
+        // text's top-left pixel, found once; the same for every colour.
+        enum class Ink { Unknown, Known, Unusable } ink = Ink::Unknown;
+        struct InkRun {
+            int dy, dx, length, first;  // first: index of the run's first pixel
+        };
+        std::vector<InkRun> inkRuns;
+        TRect inkBox;
+        // Qt's blend of the touched pixels for one text colour over one
+        // background colour, in inkRuns order.
+        struct Rendered {
+            std::uint32_t color, background;
+            std::vector<std::uint32_t> pixels;
+        };
+        std::vector<Rendered> rendered;
+        std::size_t nextRendered = 0;
     };
     struct TextFont {
         TFontData key;
@@ -315,7 +334,18 @@ struct TDrawSurface::Impl {
     // Row spans of a wide line.
     std::vector<std::pair<int, int>> spans;
 
+    // The image of the frame before last: once its sharers have let go of it,
+    // it takes the next frame, so a paint after a shared copy allocates nothing.
+    QImage spare;
+
     ~Impl() { EndPainting(); }
+
+    void TakeSpareImage() {
+        EndPainting();
+        if (spare.size() != image.size() || spare.format() != image.format() || !spare.isDetached())
+            spare = QImage(image.width(), image.height(), image.format());
+        image.swap(spare);
+    }
 
     void EndPainting() {
         painter.reset();
@@ -331,6 +361,11 @@ struct TDrawSurface::Impl {
         std::uint32_t* Row(int y) const { return bits + y * stride; }
     };
     Pixels Writable() {
+        if (!image.isDetached() && !image.isNull()) {
+            const QImage shared = image;
+            TakeSpareImage();
+            std::memcpy(image.bits(), shared.constBits(), static_cast<std::size_t>(shared.sizeInBytes()));
+        }
         return {reinterpret_cast<std::uint32_t*>(image.bits()), image.bytesPerLine() / 4};
     }
     const std::uint32_t* Row(int y) const { return reinterpret_cast<const std::uint32_t*>(image.constScanLine(y)); }
@@ -408,10 +443,8 @@ struct TDrawSurface::Impl {
             pending.clear();
             // A shared image (the window's copy of the last frame) is not
             // detached: every pixel is about to be written, so fresh memory does.
-            if (!image.isDetached()) {
-                EndPainting();
-                image = QImage(image.width(), image.height(), image.format());
-            }
+            if (!image.isDetached())
+                TakeSpareImage();
             pending.push_back({r, value});
             return;
         }
@@ -480,7 +513,7 @@ struct TDrawSurface::Impl {
         return *textFonts.front();
     }
 
-    static const LaidOutText& Layout(TextFont& font, const std::string& text) {
+    static LaidOutText& Layout(TextFont& font, const std::string& text) {
         if (const auto found = font.texts.find(text); found != font.texts.end())
             return found->second;
         if (font.texts.size() >= kMaxTexts)
@@ -492,8 +525,131 @@ struct TDrawSurface::Impl {
         layout.beginLayout();
         const QTextLine line = layout.createLine();
         layout.endLayout();
-        LaidOutText laidOut{layout.glyphRuns(), line.isValid() ? line.ascent() : 0};
+        LaidOutText laidOut;
+        laidOut.runs = layout.glyphRuns();
+        if (line.isValid()) {
+            laidOut.baseline = line.ascent();
+            laidOut.width = static_cast<int>(std::ceil(line.naturalTextWidth()));
+            laidOut.height = static_cast<int>(std::ceil(line.height()));
+        }
         return font.texts.emplace(text, std::move(laidOut)).first->second;
+    }
+
+    // The glyphs drawn by Qt onto a scratch image of one background colour,
+    // with the origin at (pad, pad) of the text's top-left pixel.
+    static QImage DrawScratch(const TextFont& font, const LaidOutText& text, int pad, QRgb background, QRgb color) {
+        QImage scratch(text.width + 2 * pad, text.height + 2 * pad, QImage::Format_RGB32);
+        scratch.fill(background);
+        QPainter painter(&scratch);
+        painter.setPen(QColor::fromRgb(color));
+        const QPointF origin(pad, pad + font.ascent - text.baseline);
+        for (const QGlyphRun& run : text.runs)
+            painter.drawGlyphRun(origin, run);
+        return scratch;
+    }
+
+    static int ScratchPad(const TextFont& font) { return std::max(4, font.font.pixelSize()); }
+
+    // White on black marks every pixel the glyphs touch: any coverage leaves
+    // a trace.
+    static void FindInk(const TextFont& font, LaidOutText& text) {
+        const int pad = ScratchPad(font);
+        const QImage scratch = DrawScratch(font, text, pad, 0xFF000000u, 0xFFFFFFFFu);
+        text.ink = LaidOutText::Ink::Known;
+        text.inkRuns.clear();
+        text.inkBox = {};
+        int count = 0;
+        for (int y = 0; y < scratch.height(); ++y) {
+            const auto* row = reinterpret_cast<const std::uint32_t*>(scratch.constScanLine(y));
+            for (int x = 0; x < scratch.width(); ++x) {
+                if (row[x] == 0xFF000000u)
+                    continue;
+                if (x == 0 || y == 0 || x == scratch.width() - 1 || y == scratch.height() - 1) {
+                    text.ink = LaidOutText::Ink::Unusable;  // the glyphs may reach beyond the scratch
+                    return;
+                }
+                int end = x + 1;
+                while (end < scratch.width() && row[end] != 0xFF000000u)
+                    ++end;
+                const LaidOutText::InkRun run{y - pad, x - pad, end - x, count};
+                text.inkRuns.push_back(run);
+                count += run.length;
+                const TRect box{run.dx, run.dy, run.dx + run.length, run.dy + 1};
+                text.inkBox = text.inkBox.Empty() ? box
+                                                  : TRect{std::min(text.inkBox.left, box.left), std::min(text.inkBox.top, box.top),
+                                                          std::max(text.inkBox.right, box.right), std::max(text.inkBox.bottom, box.bottom)};
+                x = end - 1;
+            }
+        }
+    }
+
+    static const LaidOutText::Rendered& RenderedFor(const TextFont& font, LaidOutText& text, std::uint32_t color,
+                                                    std::uint32_t background) {
+        for (const auto& r : text.rendered)
+            if (r.color == color && r.background == background)
+                return r;
+        const int pad = ScratchPad(font);
+        const QImage scratch = DrawScratch(font, text, pad, background, color);
+        LaidOutText::Rendered rendered{color, background, {}};
+        for (const LaidOutText::InkRun& run : text.inkRuns) {
+            const auto* row = reinterpret_cast<const std::uint32_t*>(scratch.constScanLine(run.dy + pad));
+            rendered.pixels.insert(rendered.pixels.end(), row + run.dx + pad, row + run.dx + pad + run.length);
+        }
+        if (text.rendered.size() < kMaxRendered) {
+            text.rendered.push_back(std::move(rendered));
+            return text.rendered.back();
+        }
+        auto& slot = text.rendered[text.nextRendered];
+        text.nextRendered = (text.nextRendered + 1) % kMaxRendered;
+        slot = std::move(rendered);
+        return slot;
+    }
+    static constexpr std::size_t kMaxRendered = 4;
+
+    // The text with its top-left pixel at (x, y), from the pixels Qt gave it
+    // before: exact where every touched pixel shows one opaque background
+    // colour, so false (nothing written) elsewhere.
+    bool DrawKnownText(const TextFont& font, LaidOutText& text, int x, int y, std::uint32_t color, const TRect& area) {
+        if (text.ink == LaidOutText::Ink::Unknown)
+            FindInk(font, text);
+        if (text.ink == LaidOutText::Ink::Unusable)
+            return false;
+        const TRect box =
+            TRect{x + text.inkBox.left, y + text.inkBox.top, x + text.inkBox.right, y + text.inkBox.bottom}.Intersected(area);
+        if (box.Empty())
+            return true;
+        Flush(box);
+        std::optional<std::uint32_t> background;
+        for (const LaidOutText::InkRun& run : text.inkRuns) {
+            const int row = y + run.dy;
+            if (row < area.top || row >= area.bottom)
+                continue;
+            const int from = std::max(x + run.dx, area.left), to = std::min(x + run.dx + run.length, area.right);
+            const std::uint32_t* dst = Row(row);
+            for (int c = from; c < to; ++c) {
+                if (!background)
+                    background = dst[c];
+                if (dst[c] != *background)
+                    return false;
+            }
+        }
+        if (!background)
+            return true;
+        if ((*background & kOpaqueBits) != kOpaqueBits)
+            return false;
+        const LaidOutText::Rendered& rendered = RenderedFor(font, text, color, *background);
+        const Pixels px = Writable();
+        for (const LaidOutText::InkRun& run : text.inkRuns) {
+            const int row = y + run.dy;
+            if (row < area.top || row >= area.bottom)
+                continue;
+            const int from = std::max(x + run.dx, area.left), to = std::min(x + run.dx + run.length, area.right);
+            if (from >= to)
+                continue;
+            std::memcpy(px.Row(row) + from, rendered.pixels.data() + run.first + (from - x - run.dx),
+                        static_cast<std::size_t>(to - from) * sizeof(std::uint32_t));
+        }
+        return true;
     }
 };
 
@@ -547,6 +703,7 @@ void TDrawSurface::SetSize(int width, int height) {
     m_impl->EndPainting();
     m_impl->pending.clear();
     m_impl->image = BlankImage(width, height);
+    m_impl->spare = QImage();
     m_clip.reset();
 }
 
@@ -783,14 +940,27 @@ void TDrawSurface::Impl::WideLine(TPoint from, TPoint to, int width, const TRect
                         lo(from.y, to.y) - o >= area.top && hi(from.y, to.y) - o + width <= area.bottom;
     if (inside) {
         // The usual case, without clamping.
-        WalkLine(from.x, from.y, to.x, to.y, [&](long long lx, long long ly) {
-            const int c0 = static_cast<int>(lx - o), c1 = c0 + width;
+        // The points of one row form a run; its squares widen `width` rows at once.
+        auto stamp = [&](long long ly, long long x0, long long x1) {
+            const int c0 = static_cast<int>(x0 - o), c1 = static_cast<int>(x1 - o) + width;
             auto* span = &spans[static_cast<std::size_t>(ly - o - top)];
             for (int k = 0; k < width; ++k, ++span) {
                 span->first = std::min(span->first, c0);
                 span->second = std::max(span->second, c1);
             }
+        };
+        long long runY = from.y, runLow = from.x, runHigh = from.x;
+        WalkLine(from.x, from.y, to.x, to.y, [&](long long lx, long long ly) {
+            if (ly == runY) {
+                runLow = std::min(runLow, lx);
+                runHigh = std::max(runHigh, lx);
+                return;
+            }
+            stamp(runY, runLow, runHigh);
+            runY = ly;
+            runLow = runHigh = lx;
         });
+        stamp(runY, runLow, runHigh);
     } else {
         WalkLine(from.x, from.y, to.x, to.y, [&](long long lx, long long ly) {
             const int r0 = clampY(ly - o), r1 = clampY(ly - o + width);
@@ -972,7 +1142,9 @@ void TDrawSurface::TextOut(int x, int y, const std::string& text) {
     Impl::TextFont& font = m_impl->FontFor(m_font.m_data, m_monochrome);
     // Tabs and line breaks are left to QPainter, which treats them its own way.
     const bool plain = std::none_of(text.begin(), text.end(), [](char c) { return c >= 0 && c < ' '; });
-    const Impl::LaidOutText* laidOut = plain ? &Impl::Layout(font, text) : nullptr;
+    Impl::LaidOutText* laidOut = plain ? &Impl::Layout(font, text) : nullptr;
+    if (laidOut && !rotated && m_impl->DrawKnownText(font, *laidOut, x + left, y + top, DeviceColor(m_textColor), area))
+        return;
     QPainter& painter = m_impl->Painter(area);
     // Glyphs go with their baseline at the font's whole-pixel ascent below the top.
     QPointF origin(left, top + font.ascent - (laidOut ? laidOut->baseline : 0));
