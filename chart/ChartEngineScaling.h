@@ -104,6 +104,9 @@ struct TValueLabelOptions {
 // labels); never more than 10000 values.
 [[nodiscard]] std::vector<double> ValueLabelValues(const TAxisScale& scale, double inc,
                                                    const TValueLabelOptions& options);
+// The same into a list kept by the caller, whose memory is reused.
+void ValueLabelValues(const TAxisScale& scale, double inc, const TValueLabelOptions& options,
+                      std::vector<double>& values);
 
 // Tick positions of one axis drawing; positions beyond the capacity are dropped.
 class TTickList {
@@ -123,8 +126,11 @@ private:
 // only those strictly between startPixel and endPixel. None for fewer than 2 ticks.
 [[nodiscard]] std::vector<int> MinorTickPositions(const std::vector<int>& ticks, int minorCount,
                                                   int startPixel, int endPixel);
+void MinorTickPositions(const std::vector<int>& ticks, int minorCount, int startPixel, int endPixel,
+                        std::vector<int>& result);
 // Round((t[i] + t[i-1]) / 2) for each neighbouring pair.
 [[nodiscard]] std::vector<int> GridCenteredPositions(const std::vector<int>& ticks);
+void GridCenteredPositions(const std::vector<int>& ticks, std::vector<int>& result);
 
 // Decides whether a series label is drawn or overlaps the last drawn one. sizes are
 // along the axis (width or lines * height).
