@@ -1,3 +1,15 @@
+// The drawing surface, in sections marked by rules, in this order:
+// - helpers: Qt fonts and cached metrics, dash patterns, hatches, row fills;
+// - text measurement, then pen, brush and font;
+// - the surface's private state (Impl): the image and the spare one, the
+//   deferred solid fills, the text painter, and the caches of laid-out texts
+//   and of the pixels each text was drawn with;
+// - the surface's own operations: lines (thin and wide), areas, text,
+//   clipping, pixel copies and pictures.
+// Every write goes straight to the image's memory; only texts that cannot be
+// repeated from their cached pixels (rotated, control characters, an uneven
+// background) reach QPainter.
+
 #include "DrawSurface.h"
 
 #include <QFont>

@@ -328,3 +328,55 @@ TEST(SurfaceFills, WholeCopiesStayIndependent) {
     EXPECT_EQ(window.Pixel(2, 2), clYellow);
     EXPECT_EQ(window.Pixel(11, 6), clLime);
 }
+
+// A text drawn again comes from the pixels Qt gave it the first time; over
+// another background, across a background edge or under a clip it must still
+// be what Qt draws there.
+TEST(SurfaceTextPixels, RepeatedTextMatchesQtOverEveryBackground) {
+    const QString text = QStringLiteral("27/02/10 Wg");
+    QFont font("Arial");
+    font.setPixelSize(11);
+    const QFontMetrics metrics(font);
+    struct Case {
+        const char* name;
+        TColor left, right;  // background left and right of x = 40
+        TRect clip;
+    };
+    const Case cases[] = {
+        {"white", clWhite, clWhite, {0, 0, 120, 40}},
+        {"face", 0xC8D0D4, 0xC8D0D4, {0, 0, 120, 40}},
+        {"split", clWhite, clYellow, {0, 0, 120, 40}},
+        {"clipped", clWhite, clWhite, {0, 0, 37, 40}},
+        {"white again", clWhite, clWhite, {0, 0, 120, 40}},
+    };
+    TDrawSurface s(120, 40);
+    s.Font().SetHeight(-11);
+    s.Font().SetColor(clMaroon);
+    s.Brush().SetStyle(bsClear);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        s.RemoveClip();
+        s.FillSolid({0, 0, 40, 40}, c.left);
+        s.FillSolid({40, 0, 120, 40}, c.right);
+        s.IntersectClip(c.clip);
+        s.TextOut(10, 10, text.toStdString());
+
+        QImage expected(120, 40, QImage::Format_RGB32);
+        expected.fill(Rgb(c.left));
+        QPainter painter(&expected);
+        painter.fillRect(40, 0, 80, 40, QColor::fromRgb(Rgb(c.right)));
+        painter.setClipRect(QRect(c.clip.left, c.clip.top, c.clip.right - c.clip.left, c.clip.bottom - c.clip.top));
+        painter.setFont(font);
+        painter.setPen(QColor::fromRgb(Rgb(clMaroon)));
+        painter.drawText(10, 10 + metrics.ascent(), text);
+        painter.end();
+
+        int differing = 0;
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 120; ++x) {
+                const TColor got = s.Pixel(x, y);
+                differing += qRgb(RedOf(got), GreenOf(got), BlueOf(got)) != expected.pixel(x, y);
+            }
+        EXPECT_EQ(differing, 0);
+    }
+}
