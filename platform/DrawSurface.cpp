@@ -40,10 +40,10 @@ constexpr std::uint32_t kOpaqueBits = 0xFF000000u;
 
 TColor FromQColor(const QColor& c) { return RGBColor(c.red(), c.green(), c.blue()); }
 
-QFont MakeQFont(const TFontData& data, bool monochrome) {
+QFont MakeQFont(const TFontData& data, bool monochrome, int scale = 1) {
     QFont font(QString::fromStdString(data.Name));
     const int pixels = data.Height == 0 ? 13 : std::abs(data.Height);
-    font.setPixelSize(std::max(1, pixels));
+    font.setPixelSize(std::max(1, pixels) * scale);
     font.setBold(data.Style.Bold);
     font.setItalic(data.Style.Italic);
     font.setUnderline(data.Style.Underline);
@@ -346,6 +346,12 @@ struct TDrawSurface::Impl {
     // Row spans of a wide line.
     std::vector<std::pair<int, int>> spans;
 
+    // Device pixels per logical pixel along each axis. The operations take
+    // logical coordinates; the image, the pending fills and the text caches
+    // hold device pixels.
+    int k = 1;
+    [[nodiscard]] TRect Dev(const TRect& r) const { return {r.left * k, r.top * k, r.right * k, r.bottom * k}; }
+
     // The image of the frame before last: once its sharers have let go of it,
     // it takes the next frame, so a paint after a shared copy allocates nothing.
     QImage spare;
@@ -439,18 +445,19 @@ struct TDrawSurface::Impl {
             FlushAll();
     }
 
-    // Before an operation reads or partly writes the pixels of box.
-    void Flush(const TRect& box) { Settle(box, true); }
+    // Before an operation reads or partly writes the pixels of the logical box.
+    void Flush(const TRect& box) { Settle(Dev(box), true); }
     void FlushAll() {
         for (const PendingFill& p : pending)
             Write(p.rect, p.value);
         pending.clear();
     }
-    // Before an operation overwrites every pixel of box.
-    void Cover(const TRect& box) { Settle(box, false); }
+    // Before an operation overwrites every pixel of the logical box.
+    void Cover(const TRect& box) { Settle(Dev(box), false); }
 
-    // r lies inside the image.
-    void Fill(const TRect& r, std::uint32_t value) {
+    // The logical rectangle r lies inside the image.
+    void Fill(const TRect& logical, std::uint32_t value) {
+        const TRect r = Dev(logical);
         if (r == TRect{0, 0, image.width(), image.height()}) {
             pending.clear();
             // A shared image (the window's copy of the last frame) is not
@@ -460,7 +467,7 @@ struct TDrawSurface::Impl {
             pending.push_back({r, value});
             return;
         }
-        Cover(r);
+        Settle(r, false);
         if (static_cast<long long>(r.right - r.left) * (r.bottom - r.top) < kDeferredArea) {
             Write(r, value);
             return;
@@ -468,8 +475,9 @@ struct TDrawSurface::Impl {
         pending.push_back({r, value});
     }
 
-    void NotXor(const TRect& r, std::uint32_t color) {
-        Flush(r);
+    void NotXor(const TRect& logical, std::uint32_t color) {
+        Flush(logical);
+        const TRect r = Dev(logical);
         const Pixels px = Writable();
         for (int y = r.top; y < r.bottom; ++y)
             NotXorRow(px.Row(y) + r.left, static_cast<std::size_t>(r.right - r.left), color);
@@ -482,6 +490,7 @@ struct TDrawSurface::Impl {
             Fill(r, color);
     }
 
+    // clip in device pixels.
     QPainter& Painter(const TRect& clip) {
         FlushAll();
         if (!painter)
@@ -501,9 +510,10 @@ struct TDrawSurface::Impl {
 
     void WideLine(TPoint from, TPoint to, int width, const TRect& area, std::uint32_t color, bool notXor);
     // The whole of source with its top-left corner at (x, y), clipped to area.
-    void Copy(const QImage& source, bool convert, int x, int y, const TRect& area);
+    void Copy(const QImage& source, int sourceScale, bool convert, int x, int y, const TRect& area);
 
     TextFont& FontFor(const TFontData& data, bool monochrome) {
+        // Fonts are looked up by their logical description; the surface's scale is fixed.
         const TFontData key = QtFontKey(data);
         if (!textFonts.empty() && textFonts.front()->key == key)
             return *textFonts.front();
@@ -516,7 +526,7 @@ struct TDrawSurface::Impl {
         } else {
             entry = std::make_unique<TextFont>();
             entry->key = key;
-            entry->font = MakeQFont(key, monochrome);
+            entry->font = MakeQFont(key, monochrome, k);
             entry->ascent = QFontMetrics(entry->font).ascent();
             if (textFonts.size() >= kMaxTextFonts)
                 textFonts.pop_back();
@@ -630,7 +640,7 @@ struct TDrawSurface::Impl {
             TRect{x + text.inkBox.left, y + text.inkBox.top, x + text.inkBox.right, y + text.inkBox.bottom}.Intersected(area);
         if (box.Empty())
             return true;
-        Flush(box);
+        Settle(box, true);
         std::optional<std::uint32_t> background;
         for (const LaidOutText::InkRun& run : text.inkRuns) {
             const int row = y + run.dy;
@@ -689,15 +699,29 @@ std::uint32_t MonochromeOf(std::uint32_t argb) {
 
 }  // namespace
 
-TDrawSurface::TDrawSurface(int width, int height, TSurfaceKind kind, bool monochrome)
+TDrawSurface::TDrawSurface(int width, int height, TSurfaceKind kind, bool monochrome, int scale)
     : m_kind(kind), m_monochrome(monochrome), m_impl(std::make_unique<Impl>()) {
-    m_impl->image = BlankImage(width, height);
+    m_impl->k = std::max(1, scale);
+    m_impl->image = BlankImage(std::max(0, width) * m_impl->k, std::max(0, height) * m_impl->k);
 }
 
 TDrawSurface::~TDrawSurface() = default;
 
-int TDrawSurface::Width() const { return m_impl->image.width(); }
-int TDrawSurface::Height() const { return m_impl->image.height(); }
+int TDrawSurface::Width() const { return m_impl->image.width() / m_impl->k; }
+int TDrawSurface::Height() const { return m_impl->image.height() / m_impl->k; }
+int TDrawSurface::Scale() const { return m_impl->k; }
+
+void TDrawSurface::SetScale(int scale) {
+    scale = std::max(1, scale);
+    if (scale == m_impl->k)
+        return;
+    const int w = Width(), h = Height();
+    m_impl->k = scale;
+    m_impl->textFonts.clear();
+    m_impl->columnsKey = {};
+    m_impl->columns.clear();
+    SetSize(w, h);
+}
 
 const QImage& TDrawSurface::Image() const {
     m_impl->FlushAll();
@@ -714,7 +738,7 @@ QImage& TDrawSurface::Image() {
 void TDrawSurface::SetSize(int width, int height) {
     m_impl->EndPainting();
     m_impl->pending.clear();
-    m_impl->image = BlankImage(width, height);
+    m_impl->image = BlankImage(std::max(0, width) * m_impl->k, std::max(0, height) * m_impl->k);
     m_impl->spare = QImage();
     m_clip.reset();
 }
@@ -854,6 +878,46 @@ void TDrawSurface::LineTo(int x, int y) {
         }
         dst = notXor ? (~(dst ^ color) | kOpaqueBits) : color;
     };
+    if (m_impl->k > 1) {
+        // Every logical pixel becomes a block; straight lines still visit
+        // only the pixels inside the clip.
+        const int k = m_impl->k;
+        const TRect box = TRect{std::min(from.x, x), std::min(from.y, y), std::max(from.x, x) + 1, std::max(from.y, y) + 1}
+                              .Intersected(area);
+        if (box.Empty())
+            return;
+        m_impl->Flush(box);
+        const Impl::Pixels px = m_impl->Writable();
+        auto plot = [&](long long lx, long long ly, bool on) {
+            if (lx < area.left || lx >= area.right || ly < area.top || ly >= area.bottom)
+                return;
+            for (int dy = 0; dy < k; ++dy) {
+                std::uint32_t* row = px.Row(static_cast<int>(ly) * k + dy) + lx * k;
+                for (int dx = 0; dx < k; ++dx)
+                    put(row[dx], on);
+            }
+        };
+        if (from.y == y || from.x == x) {
+            const bool horizontal = from.y == y;
+            const long long start = horizontal ? from.x : from.y;
+            const long long end = horizontal ? x : y;
+            const int step = start < end ? 1 : -1;
+            const auto [first, last] = ClippedSteps(start, step, std::llabs(end - start),
+                                                    horizontal ? area.left : area.top, horizontal ? area.right : area.bottom);
+            dash.Skip(first);
+            for (long long i = first; i < last; ++i) {
+                const long long at = start + i * step;
+                const bool on = dash.Next();
+                if (horizontal)
+                    plot(at, y, on);
+                else
+                    plot(x, at, on);
+            }
+            return;
+        }
+        WalkLine(from.x, from.y, x, y, [&](long long lx, long long ly) { plot(lx, ly, dash.Next()); });
+        return;
+    }
     const Impl::Pixels px = m_impl->Writable();
 
     if (from.y == y || from.x == x) {
@@ -956,7 +1020,7 @@ void TDrawSurface::Impl::WideLine(TPoint from, TPoint to, int width, const TRect
         auto stamp = [&](long long ly, long long x0, long long x1) {
             const int c0 = static_cast<int>(x0 - o), c1 = static_cast<int>(x1 - o) + width;
             auto* span = &spans[static_cast<std::size_t>(ly - o - top)];
-            for (int k = 0; k < width; ++k, ++span) {
+            for (int i = 0; i < width; ++i, ++span) {
                 span->first = std::min(span->first, c0);
                 span->second = std::max(span->second, c1);
             }
@@ -991,11 +1055,13 @@ void TDrawSurface::Impl::WideLine(TPoint from, TPoint to, int width, const TRect
         const auto [c0, c1] = spans[static_cast<std::size_t>(r - top)];
         if (c0 >= c1)
             continue;
-        const auto n = static_cast<std::size_t>(c1 - c0);
-        if (notXor)
-            NotXorRow(px.Row(r) + c0, n, color);
-        else
-            FillRow(px.Row(r) + c0, n, color);
+        const auto n = static_cast<std::size_t>(c1 - c0) * static_cast<std::size_t>(k);
+        for (int d = r * k; d < (r + 1) * k; ++d) {
+            if (notXor)
+                NotXorRow(px.Row(d) + c0 * k, n, color);
+            else
+                FillRow(px.Row(d) + c0 * k, n, color);
+        }
     }
 }
 
@@ -1020,11 +1086,13 @@ void TDrawSurface::FillRect(const TRect& rect) {
         const int tw = tile.width(), th = tile.height();
         m_impl->Cover(r);
         const Impl::Pixels px = m_impl->Writable();
-        for (int y = r.top; y < r.bottom; ++y) {
-            const auto* src = reinterpret_cast<const std::uint32_t*>(tile.constScanLine(y % th));
+        const int k = m_impl->k;
+        const TRect d = m_impl->Dev(r);
+        for (int y = d.top; y < d.bottom; ++y) {
+            const auto* src = reinterpret_cast<const std::uint32_t*>(tile.constScanLine((y / k) % th));
             std::uint32_t* dst = px.Row(y);
-            for (int x = r.left; x < r.right; ++x)
-                dst[x] = m_monochrome ? MonochromeOf(src[x % tw]) : (src[x % tw] | kOpaqueBits);
+            for (int x = d.left; x < d.right; ++x)
+                dst[x] = m_monochrome ? MonochromeOf(src[(x / k) % tw]) : (src[(x / k) % tw] | kOpaqueBits);
         }
         return;
     }
@@ -1039,10 +1107,12 @@ void TDrawSurface::FillRect(const TRect& rect) {
     const std::uint32_t gap = DeviceColor(m_backgroundColor);
     m_impl->Flush(r);
     const Impl::Pixels px = m_impl->Writable();
-    for (int y = r.top; y < r.bottom; ++y) {
+    const int k = m_impl->k;
+    const TRect d = m_impl->Dev(r);
+    for (int y = d.top; y < d.bottom; ++y) {
         std::uint32_t* dst = px.Row(y);
-        for (int x = r.left; x < r.right; ++x) {
-            if (HatchBit(brush.Style, x, y))
+        for (int x = d.left; x < d.right; ++x) {
+            if (HatchBit(brush.Style, x / k, y / k))
                 dst[x] = color;
             else if (opaque)
                 dst[x] = gap;
@@ -1103,14 +1173,17 @@ void TDrawSurface::SetPixel(int x, int y, TColor color) {
     if (!WritableArea().Contains(x, y))
         return;
     m_impl->FlushAll();
-    m_impl->Writable().Row(y)[x] = DeviceColor(color);
+    const Impl::Pixels px = m_impl->Writable();
+    const int k = m_impl->k;
+    for (int dy = 0; dy < k; ++dy)
+        FillRow(px.Row(y * k + dy) + x * k, static_cast<std::size_t>(k), DeviceColor(color));
 }
 
 TColor TDrawSurface::Pixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= Width() || y >= Height())
         return clNone;
     m_impl->FlushAll();
-    const std::uint32_t v = m_impl->Row(y)[x];
+    const std::uint32_t v = m_impl->Row(y * m_impl->k)[x * m_impl->k];
     return RGBColor(static_cast<int>((v >> 16) & 0xFF), static_cast<int>((v >> 8) & 0xFF), static_cast<int>(v & 0xFF));
 }
 
@@ -1155,24 +1228,29 @@ void TDrawSurface::TextOut(int x, int y, const std::string& text) {
     // Tabs and line breaks are left to QPainter, which treats them its own way.
     const bool plain = std::none_of(text.begin(), text.end(), [](char c) { return c >= 0 && c < ' '; });
     Impl::LaidOutText* laidOut = plain ? &Impl::Layout(font, text) : nullptr;
-    if (laidOut && !rotated && m_impl->DrawKnownText(font, *laidOut, x + left, y + top, DeviceColor(m_textColor), area))
+    // From here on device pixels: the font is k times the size, at k times the place.
+    const int k = m_impl->k;
+    const TRect device = m_impl->Dev(area);
+    if (laidOut && !rotated &&
+        m_impl->DrawKnownText(font, *laidOut, (x + left) * k, (y + top) * k, DeviceColor(m_textColor), device))
         return;
-    QPainter& painter = m_impl->Painter(area);
+    QPainter& painter = m_impl->Painter(device);
     // Glyphs go with their baseline at the font's whole-pixel ascent below the top.
-    QPointF origin(left, top + font.ascent - (laidOut ? laidOut->baseline : 0));
+    QPointF origin(left * k, top * k + font.ascent - (laidOut ? laidOut->baseline : 0));
     if (rotated) {
-        QTransform transform = QTransform::fromTranslate(x, y);
+        QTransform transform = QTransform::fromTranslate(x * k, y * k);
         transform.rotate(-m_font.m_data.Escapement / 10.0);
         painter.setTransform(transform);
         m_impl->painterTransformed = true;
         if (m_backgroundMode == bkOpaque)
-            painter.fillRect(QRect(left, top, extent.cx, extent.cy), QColor::fromRgb(DeviceColor(m_backgroundColor)));
+            painter.fillRect(QRect(left * k, top * k, extent.cx * k, extent.cy * k),
+                             QColor::fromRgb(DeviceColor(m_backgroundColor)));
     } else {
         if (m_impl->painterTransformed) {
             painter.resetTransform();
             m_impl->painterTransformed = false;
         }
-        origin += QPointF(x, y);
+        origin += QPointF(x * k, y * k);
     }
     const QRgb pen = DeviceColor(m_textColor);
     if (pen != m_impl->painterPen) {
@@ -1204,8 +1282,31 @@ void TDrawSurface::RemoveClip() { m_clip.reset(); }
 // ---------------------------------------------------------------------------
 // Pixel copies and pictures
 
-void TDrawSurface::Impl::Copy(const QImage& source, bool convert, int x, int y, const TRect& area) {
-    const TRect target = TRect{x, y, x + source.width(), y + source.height()}.Intersected(area);
+void TDrawSurface::Impl::Copy(const QImage& source, int sourceScale, bool convert, int x, int y, const TRect& area) {
+    if (sourceScale != k) {
+        // A picture (or surface) of another scale: each of its logical pixels
+        // becomes a block of this surface, nearest pixel.
+        const int w = source.width() / sourceScale, h = source.height() / sourceScale;
+        const TRect target = TRect{x, y, x + w, y + h}.Intersected(area);
+        if (target.Empty())
+            return;
+        Cover(target);
+        const Pixels px = Writable();
+        const TRect d = Dev(target);
+        for (int row = d.top; row < d.bottom; ++row) {
+            const auto* src = reinterpret_cast<const std::uint32_t*>(
+                source.constScanLine(((row - y * k) * sourceScale) / k));
+            std::uint32_t* dst = px.Row(row);
+            for (int col = d.left; col < d.right; ++col) {
+                const std::uint32_t v = src[((col - x * k) * sourceScale) / k];
+                dst[col] = convert ? MonochromeOf(v) : (v | kOpaqueBits);
+            }
+        }
+        return;
+    }
+    x *= k;
+    y *= k;
+    const TRect target = TRect{x, y, x + source.width(), y + source.height()}.Intersected(Dev(area));
     if (target.Empty())
         return;
     if (!convert && target == TRect{0, 0, image.width(), image.height()} && x == 0 && y == 0 &&
@@ -1216,7 +1317,7 @@ void TDrawSurface::Impl::Copy(const QImage& source, bool convert, int x, int y, 
         image = source;
         return;
     }
-    Cover(target);
+    Settle(target, false);
     const Pixels px = Writable();
     const auto* srcBits = reinterpret_cast<const std::uint32_t*>(source.constBits());
     const std::ptrdiff_t srcStride = source.bytesPerLine() / 4;
@@ -1244,13 +1345,13 @@ void TDrawSurface::Impl::Copy(const QImage& source, bool convert, int x, int y, 
 void TDrawSurface::CopyFrom(const TDrawSurface& source, int x, int y) {
     source.m_impl->FlushAll();
     source.m_impl->EndPainting();  // a painted image would be copied, not shared
-    m_impl->Copy(source.m_impl->image, m_monochrome && !source.m_monochrome, x, y, WritableArea());
+    m_impl->Copy(source.m_impl->image, source.m_impl->k, m_monochrome && !source.m_monochrome, x, y, WritableArea());
 }
 
 void TDrawSurface::DrawPicture(int x, int y, const TPicture& picture) {
     if (picture.Empty())
         return;
-    m_impl->Copy(picture.Image(), m_monochrome, x, y, WritableArea());
+    m_impl->Copy(picture.Image(), 1, m_monochrome, x, y, WritableArea());
 }
 
 void TDrawSurface::StretchPicture(const TRect& rect, const TPicture& picture) {
@@ -1266,9 +1367,10 @@ void TDrawSurface::StretchPicture(const TRect& rect, const TPicture& picture) {
     const Impl::StretchKey key{r.left, w, src.width(), target.left, target.right};
     std::vector<int>& columns = m_impl->columns;
     if (!(key == m_impl->columnsKey) || columns.empty()) {
-        columns.resize(static_cast<std::size_t>(target.right - target.left));
-        for (int x = target.left; x < target.right; ++x)
-            columns[static_cast<std::size_t>(x - target.left)] = static_cast<int>((x - r.left) * pw / w);
+        const int k = m_impl->k;
+        columns.resize(static_cast<std::size_t>(target.right - target.left) * static_cast<std::size_t>(k));
+        for (int x = target.left * k; x < target.right * k; ++x)
+            columns[static_cast<std::size_t>(x - target.left * k)] = static_cast<int>((x / k - r.left) * pw / w);
         auto& runs = m_impl->runs;
         runs.clear();
         for (std::size_t i = 0; i < columns.size(); ++i) {
@@ -1288,9 +1390,10 @@ void TDrawSurface::StretchPicture(const TRect& rect, const TPicture& picture) {
     const auto n = columns.size();
     long long previous = -1;
     const std::uint32_t* previousRow = nullptr;
-    for (int y = target.top; y < target.bottom; ++y) {
-        const long long sourceRow = (y - r.top) * ph / h;
-        std::uint32_t* dst = px.Row(y) + target.left;
+    const int k = m_impl->k;
+    for (int y = target.top * k; y < target.bottom * k; ++y) {
+        const long long sourceRow = (y / k - r.top) * ph / h;
+        std::uint32_t* dst = px.Row(y) + target.left * k;
         if (sourceRow == previous) {
             std::memcpy(dst, previousRow, n * sizeof(std::uint32_t));
             continue;
