@@ -108,14 +108,14 @@ void TChartAxis::SetDouble(double& field, double value) {
 }
 
 void TChartAxis::SetAutomatic(bool value) {
-    if (value == m_automatic)
-        return;
-    m_automatic = value;
+    // Both ends follow even when Automatic itself already has the value.
+    bool changed = AssignChanged(m_automatic, value);
     if (!IsLoading()) {
-        m_automaticMinimum = value;
-        m_automaticMaximum = value;
+        changed = AssignChanged(m_automaticMinimum, value) || changed;
+        changed = AssignChanged(m_automaticMaximum, value) || changed;
     }
-    RequestRepaint();
+    if (changed)
+        RequestRepaint();
 }
 
 void TChartAxis::SetAutomaticMaximum(bool value) {
@@ -186,8 +186,12 @@ void TChartAxis::SetDateTimeFormat(const std::string& value) {
 void TChartAxis::SetLogarithmic(bool value) {
     if (value && IsDateTimeAxis())
         throw AxisException("DateTime Axis cannot be Logarithmic");
-    if (value && (m_scale.ScaleMinimum < 0 || m_scale.ScaleMaximum < 0))
-        throw AxisException("Logarithmic Axis Min and Max values should be >= 0");
+    if (value) {
+        // The range of the coming paint, not of the last one; the working scale stays as it is.
+        const TValueRange range = PreparedRange();
+        if (range.Minimum < 0 || range.Maximum < 0)
+            throw AxisException("Logarithmic Axis Min and Max values should be >= 0");
+    }
     SetBool(m_logarithmic, value);
 }
 
@@ -248,10 +252,17 @@ bool TChartAxis::IsDateTimeAxis() const {
 }
 
 void TChartAxis::ComputeAutoRange() {
+    const TValueRange range = PreparedRange();
+    m_minimum = range.Minimum;
+    m_maximum = range.Maximum;
+}
+
+TChartAxis::TValueRange TChartAxis::PreparedRange() const {
     const bool wantMaximum = m_automatic || m_automaticMaximum;
     const bool wantMinimum = m_automatic || m_automaticMinimum;
+    TValueRange range{m_minimum, m_maximum};
     if (!m_chart || (!wantMaximum && !wantMinimum))
-        return;
+        return range;
     const auto& list = m_chart->SeriesList();
     const bool anyActive = std::any_of(list.begin(), list.end(), [this](const TChartSeries* s) {
         return s->Active() && s->UsesAxis(*this);
@@ -278,9 +289,10 @@ void TChartAxis::ComputeAutoRange() {
         return result;
     };
     if (wantMaximum)
-        m_maximum = walk(true);
+        range.Maximum = walk(true);
     if (wantMinimum)
-        m_minimum = walk(false);
+        range.Minimum = walk(false);
+    return range;
 }
 
 void TChartAxis::PrepareScale() {
@@ -586,7 +598,13 @@ void TChartAxis::DrawValueLabels(double inc, int dateStepIndex, TTickList& ticks
     options.ExactDateTime = m_exactDateTime;
     options.RoundFirstLabel = m_roundFirstLabel;
     options.DateStepIndex = dateStepIndex;
-    ValueLabelValues(m_scale, inc, options, m_labelValues);
+    if (m_chart->OnGetNextAxisLabel) {
+        m_labelValues = SuppliedLabelValues(m_scale, inc, options, [this](int index, double& value, bool& stop) {
+            m_chart->OnGetNextAxisLabel(*this, index, value, stop);
+        });
+    } else {
+        ValueLabelValues(m_scale, inc, options, m_labelValues);
+    }
     for (double v : m_labelValues) {
         const int p = ValueToPixel(v);
         if (!m_labelsOnAxis && !(m_scale.StartPixel < p && p < m_scale.EndPixel))
@@ -800,7 +818,8 @@ void TChartAxis::DrawTicksAndGrid(const TTickList& ticks) {
     }
     if (positions.empty())
         return;
-    MinorTickPositions(positions, m_minorTickCount, m_scale.StartPixel, m_scale.EndPixel, m_minorPositions);
+    MinorTickPositions(positions, m_minorTickCount, m_scale.StartPixel, m_scale.EndPixel, m_logarithmic,
+                       m_minorPositions);
     const std::vector<int>& minor = m_minorPositions;
     if (m_minorTicks.Visible()) {
         canvas.UseChartPen(m_minorTicks);

@@ -194,6 +194,12 @@ public:
     [[nodiscard]] bool IsDateTimeAxis() const;
     // Writes the automatic ends into Minimum/Maximum directly, without repaint.
     void ComputeAutoRange();
+    struct TValueRange {
+        double Minimum = 0;
+        double Maximum = 0;
+    };
+    // Minimum and Maximum as ComputeAutoRange would leave them, changing nothing.
+    [[nodiscard]] TValueRange PreparedRange() const;
     void PrepareScale();
     // From the chart's current ChartRect.
     void ComputePixelSpan();

@@ -54,6 +54,11 @@ public:
     // series is null for value labels; text may be changed.
     using TAxisLabelEvent =
         std::function<void(TChartAxis& axis, TChartSeries* series, int index, std::string& text)>;
+    // Supplies the values of value labels in place of the walk: called with index 0, 1, …
+    // and the value the walk would take there (the first label value, then the
+    // previous value one step back); it may change the value, and sets stop to end
+    // the labels. Values outside the scale get no label; 10000 calls at most.
+    using TAxisNextLabelEvent = std::function<void(TChartAxis& axis, int index, double& value, bool& stop)>;
 
     TCustomAxisPanel();
     // Detaches and frees every series still in SeriesList, first entry first,
@@ -126,6 +131,7 @@ public:
     TChartEvent OnBeforeDrawAxes;
     TChartEvent OnBeforeDrawSeries;
     TAxisLabelEvent OnGetAxisLabel;
+    TAxisNextLabelEvent OnGetNextAxisLabel;
 
 protected:
     void DrawChart(const TRect& bounds) override;

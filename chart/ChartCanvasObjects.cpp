@@ -1,5 +1,7 @@
 #include "ChartCanvasObjects.h"
 
+#include "InterfaceLanguage.h"
+
 #include <algorithm>
 
 void CheckAngle(int angle, const std::string& what) {
@@ -95,10 +97,25 @@ void TChartBrush::Assign(const TChartBrush& source) {
 // ---------------------------------------------------------------------------
 // Font
 
+namespace {
+
+// A Japanese interface takes the interface's own font, which has the glyphs.
+TInterfaceFont DefaultChartFace() {
+    if (InterfaceLanguage() == "ja") {
+        TInterfaceFont face = DefaultInterfaceFont();
+        if (!face.Name.empty() && face.Size > 0)
+            return face;
+    }
+    return {"Arial", DefaultChartFontSize};
+}
+
+}  // namespace
+
 TFontData DefaultChartFont() {
+    const TInterfaceFont face = DefaultChartFace();
     TFontData data;
-    data.Name = "Arial";
-    data.Height = FontHeightOfSize(DefaultChartFontSize);
+    data.Name = face.Name;
+    data.Height = FontHeightOfSize(face.Size);
     data.Color = clBlack;
     data.Style = {};
     data.Charset = DefaultCharset;
@@ -114,7 +131,7 @@ void TChartFont::Changed() const {
 
 bool TChartFont::IsDefault() const {
     const TFontData d = DefaultChartFont();
-    return Size() == DefaultChartFontSize && m_data.Name == d.Name && m_data.Color == d.Color &&
+    return Size() == DefaultChartFace().Size && m_data.Name == d.Name && m_data.Color == d.Color &&
            m_data.Style == d.Style && m_data.Charset == d.Charset;
 }
 

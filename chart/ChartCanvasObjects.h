@@ -135,7 +135,8 @@ private:
     std::shared_ptr<const TPicture> m_bitmap;
 };
 
-// The font every chart element starts with: "Arial", 8 points, black, no style, default charset.
+// The font every chart element starts with: "Arial", 8 points, black, no style, default
+// charset; with a Japanese interface the interface's default font and size instead.
 [[nodiscard]] TFontData DefaultChartFont();
 inline constexpr int DefaultChartFontSize = 8;
 

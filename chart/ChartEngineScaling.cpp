@@ -263,6 +263,25 @@ void ValueLabelValues(const TAxisScale& scale, double inc, const TValueLabelOpti
     }
 }
 
+std::vector<double> SuppliedLabelValues(const TAxisScale& scale, double inc,
+                                        const TValueLabelOptions& options, const TNextLabelValue& next) {
+    std::vector<double> values;
+    const bool calendar = options.DateTimeMode && options.ExactDateTime &&
+                          IsCalendarStep(options.DateStepIndex);
+    double v = FirstLabelValue(scale, inc, options);
+    for (int index = 0; index < MaxValueLabels; ++index) {
+        bool stop = false;
+        next(index, v, stop);
+        if (stop)
+            break;
+        // The comparisons also leave out a NaN.
+        if (v >= scale.ScaleMinimum && v <= scale.ScaleMaximum)
+            values.push_back(v);
+        v = StepBackValue(v, inc, options.DateStepIndex, calendar);
+    }
+    return values;
+}
+
 bool TTickList::Add(int position) {
     if (Count() >= Capacity)
         return false;
@@ -273,14 +292,14 @@ bool TTickList::Add(int position) {
 }
 
 std::vector<int> MinorTickPositions(const std::vector<int>& ticks, int minorCount, int startPixel,
-                                    int endPixel) {
+                                    int endPixel, bool logarithmic) {
     std::vector<int> result;
-    MinorTickPositions(ticks, minorCount, startPixel, endPixel, result);
+    MinorTickPositions(ticks, minorCount, startPixel, endPixel, logarithmic, result);
     return result;
 }
 
 void MinorTickPositions(const std::vector<int>& ticks, int minorCount, int startPixel, int endPixel,
-                        std::vector<int>& result) {
+                        bool logarithmic, std::vector<int>& result) {
     result.clear();
     const auto n = ticks.size();
     if (n < 2 || minorCount <= 0)
@@ -293,7 +312,7 @@ void MinorTickPositions(const std::vector<int>& ticks, int minorCount, int start
         return RoundLL(static_cast<long double>(j) * static_cast<long double>(b - a) /
                        (minorCount + 1));
     };
-    for (int j = 1; j <= minorCount; ++j) {
+    for (int j = 1; j <= minorCount && !logarithmic; ++j) {
         long long d = part(j, ticks[0], ticks[1]);
         use(ticks[0] - d);
         use(ticks[n - 1] + d);

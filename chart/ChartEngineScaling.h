@@ -108,6 +108,15 @@ struct TValueLabelOptions {
 void ValueLabelValues(const TAxisScale& scale, double inc, const TValueLabelOptions& options,
                       std::vector<double>& values);
 
+// Label values supplied one by one by next(index, value, stop), which is offered the
+// value the walk would take at that place: the first label value, then the previous
+// value one step back. Values outside the scale are left out; the supply ends when
+// stop is set, after 10000 calls at most.
+using TNextLabelValue = std::function<void(int index, double& value, bool& stop)>;
+[[nodiscard]] std::vector<double> SuppliedLabelValues(const TAxisScale& scale, double inc,
+                                                      const TValueLabelOptions& options,
+                                                      const TNextLabelValue& next);
+
 // Tick positions of one axis drawing; positions beyond the capacity are dropped.
 class TTickList {
 public:
@@ -122,12 +131,13 @@ private:
 };
 
 // Minor ticks for c per interval of the ticks t (in list order): first c beyond
-// each end label spaced like the first interval, then c inside every interval;
-// only those strictly between startPixel and endPixel. None for fewer than 2 ticks.
+// each end label spaced like the first interval (not on a logarithmic axis), then c
+// inside every interval; only those strictly between startPixel and endPixel. None
+// for fewer than 2 ticks.
 [[nodiscard]] std::vector<int> MinorTickPositions(const std::vector<int>& ticks, int minorCount,
-                                                  int startPixel, int endPixel);
+                                                  int startPixel, int endPixel, bool logarithmic = false);
 void MinorTickPositions(const std::vector<int>& ticks, int minorCount, int startPixel, int endPixel,
-                        std::vector<int>& result);
+                        bool logarithmic, std::vector<int>& result);
 // Round((t[i] + t[i-1]) / 2) for each neighbouring pair.
 [[nodiscard]] std::vector<int> GridCenteredPositions(const std::vector<int>& ticks);
 void GridCenteredPositions(const std::vector<int>& ticks, std::vector<int>& result);

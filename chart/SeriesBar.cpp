@@ -76,14 +76,11 @@ void TCustomBarSeries::SetOffsetPercent(int value) {
 }
 
 void TCustomBarSeries::SetSideMargins(bool value) {
-    bool changed = false;
+    if (value == m_sideMargins)
+        return;
     m_sideMargins = value;
-    ForEachSameKind([value, &changed](TCustomBarSeries& s) {
-        changed = changed || s.m_sideMargins != value;
-        s.m_sideMargins = value;
-    });
-    if (changed)
-        RequestRepaint();
+    ForEachSameKind([value](TCustomBarSeries& s) { s.m_sideMargins = value; });
+    RequestRepaint();
 }
 
 void TCustomBarSeries::SetUseYOrigin(bool value) {

@@ -1162,6 +1162,12 @@ void TDrawSurface::Rectangle(int left, int top, int right, int bottom) {
     FillRect({left + 1, top + 1, right - 1, bottom - 1});
     const TPoint saved = m_penPos;
     MoveTo(left, top);
+    if (right - left == 1 && bottom - top == 1) {
+        // All four sides would have zero length: the outline is this one pixel.
+        LineTo(right, top);
+        m_penPos = saved;
+        return;
+    }
     LineTo(right - 1, top);
     LineTo(right - 1, bottom - 1);
     LineTo(left, bottom - 1);

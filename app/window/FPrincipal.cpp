@@ -7,6 +7,7 @@
 #include "ChartSetup.h"
 #include "Controls.h"
 #include "Cycles.h"
+#include "Dialogs.h"
 #include "ImageCodec.h"
 #include "IntegerText.h"
 #include "MessageBoxes.h"
@@ -20,7 +21,6 @@
 
 #include <QCloseEvent>
 #include <QFile>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShowEvent>
@@ -269,11 +269,10 @@ void TPrincipal::CreatePages() {
 }
 
 void TPrincipal::CreateDialogs() {
-    SaveDialog = new QFileDialog(this);
+    SaveDialog = new TSaveDialog(this);
     SaveDialog->setObjectName(QStringLiteral("SaveDialog"));
-    SaveDialog->setAcceptMode(QFileDialog::AcceptSave);
     SaveDialog->setDefaultSuffix(QStringLiteral("bmp"));
-    SaveDialog->setNameFilter(QStringLiteral(".BMP Files (*.bmp)"));
+    SaveDialog->setNameFilters({QStringLiteral(".BMP Files (*.bmp)")});
     // The home folder stands for the fixed drive root the dialog starts in.
     SaveDialog->setDirectory(QString::fromStdString(FallbackFolderPath()));
 

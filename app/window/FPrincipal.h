@@ -8,13 +8,13 @@
 // snapshot tool and the tests reach them as the handlers do.
 
 #include "Calendar.h"
+#include "Dialogs.h"
 
 #include <QObject>
 #include <QString>
 #include <QWidget>
 
 class ChartHost;
-class QFileDialog;
 class QToolButton;
 class TChart;
 class TChartSeries;
@@ -23,18 +23,6 @@ class TCustomAxisPanel;
 class TLabel;
 class TPageControl;
 class TPanelControl;
-
-// Stands for the print dialog component: it belongs to the window and is
-// never opened.
-class TPrintDialog : public QObject {
-public:
-    using QObject::QObject;
-    [[nodiscard]] int Copies() const { return m_copies; }
-    void SetCopies(int copies) { m_copies = copies; }
-
-private:
-    int m_copies = 1;
-};
 
 class TPrincipal : public QWidget {
 public:
@@ -86,7 +74,7 @@ public:
     TLabel* LHigh = nullptr;
     TLabel* LCritical = nullptr;
     TLabel* LLow = nullptr;
-    QFileDialog* SaveDialog = nullptr;
+    TSaveDialog* SaveDialog = nullptr;
     TPrintDialog* PrintDialog = nullptr;
 
     // The two charts, owned by their hosts; each owns its series.

@@ -73,6 +73,37 @@ TEST(BarSeries, MultiBarAndSideMarginsAreSharedByBarSeries) {
     EXPECT_FALSE(a->SideMargins());
 }
 
+TEST(BarSeries, SharedSettingsAskTheHostForOneRepaintPerRealChange) {
+    SeriesTestChart chart(100);
+    int requests = 0;
+    chart.SetRepaintRequest([&requests] { ++requests; });
+    auto* a = AddBars(chart, 1);
+
+    // A lone bar series.
+    requests = 0;
+    a->SetSideMargins(false);
+    EXPECT_EQ(requests, 1);
+    a->SetMultiBar(TMultiBar::mbStacked);
+    EXPECT_EQ(requests, 2);
+    a->SetSideMargins(false);
+    a->SetMultiBar(TMultiBar::mbStacked);
+    EXPECT_EQ(requests, 2);
+
+    // A second series joins with the defaults; a change of the first to the values
+    // the second already holds is still a change.
+    auto* b = AddBars(chart, 1);
+    ASSERT_TRUE(b->SideMargins());
+    ASSERT_EQ(b->MultiBar(), TMultiBar::mbSide);
+    requests = 0;
+    a->SetSideMargins(true);
+    EXPECT_EQ(requests, 1);
+    a->SetMultiBar(TMultiBar::mbSide);
+    EXPECT_EQ(requests, 2);
+    b->SetSideMargins(true);
+    b->SetMultiBar(TMultiBar::mbSide);
+    EXPECT_EQ(requests, 2);
+}
+
 TEST(BarSeries, WidthFromTheAxisLength) {
     struct Case {
         const char* name;

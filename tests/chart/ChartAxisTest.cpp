@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -202,6 +203,15 @@ TEST(AxisSettings, AutomaticFlagsCascade) {
     axis.SetAutomaticMinimum(false);
     EXPECT_FALSE(axis.Automatic());
     EXPECT_TRUE(axis.AutomaticMaximum());
+
+    // Automatic is already false, but setting it still sets both ends.
+    int before = chart.invalidations;
+    axis.SetAutomatic(false);
+    EXPECT_FALSE(axis.AutomaticMaximum());
+    EXPECT_EQ(chart.invalidations, before + 1);
+    before = chart.invalidations;
+    axis.SetAutomatic(false);
+    EXPECT_EQ(chart.invalidations, before);
 }
 
 TEST(AxisSettings, LoadingSkipsOrderChecksAndTheCascade) {
@@ -216,6 +226,27 @@ TEST(AxisSettings, LoadingSkipsOrderChecksAndTheCascade) {
     EXPECT_EQ(axis.Maximum(), -200);
     chart.SetLoading(false);
     EXPECT_THROW(axis.SetMaximum(-300), AxisException);
+}
+
+TEST(AxisSettings, LogarithmicChecksTheScaleThatThePaintWillUse) {
+    TestChart chart;
+    TChartAxis& axis = *chart.LeftAxis();
+    TChartSeries* s = AddSeries(chart);
+    s->AddPoint(0, -5);
+    s->AddPoint(1, 10);
+    // Never painted: the scale of the last paint is still 0 to 0.
+    EXPECT_THAT([&] { axis.SetLogarithmic(true); },
+                ThrowsMessage<AxisException>(StrEq("Logarithmic Axis Min and Max values should be >= 0")));
+    EXPECT_FALSE(axis.Logarithmic());
+
+    // The last paint saw -110, but the axis now starts at 1.
+    MakeFixed(axis, -110, 110, 20);
+    axis.PrepareScale();
+    axis.SetMinimum(1);
+    const int before = chart.invalidations;
+    axis.SetLogarithmic(true);
+    EXPECT_TRUE(axis.Logarithmic());
+    EXPECT_EQ(chart.invalidations, before + 1);
 }
 
 TEST(AxisSettings, SetRangeMakesTheAxisManualAndKeepsATinyRangeOpen) {
@@ -403,6 +434,58 @@ TEST(AxisLabels, LeftAxisValuesMinorTicksAndRoom) {
     EXPECT_EQ(s.Pixel(150, 65), clWhite);
     // Axis line, 2 wide, on the rectangle's left edge.
     EXPECT_EQ(s.Pixel(31, 210), clBlack);
+}
+
+TEST(AxisLabels, LogarithmicAxisHasNoMinorTicksBeyondTheEndLabels) {
+    // Pixel = 2 v; labels 100 down to 0 at 200 ... 0; three minor ticks a step of 10 px apart.
+    for (bool logarithmic : {false, true}) {
+        SCOPED_TRACE(logarithmic);
+        TestChart chart;
+        AddSeries(chart)->AddPoint(1, 1);
+        TChartAxis& axis = *chart.BottomAxis();
+        MakeFixed(axis, 0, 110, 20);
+        axis.SetLogarithmic(logarithmic);
+        Layout(chart, {0, 0, 220, 200}, {});
+        axis.PaintAxis();
+        ASSERT_THAT(axis.LastPaint().Ticks, ElementsAre(200, 160, 120, 80, 40, 0));
+        std::vector<int> minor = axis.LastPaint().MinorTicks;
+        std::sort(minor.begin(), minor.end());
+        std::vector<int> inner;
+        for (int p = 10; p < 200; p += 10)
+            if (p % 40 != 0)
+                inner.push_back(p);
+        if (!logarithmic)
+            inner.push_back(210);  // beyond the label 100, inside the span
+        EXPECT_EQ(minor, inner);
+    }
+}
+
+TEST(AxisLabels, NextLabelHandlerSuppliesTheValues) {
+    TestChart chart;
+    AddSeries(chart)->AddPoint(0, 0);
+    TChartAxis& axis = *chart.BottomAxis();
+    MakeFixed(axis, 0, 100, 20);
+    std::vector<double> offered;
+    const std::vector<double> supplied = {5, 150, 50, 95, -1};
+    chart.OnGetNextAxisLabel = [&](TChartAxis& sender, int index, double& value, bool& stop) {
+        EXPECT_EQ(&sender, &axis);
+        offered.push_back(value);
+        if (index == static_cast<int>(supplied.size()))
+            stop = true;
+        else
+            value = supplied[static_cast<std::size_t>(index)];
+    };
+    Layout(chart, {0, 0, 200, 200}, {&axis});
+    axis.PaintAxis();
+    // Values outside the scale are skipped; each offer is the previous value one step back.
+    EXPECT_THAT(LabelTexts(axis), ElementsAre("5", "50", "95"));
+    EXPECT_THAT(axis.LastPaint().Ticks, ElementsAre(10, 100, 190));
+    EXPECT_THAT(offered, ElementsAre(100, -15, 130, 30, 75, -21));
+
+    // A handler that changes nothing and never stops gives the walk's labels.
+    chart.OnGetNextAxisLabel = [](TChartAxis&, int, double&, bool&) {};
+    axis.PaintAxis();
+    EXPECT_THAT(LabelTexts(axis), ElementsAre("100", "80", "60", "40", "20", "0"));
 }
 
 TEST(AxisLabels, LabelsAtTheEndsOfTheSpanFollowLabelsOnAxis) {

@@ -1,8 +1,13 @@
 #include "ChartCanvas.h"
+#include "InterfaceLanguage.h"
+
+#include <QFont>
+#include <QGuiApplication>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 using testing::StrEq;
@@ -44,6 +49,54 @@ TEST(CanvasDrawing, BoxOutlineFillAndExcludedCorner) {
         }
     EXPECT_EQ(d.surface.Pixel(20, 20), kMarker);
     EXPECT_EQ(d.Count(kMarker), 200 * 240 - 100);
+}
+
+TEST(CanvasDrawing, NarrowBoxesKeepTheirOutline) {
+    // Outline on columns x0 and x1 - 1 and rows y0 and y1 - 1; the fill only inside.
+    struct Case {
+        const char* name;
+        int x0, y0, x1, y1;
+        bool clearPen;
+    } cases[] = {
+        {"1 x 1", 10, 10, 11, 11, false},
+        {"1 x 4", 10, 10, 11, 14, false},
+        {"4 x 1", 10, 10, 14, 11, false},
+        {"2 x 2", 10, 10, 12, 12, false},
+        {"3 x 3, one pixel of fill", 10, 10, 13, 13, false},
+        {"1 x 1 reversed corners", 11, 11, 10, 10, false},
+        {"1 x 1, clear pen", 10, 10, 11, 11, true},
+        {"1 x 4, clear pen", 10, 10, 11, 14, true},
+        {"4 x 1, clear pen", 10, 10, 14, 11, true},
+        {"2 x 2, clear pen", 10, 10, 12, 12, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DirectCanvas d;
+        d.canvas.Pen().Assign({clRed, c.clearPen ? psClear : psSolid, 1, pmCopy});
+        d.canvas.Brush().SetColor(clBlue);
+        d.canvas.Brush().SetStyle(bsSolid);
+        d.canvas.MovePenTo(100, 100);
+        d.canvas.DrawBox(c.x0, c.y0, c.x1, c.y1);
+        const int left = std::min(c.x0, c.x1), right = std::max(c.x0, c.x1);
+        const int top = std::min(c.y0, c.y1), bottom = std::max(c.y0, c.y1);
+        int outline = 0;
+        for (int y = top; y < bottom; ++y)
+            for (int x = left; x < right; ++x) {
+                SCOPED_TRACE(testing::Message() << x << ',' << y);
+                const bool edge = x == left || x == right - 1 || y == top || y == bottom - 1;
+                outline += edge;
+                if (!c.clearPen) {
+                    EXPECT_EQ(d.surface.Pixel(x, y), edge ? clRed : clBlue);
+                } else if (x == right - 1 || y == bottom - 1) {
+                    EXPECT_EQ(d.surface.Pixel(x, y), kMarker);
+                }
+            }
+        EXPECT_EQ(d.Count(clRed), c.clearPen ? 0 : outline);
+        // Nothing outside the box, and the pen position stays the caller's.
+        EXPECT_GE(d.Count(kMarker), 200 * 240 - (right - left) * (bottom - top));
+        d.canvas.DrawLineTo(102, 100);
+        EXPECT_EQ(d.surface.Pixel(100, 100), c.clearPen ? kMarker : clRed);
+    }
 }
 
 TEST(CanvasDrawing, SegmentsExcludeTheirEndPixel) {
@@ -198,6 +251,29 @@ TEST(CanvasObjects, BrushFontPictureAndOptionsNotifyOnlyOnChange) {
                 ThrowsMessage<ChartException>(StrEq("3D zoom must be at least 1 percent")));
     EXPECT_EQ(options.Zoom(), 100);
     EXPECT_EQ(changes, 6);
+}
+
+TEST(CanvasObjects, DefaultFontOfAJapaneseInterfaceIsTheInterfaceFont) {
+    const QFont saved = QGuiApplication::font();
+    QGuiApplication::setFont(QFont("Liberation Serif", 11));
+    {
+        InterfaceLanguageOverride english("en");
+        TChartFont font;
+        EXPECT_EQ(font.Name(), "Arial");
+        EXPECT_EQ(font.Size(), 8);
+        EXPECT_TRUE(font.IsDefault());
+    }
+    {
+        InterfaceLanguageOverride japanese("ja");
+        TChartFont font;
+        EXPECT_EQ(font.Name(), "Liberation Serif");
+        EXPECT_EQ(font.Size(), 11);
+        EXPECT_TRUE(font.IsDefault());
+        font.SetName("Arial");
+        font.SetSize(8);
+        EXPECT_FALSE(font.IsDefault());
+    }
+    QGuiApplication::setFont(saved);
 }
 
 TEST(CanvasObjects, AngleCheckMessage) {
