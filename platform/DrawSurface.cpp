@@ -331,17 +331,27 @@ struct TDrawSurface::Impl {
     static constexpr std::size_t kMaxTextFonts = 8;
     static constexpr std::size_t kMaxTexts = 1024;
 
-    // Source column of each target column of the last stretch, and the runs
-    // in which consecutive target columns show consecutive source columns.
+    // The last stretched picture, in device pixels, row after row: a paint
+    // stretches the same back image to the same place as the paint before,
+    // so the stretch is worked out once and then copied row by row. The key
+    // holds everything the pixels depend on; the picture by its image's cache
+    // key, which changes whenever the image does.
+    struct StretchKey {
+        qint64 picture = 0;
+        TRect rect, target;  // logical: the whole stretch and its visible part
+        int scale = 0;
+        bool monochrome = false;
+        bool operator==(const StretchKey&) const = default;
+    } stretchKey;
+    std::vector<std::uint32_t> stretched;
+    // Source column of each device column, and the runs in which consecutive
+    // columns show consecutive source columns; used while stretching anew.
     std::vector<int> columns;
     struct ColumnRun {
         int target, source, length;
     };
     std::vector<ColumnRun> runs;
-    struct StretchKey {
-        int left = 0, width = 0, pictureWidth = 0, from = 0, to = 0;
-        bool operator==(const StretchKey&) const = default;
-    } columnsKey;
+    void Stretch(const StretchKey& key, const QImage& src);
 
     // Row spans of a wide line.
     std::vector<std::pair<int, int>> spans;
@@ -718,8 +728,6 @@ void TDrawSurface::SetScale(int scale) {
     const int w = Width(), h = Height();
     m_impl->k = scale;
     m_impl->textFonts.clear();
-    m_impl->columnsKey = {};
-    m_impl->columns.clear();
     SetSize(w, h);
 }
 
@@ -889,12 +897,14 @@ void TDrawSurface::LineTo(int x, int y) {
         m_impl->Flush(box);
         const Impl::Pixels px = m_impl->Writable();
         auto plot = [&](long long lx, long long ly, bool on) {
-            if (lx < area.left || lx >= area.right || ly < area.top || ly >= area.bottom)
+            if (lx < area.left || lx >= area.right || ly < area.top || ly >= area.bottom || (!on && !opaqueGaps))
                 return;
-            for (int dy = 0; dy < k; ++dy) {
-                std::uint32_t* row = px.Row(static_cast<int>(ly) * k + dy) + lx * k;
-                for (int dx = 0; dx < k; ++dx)
-                    put(row[dx], on);
+            std::uint32_t* row = px.Row(static_cast<int>(ly) * k) + lx * k;
+            for (int dy = 0; dy < k; ++dy, row += px.stride) {
+                if (on && notXor)
+                    NotXorRow(row, static_cast<std::size_t>(k), color);
+                else
+                    FillRow(row, static_cast<std::size_t>(k), on ? color : gapColor);
             }
         };
         if (from.y == y || from.x == x) {
@@ -1360,56 +1370,40 @@ void TDrawSurface::DrawPicture(int x, int y, const TPicture& picture) {
     m_impl->Copy(picture.Image(), 1, m_monochrome, x, y, WritableArea());
 }
 
-void TDrawSurface::StretchPicture(const TRect& rect, const TPicture& picture) {
-    if (picture.Empty())
-        return;
-    const TRect r = Normalized(rect);
+void TDrawSurface::Impl::Stretch(const StretchKey& key, const QImage& src) {
+    const TRect& r = key.rect;
+    const TRect& target = key.target;
     const int w = r.right - r.left, h = r.bottom - r.top;
-    const TRect target = r.Intersected(WritableArea());
-    if (target.Empty())
-        return;
-    const QImage& src = picture.Image();
     const long long pw = src.width(), ph = src.height();
-    const Impl::StretchKey key{r.left, w, src.width(), target.left, target.right};
-    std::vector<int>& columns = m_impl->columns;
-    if (!(key == m_impl->columnsKey) || columns.empty()) {
-        const int k = m_impl->k;
-        columns.resize(static_cast<std::size_t>(target.right - target.left) * static_cast<std::size_t>(k));
-        for (int x = target.left * k; x < target.right * k; ++x)
-            columns[static_cast<std::size_t>(x - target.left * k)] = static_cast<int>((x / k - r.left) * pw / w);
-        auto& runs = m_impl->runs;
-        runs.clear();
-        for (std::size_t i = 0; i < columns.size(); ++i) {
-            if (i > 0 && columns[i] == columns[i - 1] + 1)
-                ++runs.back().length;
-            else
-                runs.push_back({static_cast<int>(i), columns[i], 1});
-        }
-        m_impl->columnsKey = key;
+    const auto n = static_cast<std::size_t>(target.right - target.left) * static_cast<std::size_t>(k);
+    const auto rows = static_cast<std::size_t>(target.bottom - target.top) * static_cast<std::size_t>(k);
+    columns.resize(n);
+    for (std::size_t i = 0; i < n; ++i)
+        columns[i] = static_cast<int>((static_cast<long long>(target.left) + static_cast<long long>(i) / k - r.left) * pw / w);
+    runs.clear();
+    for (std::size_t i = 0; i < n; ++i) {
+        if (i > 0 && columns[i] == columns[i - 1] + 1)
+            ++runs.back().length;
+        else
+            runs.push_back({static_cast<int>(i), columns[i], 1});
     }
-    // Long runs are copied whole (pictures hold opaque pixels only); a picture
-    // stretched a lot is copied pixel by pixel.
-    const auto& runs = m_impl->runs;
-    const bool byRuns = !m_monochrome && runs.size() * 8 <= columns.size();
-    m_impl->Cover(target);
-    const Impl::Pixels px = m_impl->Writable();
-    const auto n = columns.size();
+    // Long runs are copied whole (pictures hold opaque pixels only).
+    const bool byRuns = !key.monochrome && runs.size() * 8 <= n;
+    stretched.resize(n * rows);
     long long previous = -1;
     const std::uint32_t* previousRow = nullptr;
-    const int k = m_impl->k;
-    for (int y = target.top * k; y < target.bottom * k; ++y) {
-        const long long sourceRow = (y / k - r.top) * ph / h;
-        std::uint32_t* dst = px.Row(y) + target.left * k;
+    for (std::size_t row = 0; row < rows; ++row) {
+        const long long sourceRow = (target.top + static_cast<long long>(row) / k - r.top) * ph / h;
+        std::uint32_t* dst = stretched.data() + row * n;
         if (sourceRow == previous) {
             std::memcpy(dst, previousRow, n * sizeof(std::uint32_t));
             continue;
         }
         const auto* line = reinterpret_cast<const std::uint32_t*>(src.constScanLine(static_cast<int>(sourceRow)));
         if (byRuns) {
-            for (const Impl::ColumnRun& run : runs)
-                std::memcpy(dst + run.target, line + run.source,
-                            static_cast<std::size_t>(run.length) * sizeof(std::uint32_t));
-        } else if (m_monochrome) {
+            for (const ColumnRun& run : runs)
+                std::memcpy(dst + run.target, line + run.source, static_cast<std::size_t>(run.length) * sizeof(std::uint32_t));
+        } else if (key.monochrome) {
             for (std::size_t i = 0; i < n; ++i)
                 dst[i] = MonochromeOf(line[columns[i]]);
         } else {
@@ -1419,4 +1413,29 @@ void TDrawSurface::StretchPicture(const TRect& rect, const TPicture& picture) {
         previous = sourceRow;
         previousRow = dst;
     }
+    stretchKey = key;
+}
+
+void TDrawSurface::StretchPicture(const TRect& rect, const TPicture& picture) {
+    if (picture.Empty())
+        return;
+    const TRect r = Normalized(rect);
+    const TRect target = r.Intersected(WritableArea());
+    if (target.Empty())
+        return;
+    const QImage& src = picture.Image();
+    const Impl::StretchKey key{src.cacheKey(), r, target, m_impl->k, m_monochrome};
+    if (!(key == m_impl->stretchKey))
+        m_impl->Stretch(key, src);
+    m_impl->Cover(target);
+    const Impl::Pixels px = m_impl->Writable();
+    const TRect d = m_impl->Dev(target);
+    const auto n = static_cast<std::size_t>(d.right - d.left);
+    const std::uint32_t* from = m_impl->stretched.data();
+    if (static_cast<std::ptrdiff_t>(n) == px.stride) {
+        std::memcpy(px.Row(d.top), from, n * static_cast<std::size_t>(d.bottom - d.top) * sizeof(std::uint32_t));
+        return;
+    }
+    for (int y = d.top; y < d.bottom; ++y, from += n)
+        std::memcpy(px.Row(y) + d.left, from, n * sizeof(std::uint32_t));
 }
