@@ -402,14 +402,19 @@ struct TDrawSurface::Impl {
     // reads or partly writes their pixels: a paint covers most of its
     // background with the back wall and then the back image, and pixels that
     // are overwritten whole before anyone looks are never written at all.
+    // A gradient's bands join into one fill of a colour per row, so the list
+    // stays short and a back image drawn over the gradient drops its part.
     struct PendingFill {
         TRect rect;
         std::uint32_t value;
+        bool perRow = false;  // each row in rowValue instead
     };
+    std::vector<std::uint32_t> rowValue;  // by device row
     std::vector<PendingFill> pending;
     std::vector<PendingFill> pendingScratch;
     static constexpr std::size_t kMaxPending = 32;
     static constexpr int kDeferredArea = 4096;  // smaller fills are written at once
+    static constexpr int kWideBand = 128;  // unless at least this wide
 
     // r lies inside the image; written now.
     void Write(const TRect& r, std::uint32_t value) {
@@ -435,6 +440,40 @@ struct TDrawSurface::Impl {
             piece(TRect{box.right, top, p.right, bottom});
     }
 
+    void Write(const PendingFill& p, const TRect& r) {
+        if (!p.perRow) {
+            Write(r, p.value);
+            return;
+        }
+        const Pixels px = Writable();
+        for (int y = r.top; y < r.bottom; ++y)
+            FillRow(px.Row(y) + r.left, static_cast<std::size_t>(r.right - r.left), rowValue[static_cast<std::size_t>(y)]);
+    }
+
+    // Joins the fill r (device pixels, nothing pending inside it) to the last
+    // pending fill when they are rows of one column band; the row colours
+    // stay unambiguous while no other pending fill has its own.
+    bool JoinRows(const TRect& r, std::uint32_t value) {
+        if (pending.empty())
+            return false;
+        PendingFill& last = pending.back();
+        if (last.rect.left != r.left || last.rect.right != r.right ||
+            (last.rect.bottom != r.top && last.rect.top != r.bottom))
+            return false;
+        for (std::size_t i = 0; i + 1 < pending.size(); ++i)
+            if (pending[i].perRow)
+                return false;
+        rowValue.resize(static_cast<std::size_t>(image.height()));
+        if (!last.perRow) {
+            std::fill(rowValue.begin() + last.rect.top, rowValue.begin() + last.rect.bottom, last.value);
+            last.perRow = true;
+        }
+        std::fill(rowValue.begin() + r.top, rowValue.begin() + r.bottom, value);
+        last.rect.top = std::min(last.rect.top, r.top);
+        last.rect.bottom = std::max(last.rect.bottom, r.bottom);
+        return true;
+    }
+
     // The pending parts inside box are written (write) or dropped (!write).
     void Settle(const TRect& box, bool write) {
         if (pending.empty())
@@ -447,8 +486,8 @@ struct TDrawSurface::Impl {
                 continue;
             }
             if (write)
-                Write(inside, p.value);
-            Outside(p.rect, box, [&](const TRect& part) { pendingScratch.push_back({part, p.value}); });
+                Write(p, inside);
+            Outside(p.rect, box, [&](const TRect& part) { pendingScratch.push_back({part, p.value, p.perRow}); });
         }
         pending.swap(pendingScratch);
         if (pending.size() > kMaxPending)
@@ -459,7 +498,7 @@ struct TDrawSurface::Impl {
     void Flush(const TRect& box) { Settle(Dev(box), true); }
     void FlushAll() {
         for (const PendingFill& p : pending)
-            Write(p.rect, p.value);
+            Write(p, p.rect);
         pending.clear();
     }
     // Before an operation overwrites every pixel of the logical box.
@@ -478,7 +517,10 @@ struct TDrawSurface::Impl {
             return;
         }
         Settle(r, false);
-        if (static_cast<long long>(r.right - r.left) * (r.bottom - r.top) < kDeferredArea) {
+        if (JoinRows(r, value))
+            return;
+        // Wide bands wait too: they may start a gradient.
+        if (static_cast<long long>(r.right - r.left) * (r.bottom - r.top) < kDeferredArea && r.right - r.left < kWideBand) {
             Write(r, value);
             return;
         }
