@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -379,4 +380,85 @@ TEST(SurfaceTextPixels, RepeatedTextMatchesQtOverEveryBackground) {
             }
         EXPECT_EQ(differing, 0);
     }
+}
+
+// The stretch is kept from paint to paint; whatever it depends on changes it.
+TEST(SurfacePictures, RepeatedStretchFollowsEveryChange) {
+    auto gradientImage = [](int w, int h, int seed) {
+        QImage image(w, h, QImage::Format_RGB32);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                image.setPixel(x, y, qRgb((x * 5 + seed) & 0xFF, (y * 9 + seed) & 0xFF, (x ^ y) & 0xFF));
+        return image;
+    };
+    TPicture picture(gradientImage(23, 11, 0));
+    const TPicture other(gradientImage(23, 11, 100));  // same size, other pixels
+    struct Step {
+        const char* name;
+        TRect rect, clip;
+        const TPicture* picture;
+        int width, height, scale;
+    };
+    const Step steps[] = {
+        {"first", {5, 4, 95, 50}, {0, 0, 100, 60}, &picture, 100, 60, 1},
+        {"again", {5, 4, 95, 50}, {0, 0, 100, 60}, &picture, 100, 60, 1},
+        {"other place", {7, 4, 95, 52}, {0, 0, 100, 60}, &picture, 100, 60, 1},
+        {"clipped", {7, 4, 95, 52}, {20, 10, 70, 40}, &picture, 100, 60, 1},
+        {"other picture", {7, 4, 95, 52}, {20, 10, 70, 40}, &other, 100, 60, 1},
+        {"resized", {7, 4, 95, 52}, {0, 0, 100, 60}, &other, 90, 50, 1},
+        {"scale 2", {7, 4, 95, 52}, {0, 0, 100, 60}, &other, 90, 50, 2},
+        {"scale 1 again", {7, 4, 95, 52}, {0, 0, 100, 60}, &other, 90, 50, 1},
+        {"picture changed in place", {7, 4, 95, 52}, {0, 0, 100, 60}, &picture, 90, 50, 1},
+    };
+    TDrawSurface kept(1, 1);
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        if (step.picture == &picture && std::string(step.name) == "picture changed in place")
+            picture.SetImage(gradientImage(23, 11, 50));
+        kept.SetScale(step.scale);
+        if (kept.Width() != step.width || kept.Height() != step.height)
+            kept.SetSize(step.width, step.height);
+        Filled(kept);
+        kept.IntersectClip(step.clip);
+        kept.StretchPicture(step.rect, *step.picture);
+        kept.RemoveClip();
+        TDrawSurface fresh(step.width, step.height, skBitmap, false, step.scale);
+        Filled(fresh);
+        fresh.IntersectClip(step.clip);
+        fresh.StretchPicture(step.rect, *step.picture);
+        EXPECT_TRUE(kept.Image() == fresh.Image());
+    }
+}
+
+// A gradient's bands wait as one fill; a picture over part of it, a second
+// band group beside it and a line across leave every pixel as written last.
+TEST(SurfaceFills, GradientBandsUnderPicturesAndLines) {
+    const int w = 300, h = 90;
+    std::vector<TColor> want(static_cast<std::size_t>(w * h));
+    auto fill = [&](TDrawSurface& s, const TRect& r, TColor c) {
+        s.FillSolid(r, c);
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                want[static_cast<std::size_t>(y * w + x)] = c;
+    };
+    TDrawSurface s(w, h);
+    for (int i = 0; i < 45; ++i)  // bottom to top, two rows each
+        fill(s, {0, h - 2 * (i + 1), w, h - 2 * i}, RGBColor(i * 5, 255 - i * 5, 7));
+    s.StretchPicture({20, 20, 100, 70}, TPicture(10, 10));
+    for (int y = 20; y < 70; ++y)
+        for (int x = 20; x < 100; ++x)
+            want[static_cast<std::size_t>(y * w + x)] = clWhite;
+    for (int y = 30; y < 50; ++y)  // top to bottom, one row each, over part of the first
+        fill(s, {120, y, 290, y + 1}, RGBColor(200, y * 3, y * 5));
+    fill(s, {0, 0, 10, 10}, clNavy);  // small: written at once
+    s.Pen().Assign({clBlack, psSolid, 1, pmCopy});
+    s.MoveTo(0, 45);
+    s.LineTo(w, 45);
+    for (int x = 0; x < w; ++x)
+        want[static_cast<std::size_t>(45 * w + x)] = clBlack;
+    int differing = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            differing += s.Pixel(x, y) != want[static_cast<std::size_t>(y * w + x)];
+    EXPECT_EQ(differing, 0);
 }
