@@ -469,14 +469,41 @@ struct TDrawSurface::Impl {
             last.perRow = true;
         }
         std::fill(rowValue.begin() + r.top, rowValue.begin() + r.bottom, value);
+        KeepClearOf(r);
         last.rect.top = std::min(last.rect.top, r.top);
         last.rect.bottom = std::max(last.rect.bottom, r.bottom);
         return true;
     }
 
+    // Nothing waits inside this rectangle (device pixels): once a picture has
+    // covered the plot, the lines and texts drawn over it skip the list.
+    TRect clear;
+    static long long Area(const TRect& r) { return static_cast<long long>(r.right - r.left) * (r.bottom - r.top); }
+    void KeepClearOf(const TRect& r) {
+        if (clear.Intersected(r).Empty())
+            return;
+        TRect largest;
+        Outside(clear, r, [&](const TRect& part) {
+            if (Area(part) > Area(largest))
+                largest = part;
+        });
+        clear = largest;
+    }
+    void AddPending(const PendingFill& p) {
+        KeepClearOf(p.rect);
+        pending.push_back(p);
+    }
+
     // The pending parts inside box are written (write) or dropped (!write).
     void Settle(const TRect& box, bool write) {
-        if (pending.empty())
+        if (pending.empty() || box.Empty())
+            return;
+        if (box.left >= clear.left && box.right <= clear.right && box.top >= clear.top && box.bottom <= clear.bottom)
+            return;
+        if (Area(box) > Area(clear))
+            clear = box;  // so after this call
+        if (std::none_of(pending.begin(), pending.end(),
+                         [&](const PendingFill& p) { return !p.rect.Intersected(box).Empty(); }))
             return;
         pendingScratch.clear();
         for (const PendingFill& p : pending) {
@@ -491,7 +518,22 @@ struct TDrawSurface::Impl {
         }
         pending.swap(pendingScratch);
         if (pending.size() > kMaxPending)
-            FlushAll();
+            FlushSmallest();
+    }
+
+    // Texts and lines cut the pending fills into ever more pieces: the small
+    // ones are written, the large ones (a background a picture will cover)
+    // keep waiting.
+    void FlushSmallest() {
+        const auto area = [](const PendingFill& p) {
+            return static_cast<long long>(p.rect.right - p.rect.left) * (p.rect.bottom - p.rect.top);
+        };
+        const auto kept = pending.begin() + kMaxPending / 2;
+        std::nth_element(pending.begin(), kept, pending.end(),
+                         [&](const PendingFill& a, const PendingFill& b) { return area(a) > area(b); });
+        for (auto p = kept; p != pending.end(); ++p)
+            Write(*p, p->rect);
+        pending.erase(kept, pending.end());
     }
 
     // Before an operation reads or partly writes the pixels of the logical box.
@@ -513,6 +555,7 @@ struct TDrawSurface::Impl {
             // detached: every pixel is about to be written, so fresh memory does.
             if (!image.isDetached())
                 TakeSpareImage();
+            clear = {};
             pending.push_back({r, value});
             return;
         }
@@ -524,7 +567,7 @@ struct TDrawSurface::Impl {
             Write(r, value);
             return;
         }
-        pending.push_back({r, value});
+        AddPending({r, value});
     }
 
     void NotXor(const TRect& logical, std::uint32_t color) {
