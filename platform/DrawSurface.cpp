@@ -331,9 +331,11 @@ struct TDrawSurface::Impl {
     static constexpr std::size_t kMaxTextFonts = 8;
     static constexpr std::size_t kMaxTexts = 1024;
 
-    // The last stretched picture, in device pixels, row after row: a paint
-    // stretches the same back image to the same place as the paint before,
-    // so the stretch is worked out once and then copied row by row. The key
+    // The last stretched picture, in device pixels: a paint stretches the same
+    // back image to the same place as the paint before, so the stretch is
+    // worked out once and then copied row by row. Rows that show the same
+    // source row are kept once (stretchedRow: the kept row of each device
+    // row), so the copy reads less than it writes. The key
     // holds everything the pixels depend on; the picture by its image's cache
     // key, which changes whenever the image does.
     struct StretchKey {
@@ -344,6 +346,7 @@ struct TDrawSurface::Impl {
         bool operator==(const StretchKey&) const = default;
     } stretchKey;
     std::vector<std::uint32_t> stretched;
+    std::vector<int> stretchedRow;
     // Source column of each device column, and the runs in which consecutive
     // columns show consecutive source columns; used while stretching anew.
     std::vector<int> columns;
@@ -1474,16 +1477,24 @@ void TDrawSurface::Impl::Stretch(const StretchKey& key, const QImage& src) {
     }
     // Long runs are copied whole (pictures hold opaque pixels only).
     const bool byRuns = !key.monochrome && runs.size() * 8 <= n;
-    stretched.resize(n * rows);
+    stretchedRow.resize(rows);
+    std::size_t kept = 0;
     long long previous = -1;
-    const std::uint32_t* previousRow = nullptr;
     for (std::size_t row = 0; row < rows; ++row) {
         const long long sourceRow = (target.top + static_cast<long long>(row) / k - r.top) * ph / h;
-        std::uint32_t* dst = stretched.data() + row * n;
-        if (sourceRow == previous) {
-            std::memcpy(dst, previousRow, n * sizeof(std::uint32_t));
+        if (sourceRow != previous)
+            ++kept;
+        previous = sourceRow;
+        stretchedRow[row] = static_cast<int>(kept - 1);
+    }
+    stretched.resize(n * kept);
+    previous = -1;
+    for (std::size_t row = 0; row < rows; ++row) {
+        const long long sourceRow = (target.top + static_cast<long long>(row) / k - r.top) * ph / h;
+        if (sourceRow == previous)
             continue;
-        }
+        previous = sourceRow;
+        std::uint32_t* dst = stretched.data() + static_cast<std::size_t>(stretchedRow[row]) * n;
         const auto* line = reinterpret_cast<const std::uint32_t*>(src.constScanLine(static_cast<int>(sourceRow)));
         if (byRuns) {
             for (const ColumnRun& run : runs)
@@ -1495,8 +1506,6 @@ void TDrawSurface::Impl::Stretch(const StretchKey& key, const QImage& src) {
             for (std::size_t i = 0; i < n; ++i)
                 dst[i] = line[columns[i]];
         }
-        previous = sourceRow;
-        previousRow = dst;
     }
     stretchKey = key;
 }
@@ -1516,11 +1525,8 @@ void TDrawSurface::StretchPicture(const TRect& rect, const TPicture& picture) {
     const Impl::Pixels px = m_impl->Writable();
     const TRect d = m_impl->Dev(target);
     const auto n = static_cast<std::size_t>(d.right - d.left);
-    const std::uint32_t* from = m_impl->stretched.data();
-    if (static_cast<std::ptrdiff_t>(n) == px.stride) {
-        std::memcpy(px.Row(d.top), from, n * static_cast<std::size_t>(d.bottom - d.top) * sizeof(std::uint32_t));
-        return;
-    }
-    for (int y = d.top; y < d.bottom; ++y, from += n)
-        std::memcpy(px.Row(y) + d.left, from, n * sizeof(std::uint32_t));
+    const std::uint32_t* kept = m_impl->stretched.data();
+    const int* keptRow = m_impl->stretchedRow.data();
+    for (int y = d.top; y < d.bottom; ++y, ++keptRow)
+        std::memcpy(px.Row(y) + d.left, kept + static_cast<std::size_t>(*keptRow) * n, n * sizeof(std::uint32_t));
 }
