@@ -562,11 +562,15 @@ struct TDrawSurface::Impl {
             pending.push_back({r, value});
             return;
         }
+        // Fills over what was just covered (bars over the back image) are
+        // seldom covered again: written at once, they keep the list short.
+        const bool overClear = !clear.Intersected(r).Empty();
         Settle(r, false);
-        if (JoinRows(r, value))
+        if (!overClear && JoinRows(r, value))
             return;
         // Wide bands wait too: they may start a gradient.
-        if (static_cast<long long>(r.right - r.left) * (r.bottom - r.top) < kDeferredArea && r.right - r.left < kWideBand) {
+        if (overClear ||
+            (static_cast<long long>(r.right - r.left) * (r.bottom - r.top) < kDeferredArea && r.right - r.left < kWideBand)) {
             Write(r, value);
             return;
         }
