@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <set>
 #include <string>
 #include <utility>
@@ -461,4 +463,82 @@ TEST(SurfaceFills, GradientBandsUnderPicturesAndLines) {
         for (int x = 0; x < w; ++x)
             differing += s.Pixel(x, y) != want[static_cast<std::size_t>(y * w + x)];
     EXPECT_EQ(differing, 0);
+}
+
+// Fills wait, join, split and are written in any order the surface likes; a
+// long mixed sequence of fills, gradients, stretched pictures and lines ends
+// with the pixels of writing each at once.
+TEST(SurfaceFills, MixedSequenceEndsAsIfWrittenAtOnce) {
+    const int w = 240, h = 150;
+    std::vector<TColor> want(static_cast<std::size_t>(w * h));
+    auto put = [&](int x, int y, TColor c) {
+        if (x >= 0 && x < w && y >= 0 && y < h)
+            want[static_cast<std::size_t>(y * w + x)] = c;
+    };
+    QImage image(13, 7, QImage::Format_RGB32);
+    for (int y = 0; y < 7; ++y)
+        for (int x = 0; x < 13; ++x)
+            image.setPixel(x, y, qRgb(x * 19, y * 31, 77));
+    const TPicture picture(image);
+    std::mt19937 random(7);
+    auto between = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    for (int scale : {1, 2}) {
+        SCOPED_TRACE(scale);
+        TDrawSurface s(w, h, skBitmap, false, scale);
+        std::fill(want.begin(), want.end(), clWhite);
+        for (int step = 0; step < 400; ++step) {
+            const TColor colour = RGBColor(between(0, 255), between(0, 255), between(0, 255));
+            switch (between(0, 4)) {
+            case 0: {  // a fill, small or large
+                const int l = between(-10, w), t = between(-10, h);
+                const TRect r{l, t, l + between(1, 200), t + between(1, 120)};
+                s.FillSolid(r, colour);
+                for (int y = r.top; y < r.bottom; ++y)
+                    for (int x = r.left; x < r.right; ++x)
+                        put(x, y, colour);
+                break;
+            }
+            case 1: {  // a gradient of row bands, either way up
+                const int l = between(0, 60), r = between(l + 130, w), t = between(0, h / 2), b = between(t + 10, h);
+                const bool up = between(0, 1) == 1;
+                for (int i = 0; t + i < b; i += 2) {
+                    const int top = up ? std::max(t, b - i - 2) : t + i;
+                    const int bottom = up ? b - i : std::min(b, t + i + 2);
+                    const TColor c = RGBColor(i & 0xFF, 200, 255 - (i & 0xFF));
+                    s.FillSolid({l, top, r, bottom}, c);
+                    for (int y = top; y < bottom; ++y)
+                        for (int x = l; x < r; ++x)
+                            put(x, y, c);
+                }
+                break;
+            }
+            case 2: {  // a stretched picture
+                const int l = between(-5, w / 2), t = between(-5, h / 2);
+                const TRect r{l, t, l + between(5, w), t + between(5, h)};
+                s.StretchPicture(r, picture);
+                for (int y = std::max(0, r.top); y < std::min(h, r.bottom); ++y)
+                    for (int x = std::max(0, r.left); x < std::min(w, r.right); ++x) {
+                        const QRgb v = image.pixel((x - r.left) * 13 / r.Width(), (y - r.top) * 7 / r.Height());
+                        put(x, y, RGBColor(qRed(v), qGreen(v), qBlue(v)));
+                    }
+                break;
+            }
+            default: {  // a thin straight line, its end pixel left out
+                s.Pen().Assign({colour, psSolid, 1, pmCopy});
+                const int x = between(0, w - 1), y = between(0, h - 1), length = between(1, 150);
+                const bool horizontal = between(0, 1) == 1;
+                s.MoveTo(x, y);
+                s.LineTo(horizontal ? x + length : x, horizontal ? y : y + length);
+                for (int i = 0; i < length; ++i)
+                    put(horizontal ? x + i : x, horizontal ? y : y + i, colour);
+                break;
+            }
+            }
+        }
+        int differing = 0;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                differing += s.Pixel(x, y) != want[static_cast<std::size_t>(y * w + x)];
+        EXPECT_EQ(differing, 0);
+    }
 }
