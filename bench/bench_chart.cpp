@@ -39,16 +39,20 @@ struct FourWeekChart {
     }
 };
 
-void BM_FourWeekChart_FullPaint(benchmark::State& state) {
+// scale: device pixels per logical pixel of the target, as on a high-density screen.
+void FourWeekFullPaint(benchmark::State& state, int scale) {
     FourWeekChart f;
-    TDrawSurface target(776, 391);
+    TDrawSurface target(776, 391, skBitmap, false, scale);
     int shift = 0;
     for (auto _ : state) {
         f.Refill(++shift);
         f.chart.DrawChartOn(&target, {0, 0, 776, 391});
     }
 }
+void BM_FourWeekChart_FullPaint(benchmark::State& state) { FourWeekFullPaint(state, 1); }
 BENCHMARK(BM_FourWeekChart_FullPaint)->Unit(benchmark::kMicrosecond);
+void BM_FourWeekChart_FullPaint_Scale2(benchmark::State& state) { FourWeekFullPaint(state, 2); }
+BENCHMARK(BM_FourWeekChart_FullPaint_Scale2)->Unit(benchmark::kMicrosecond);
 
 void BM_FourWeekChart_CachedPaint(benchmark::State& state) {
     FourWeekChart f;
@@ -61,7 +65,7 @@ void BM_FourWeekChart_CachedPaint(benchmark::State& state) {
 }
 BENCHMARK(BM_FourWeekChart_CachedPaint)->Unit(benchmark::kMicrosecond);
 
-void BM_TodayChart_FullPaint(benchmark::State& state) {
+void TodayFullPaint(benchmark::State& state, int scale) {
     TChart chart;
     chart.SetBounds(0, 0, 776, 391);
     ConfigureTodayChart(chart);
@@ -69,7 +73,7 @@ void BM_TodayChart_FullPaint(benchmark::State& state) {
     const char* labels[8] = {"Physical", "Emotional", "Intellectual", "Spiritual",
                              "Awareness", "Aesthetic", "Intuition", "Average"};
     const TColor colours[8] = {clRed, clGreen, clBlue, clPurple, clTeal, clFuchsia, clOlive, clGray};
-    TDrawSurface target(776, 391);
+    TDrawSurface target(776, 391, skBitmap, false, scale);
     int shift = 0;
     for (auto _ : state) {
         bars->ClearPoints();
@@ -79,6 +83,9 @@ void BM_TodayChart_FullPaint(benchmark::State& state) {
         chart.DrawChartOn(&target, {0, 0, 776, 391});
     }
 }
+void BM_TodayChart_FullPaint(benchmark::State& state) { TodayFullPaint(state, 1); }
 BENCHMARK(BM_TodayChart_FullPaint)->Unit(benchmark::kMicrosecond);
+void BM_TodayChart_FullPaint_Scale2(benchmark::State& state) { TodayFullPaint(state, 2); }
+BENCHMARK(BM_TodayChart_FullPaint_Scale2)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

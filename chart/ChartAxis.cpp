@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 namespace {
 
@@ -148,13 +149,17 @@ void TChartAxis::SetExactDateTime(bool value) { SetBool(m_exactDateTime, value);
 void TChartAxis::SetRoundFirstLabel(bool value) { SetBool(m_roundFirstLabel, value); }
 
 void TChartAxis::SetAxisValuesFormat(const std::string& value) {
-    if (AssignChanged(m_axisValuesFormat, value))
-        RequestRepaint();
+    if (!AssignChanged(m_axisValuesFormat, value))
+        return;
+    m_formatted.clear();
+    RequestRepaint();
 }
 
 void TChartAxis::SetDateTimeFormat(const std::string& value) {
-    if (AssignChanged(m_dateTimeFormat, value))
-        RequestRepaint();
+    if (!AssignChanged(m_dateTimeFormat, value))
+        return;
+    m_formatted.clear();
+    RequestRepaint();
 }
 
 void TChartAxis::SetLogarithmic(bool value) {
@@ -373,20 +378,37 @@ std::string TChartAxis::ValueLabelText(double value) const {
     return ValueLabelTextFor(value, !m_labelHandlerOff);
 }
 
-std::string TChartAxis::ValueLabelTextFor(double value, bool callHandler) const {
+const std::string& TChartAxis::FormattedLabel(double value) const {
+    enum { Values, DateTimeFormat, ShortDate, ShortTime };
+    const int format = !m_dateTimeMode              ? Values
+                       : !m_dateTimeFormat.empty()  ? DateTimeFormat
+                       : m_scale.ScaleRange > 1     ? ShortDate
+                                                    : ShortTime;
+    for (const FormattedValue& f : m_formatted)
+        if (f.format == format && f.value == value)
+            return f.text;
     std::string text;
-    if (!m_dateTimeMode) {
+    if (format == Values)
         text = FormatFloat(QString::fromStdString(m_axisValuesFormat), value).toStdString();
-    } else if (value >= 0) {
-        const QString pattern = !m_dateTimeFormat.empty()       ? QString::fromStdString(m_dateTimeFormat)
-                                : m_scale.ScaleRange > 1 ? QString::fromLatin1(ShortDateFormat)
-                                                         : QString::fromLatin1(ShortTimeFormat);
-        text = FormatDateTime(pattern, value).toStdString();
-    }
+    else if (value >= 0)
+        text = FormatDateTime(format == DateTimeFormat ? QString::fromStdString(m_dateTimeFormat)
+                              : format == ShortDate    ? QString::fromLatin1(ShortDateFormat)
+                                                       : QString::fromLatin1(ShortTimeFormat),
+                              value)
+                   .toStdString();
+    constexpr std::size_t kMaxFormatted = 256;
+    if (m_formatted.size() >= kMaxFormatted)
+        m_formatted.clear();
+    m_formatted.push_back({format, value, std::move(text)});
+    return m_formatted.back().text;
+}
+
+std::string TChartAxis::ValueLabelTextFor(double value, bool callHandler) const {
+    std::string text = FormattedLabel(value);
     if (callHandler && m_chart && m_chart->OnGetAxisLabel)
         m_chart->OnGetAxisLabel(const_cast<TChartAxis&>(*this), nullptr, -1, text);
     if (m_labelsMultiLine)
-        text = MultiLineLabel(QString::fromStdString(text)).toStdString();
+        std::replace(text.begin(), text.end(), ' ', static_cast<char>(LineSeparator));
     return text;
 }
 
@@ -503,7 +525,11 @@ void TChartAxis::ReserveSpace(TRect& rect) {
 // Drawing
 
 void TChartAxis::PaintAxis() {
-    m_lastPaint = {};
+    m_lastPaint.Labels.clear();
+    m_lastPaint.Ticks.clear();
+    m_lastPaint.MinorTicks.clear();
+    m_lastPaint.DateStepIndex = NoDateStep;
+    m_lastPaint.Increment = 0;
     if (!m_chart)
         return;
     m_dateTimeMode = IsDateTimeAxis();
@@ -526,7 +552,8 @@ void TChartAxis::PaintAxis() {
     m_lastPaint.DateStepIndex = dateStepIndex;
     m_lastPaint.Increment = inc;
 
-    TTickList ticks;
+    TTickList& ticks = m_tickList;
+    ticks.Clear();
     if ((inc > 0 || IsCalendarStepIndex(dateStepIndex)) && m_scale.ScaleMaximum >= m_scale.ScaleMinimum) {
         switch (ResolveLabelStyle()) {
         case TAxisLabelStyle::talValue:
@@ -541,7 +568,7 @@ void TChartAxis::PaintAxis() {
         }
     }
     DrawTicksAndGrid(ticks);
-    m_lastPaint.Ticks = ticks.Positions();
+    m_lastPaint.Ticks.assign(ticks.Positions().begin(), ticks.Positions().end());
 }
 
 void TChartAxis::DrawValueLabels(double inc, int dateStepIndex, TTickList& ticks) {
@@ -550,15 +577,14 @@ void TChartAxis::DrawValueLabels(double inc, int dateStepIndex, TTickList& ticks
     options.ExactDateTime = m_exactDateTime;
     options.RoundFirstLabel = m_roundFirstLabel;
     options.DateStepIndex = dateStepIndex;
-    std::vector<double> values;
     if (m_chart->OnGetNextAxisLabel) {
-        values = SuppliedLabelValues(m_scale, inc, options, [this](int index, double& value, bool& stop) {
+        m_labelValues = SuppliedLabelValues(m_scale, inc, options, [this](int index, double& value, bool& stop) {
             m_chart->OnGetNextAxisLabel(*this, index, value, stop);
         });
     } else {
-        values = ValueLabelValues(m_scale, inc, options);
+        ValueLabelValues(m_scale, inc, options, m_labelValues);
     }
-    for (double v : values) {
+    for (double v : m_labelValues) {
         const int p = ValueToPixel(v);
         if (!m_labelsOnAxis && !(m_scale.StartPixel < p && p < m_scale.EndPixel))
             continue;
@@ -570,7 +596,8 @@ void TChartAxis::DrawValueLabels(double inc, int dateStepIndex, TTickList& ticks
 }
 
 void TChartAxis::DrawSeriesLabels(TAxisLabelStyle style, TTickList& ticks) {
-    std::vector<TChartSeries*> sources;
+    std::vector<TChartSeries*>& sources = m_labelSources;
+    sources.clear();
     for (TChartSeries* s : m_chart->SeriesList())
         if (s->Active() && s->UsesAxis(*this) && s->PointCount() > 0)
             sources.push_back(s);
@@ -638,9 +665,14 @@ void TChartAxis::PlaceText(int along, int across, const std::string& text, int a
         canvas.Font().SetColor(clBlack);
 
     const int h = FontHeight();
-    std::vector<std::string> lines;
-    for (const QString& line : SplitLines(QString::fromStdString(text)))
-        lines.push_back(line.toStdString());
+    // Most labels are one line: drawn from the text itself, without copies.
+    std::vector<std::string> split;
+    const bool multiLine = text.find(static_cast<char>(LineSeparator)) != std::string::npos;
+    if (multiLine)
+        for (const QString& line : SplitLines(QString::fromStdString(text)))
+            split.push_back(line.toStdString());
+    const std::span<const std::string> lines =
+        multiLine ? std::span<const std::string>(split) : std::span<const std::string>(&text, 1);
     const int n = static_cast<int>(lines.size());
     // +1 when the outer side lies towards larger coordinates (bottom, right).
     const int outward = (m_kind == TAxisKind::akBottom || (!m_horizontal && m_otherSide)) ? 1 : -1;
@@ -752,7 +784,9 @@ void TChartAxis::DrawTicksAndGrid(const TTickList& ticks) {
     }
     if (m_grid.Visible()) {
         UseGridPen(m_grid);
-        for (int p : m_gridCentered ? GridCenteredPositions(positions) : positions)
+        if (m_gridCentered)
+            GridCenteredPositions(positions, m_gridPositions);
+        for (int p : m_gridCentered ? m_gridPositions : positions)
             DrawGridLine(p);
         canvas.SetBackgroundMode(bkOpaque);
     }
@@ -763,13 +797,14 @@ void TChartAxis::DrawTicksAndGrid(const TTickList& ticks) {
     }
     if (positions.empty())
         return;
-    const std::vector<int> minor =
-        MinorTickPositions(positions, m_minorTickCount, m_scale.StartPixel, m_scale.EndPixel, m_logarithmic);
+    MinorTickPositions(positions, m_minorTickCount, m_scale.StartPixel, m_scale.EndPixel, m_logarithmic,
+                       m_minorPositions);
+    const std::vector<int>& minor = m_minorPositions;
     if (m_minorTicks.Visible()) {
         canvas.UseChartPen(m_minorTicks);
         for (int p : minor)
             DrawTick(p, m_minorTickLength, false);
-        m_lastPaint.MinorTicks = minor;
+        m_lastPaint.MinorTicks.assign(minor.begin(), minor.end());
     }
     if (m_minorGrid.Visible()) {
         UseGridPen(m_minorGrid);

@@ -311,4 +311,20 @@ private:
     bool m_dateTimeMode = false;
     bool m_labelHandlerOff = false;
     TAxisPaintRecord m_lastPaint;
+
+    // Kept from paint to paint so that a paint allocates nothing once the
+    // labels have been seen: the lists keep their memory, and the texts of
+    // label values are formatted once per format.
+    [[nodiscard]] const std::string& FormattedLabel(double value) const;
+    struct FormattedValue {
+        int format;
+        double value;
+        std::string text;
+    };
+    mutable std::vector<FormattedValue> m_formatted;
+    TTickList m_tickList;
+    std::vector<double> m_labelValues;
+    std::vector<int> m_minorPositions;
+    std::vector<int> m_gridPositions;
+    std::vector<TChartSeries*> m_labelSources;
 };

@@ -136,10 +136,12 @@ TRect TChartCanvas3D::BeginFrame(TDrawSurface* target, const TView3DOptions* opt
         m_bounds = userRect;
         return m_bounds;
     }
-    if (m_buffer && (m_buffer->Width() != w || m_buffer->Height() != h))
+    // The buffer has the target's device scale, so the copy stays a copy.
+    const int scale = target ? target->Scale() : 1;
+    if (m_buffer && (m_buffer->Width() != w || m_buffer->Height() != h || m_buffer->Scale() != scale))
         DropBuffer();
     if (!m_buffer) {
-        m_buffer = std::make_unique<TDrawSurface>(w, h, skBitmap, m_monochrome);
+        m_buffer = std::make_unique<TDrawSurface>(w, h, skBitmap, m_monochrome, scale);
         ++m_bufferGeneration;
     }
     WorkOn(m_buffer.get());

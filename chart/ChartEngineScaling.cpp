@@ -235,13 +235,20 @@ double FirstLabelValue(const TAxisScale& scale, double inc, const TValueLabelOpt
 std::vector<double> ValueLabelValues(const TAxisScale& scale, double inc,
                                      const TValueLabelOptions& options) {
     std::vector<double> values;
+    ValueLabelValues(scale, inc, options, values);
+    return values;
+}
+
+void ValueLabelValues(const TAxisScale& scale, double inc, const TValueLabelOptions& options,
+                      std::vector<double>& values) {
+    values.clear();
     const bool calendar = options.DateTimeMode && options.ExactDateTime &&
                           IsCalendarStep(options.DateStepIndex);
     if (!(inc > 0 || IsCalendarStep(options.DateStepIndex)) ||
         !(scale.ScaleMaximum >= scale.ScaleMinimum))
-        return values;
+        return;
     if (inc != 0 && !(std::fabs(scale.ScaleRange / inc) < MaxValueLabels))
-        return values;
+        return;
     // Each step must make progress: a step lost in the value's precision ends the walk.
     auto stepBack = [&](double v) {
         double next = StepBackValue(v, inc, options.DateStepIndex, calendar);
@@ -255,7 +262,6 @@ std::vector<double> ValueLabelValues(const TAxisScale& scale, double inc,
         values.push_back(v);
         v = stepBack(v);
     }
-    return values;
 }
 
 std::vector<double> SuppliedLabelValues(const TAxisScale& scale, double inc,
@@ -289,9 +295,16 @@ bool TTickList::Add(int position) {
 std::vector<int> MinorTickPositions(const std::vector<int>& ticks, int minorCount, int startPixel,
                                     int endPixel, bool logarithmic) {
     std::vector<int> result;
+    MinorTickPositions(ticks, minorCount, startPixel, endPixel, logarithmic, result);
+    return result;
+}
+
+void MinorTickPositions(const std::vector<int>& ticks, int minorCount, int startPixel, int endPixel,
+                        bool logarithmic, std::vector<int>& result) {
+    result.clear();
     const auto n = ticks.size();
     if (n < 2 || minorCount <= 0)
-        return result;
+        return;
     auto use = [&](long long p) {
         if (p > startPixel && p < endPixel)
             result.push_back(static_cast<int>(p));
@@ -308,15 +321,19 @@ std::vector<int> MinorTickPositions(const std::vector<int>& ticks, int minorCoun
     for (std::size_t i = 1; i < n; ++i)
         for (int j = 1; j <= minorCount; ++j)
             use(ticks[i] - part(j, ticks[i - 1], ticks[i]));
-    return result;
 }
 
 std::vector<int> GridCenteredPositions(const std::vector<int>& ticks) {
     std::vector<int> result;
+    GridCenteredPositions(ticks, result);
+    return result;
+}
+
+void GridCenteredPositions(const std::vector<int>& ticks, std::vector<int>& result) {
+    result.clear();
     for (std::size_t i = 1; i < ticks.size(); ++i)
         result.push_back(static_cast<int>(
             RoundLL((static_cast<long double>(ticks[i]) + ticks[i - 1]) / 2)));
-    return result;
 }
 
 bool TLabelOverlap::Accept(int p, int size) {

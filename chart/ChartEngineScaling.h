@@ -104,6 +104,9 @@ struct TValueLabelOptions {
 // labels); never more than 10000 values.
 [[nodiscard]] std::vector<double> ValueLabelValues(const TAxisScale& scale, double inc,
                                                    const TValueLabelOptions& options);
+// The same into a list kept by the caller, whose memory is reused.
+void ValueLabelValues(const TAxisScale& scale, double inc, const TValueLabelOptions& options,
+                      std::vector<double>& values);
 
 // Label values supplied one by one by next(index, value, stop), which is offered the
 // value the walk would take at that place: the first label value, then the previous
@@ -133,8 +136,11 @@ private:
 // for fewer than 2 ticks.
 [[nodiscard]] std::vector<int> MinorTickPositions(const std::vector<int>& ticks, int minorCount,
                                                   int startPixel, int endPixel, bool logarithmic = false);
+void MinorTickPositions(const std::vector<int>& ticks, int minorCount, int startPixel, int endPixel,
+                        bool logarithmic, std::vector<int>& result);
 // Round((t[i] + t[i-1]) / 2) for each neighbouring pair.
 [[nodiscard]] std::vector<int> GridCenteredPositions(const std::vector<int>& ticks);
+void GridCenteredPositions(const std::vector<int>& ticks, std::vector<int>& result);
 
 // Decides whether a series label is drawn or overlaps the last drawn one. sizes are
 // along the axis (width or lines * height).

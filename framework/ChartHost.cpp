@@ -4,8 +4,11 @@
 #include "Panel.h"
 
 #include <QEvent>
+#include <QtMath>
 #include <QMoveEvent>
 #include <QResizeEvent>
+
+#include <algorithm>
 
 ChartHost::ChartHost(QWidget* parent) : QWidget(parent), m_chart(std::make_unique<TChart>()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -24,7 +27,13 @@ bool ChartHost::event(QEvent* event) {
 }
 
 void ChartHost::paintEvent(QPaintEvent* /*event*/) {
-    TApplication::Guard([this] { m_chart->HandlePaint(); });
+    // Drawn at the screen's own resolution: the application rounds scale
+    // factors to whole numbers, so the chart's device scale is whole too.
+    const int scale = std::max(1, qRound(devicePixelRatioF()));
+    TApplication::Guard([&] {
+        m_chart->SetDeviceScale(scale);
+        m_chart->HandlePaint();
+    });
     PresentSurface(*this, m_chart->WindowSurface());
 }
 

@@ -1,3 +1,15 @@
+// The drawing surface, in sections marked by rules, in this order:
+// - helpers: Qt fonts and cached metrics, dash patterns, hatches, row fills;
+// - text measurement, then pen, brush and font;
+// - the surface's private state (Impl): the image and the spare one, the
+//   deferred solid fills, the text painter, and the caches of laid-out texts
+//   and of the pixels each text was drawn with;
+// - the surface's own operations: lines (thin and wide), areas, text,
+//   clipping, pixel copies and pictures.
+// Every write goes straight to the image's memory; only texts that cannot be
+// repeated from their cached pixels (rotated, control characters, an uneven
+// background) reach QPainter.
+
 #include "DrawSurface.h"
 
 #include <QFont>
@@ -10,6 +22,7 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <optional>
@@ -27,10 +40,10 @@ constexpr std::uint32_t kOpaqueBits = 0xFF000000u;
 
 TColor FromQColor(const QColor& c) { return RGBColor(c.red(), c.green(), c.blue()); }
 
-QFont MakeQFont(const TFontData& data, bool monochrome) {
+QFont MakeQFont(const TFontData& data, bool monochrome, int scale = 1) {
     QFont font(QString::fromStdString(data.Name));
     const int pixels = data.Height == 0 ? 13 : std::abs(data.Height);
-    font.setPixelSize(std::max(1, pixels));
+    font.setPixelSize(std::max(1, pixels) * scale);
     font.setBold(data.Style.Bold);
     font.setItalic(data.Style.Italic);
     font.setUnderline(data.Style.Underline);
@@ -289,6 +302,24 @@ struct TDrawSurface::Impl {
     struct LaidOutText {
         QList<QGlyphRun> runs;
         qreal baseline = 0;  // of the laid-out line
+        int width = 0, height = 0;  // of the line, whole pixels
+
+        // The pixels the glyphs touch, in runs along rows relative to the
+        // text's top-left pixel, found once; the same for every colour.
+        enum class Ink { Unknown, Known, Unusable } ink = Ink::Unknown;
+        struct InkRun {
+            int dy, dx, length, first;  // first: index of the run's first pixel
+        };
+        std::vector<InkRun> inkRuns;
+        TRect inkBox;
+        // Qt's blend of the touched pixels for one text colour over one
+        // background colour, in inkRuns order.
+        struct Rendered {
+            std::uint32_t color, background;
+            std::vector<std::uint32_t> pixels;
+        };
+        std::vector<Rendered> rendered;
+        std::size_t nextRendered = 0;
     };
     struct TextFont {
         TFontData key;
@@ -300,22 +331,52 @@ struct TDrawSurface::Impl {
     static constexpr std::size_t kMaxTextFonts = 8;
     static constexpr std::size_t kMaxTexts = 1024;
 
-    // Source column of each target column of the last stretch, and the runs
-    // in which consecutive target columns show consecutive source columns.
+    // The last stretched picture, in device pixels: a paint stretches the same
+    // back image to the same place as the paint before, so the stretch is
+    // worked out once and then copied row by row. Rows that show the same
+    // source row are kept once (stretchedRow: the kept row of each device
+    // row), so the copy reads less than it writes. The key
+    // holds everything the pixels depend on; the picture by its image's cache
+    // key, which changes whenever the image does.
+    struct StretchKey {
+        qint64 picture = 0;
+        TRect rect, target;  // logical: the whole stretch and its visible part
+        int scale = 0;
+        bool monochrome = false;
+        bool operator==(const StretchKey&) const = default;
+    } stretchKey;
+    std::vector<std::uint32_t> stretched;
+    std::vector<int> stretchedRow;
+    // Source column of each device column, and the runs in which consecutive
+    // columns show consecutive source columns; used while stretching anew.
     std::vector<int> columns;
     struct ColumnRun {
         int target, source, length;
     };
     std::vector<ColumnRun> runs;
-    struct StretchKey {
-        int left = 0, width = 0, pictureWidth = 0, from = 0, to = 0;
-        bool operator==(const StretchKey&) const = default;
-    } columnsKey;
+    void Stretch(const StretchKey& key, const QImage& src);
 
     // Row spans of a wide line.
     std::vector<std::pair<int, int>> spans;
 
+    // Device pixels per logical pixel along each axis. The operations take
+    // logical coordinates; the image, the pending fills and the text caches
+    // hold device pixels.
+    int k = 1;
+    [[nodiscard]] TRect Dev(const TRect& r) const { return {r.left * k, r.top * k, r.right * k, r.bottom * k}; }
+
+    // The image of the frame before last: once its sharers have let go of it,
+    // it takes the next frame, so a paint after a shared copy allocates nothing.
+    QImage spare;
+
     ~Impl() { EndPainting(); }
+
+    void TakeSpareImage() {
+        EndPainting();
+        if (spare.size() != image.size() || spare.format() != image.format() || !spare.isDetached())
+            spare = QImage(image.width(), image.height(), image.format());
+        image.swap(spare);
+    }
 
     void EndPainting() {
         painter.reset();
@@ -331,6 +392,11 @@ struct TDrawSurface::Impl {
         std::uint32_t* Row(int y) const { return bits + y * stride; }
     };
     Pixels Writable() {
+        if (!image.isDetached() && !image.isNull()) {
+            const QImage shared = image;
+            TakeSpareImage();
+            std::memcpy(image.bits(), shared.constBits(), static_cast<std::size_t>(shared.sizeInBytes()));
+        }
         return {reinterpret_cast<std::uint32_t*>(image.bits()), image.bytesPerLine() / 4};
     }
     const std::uint32_t* Row(int y) const { return reinterpret_cast<const std::uint32_t*>(image.constScanLine(y)); }
@@ -339,14 +405,19 @@ struct TDrawSurface::Impl {
     // reads or partly writes their pixels: a paint covers most of its
     // background with the back wall and then the back image, and pixels that
     // are overwritten whole before anyone looks are never written at all.
+    // A gradient's bands join into one fill of a colour per row, so the list
+    // stays short and a back image drawn over the gradient drops its part.
     struct PendingFill {
         TRect rect;
         std::uint32_t value;
+        bool perRow = false;  // each row in rowValue instead
     };
+    std::vector<std::uint32_t> rowValue;  // by device row
     std::vector<PendingFill> pending;
     std::vector<PendingFill> pendingScratch;
     static constexpr std::size_t kMaxPending = 32;
     static constexpr int kDeferredArea = 4096;  // smaller fills are written at once
+    static constexpr int kWideBand = 128;  // unless at least this wide
 
     // r lies inside the image; written now.
     void Write(const TRect& r, std::uint32_t value) {
@@ -372,9 +443,70 @@ struct TDrawSurface::Impl {
             piece(TRect{box.right, top, p.right, bottom});
     }
 
+    void Write(const PendingFill& p, const TRect& r) {
+        if (!p.perRow) {
+            Write(r, p.value);
+            return;
+        }
+        const Pixels px = Writable();
+        for (int y = r.top; y < r.bottom; ++y)
+            FillRow(px.Row(y) + r.left, static_cast<std::size_t>(r.right - r.left), rowValue[static_cast<std::size_t>(y)]);
+    }
+
+    // Joins the fill r (device pixels, nothing pending inside it) to the last
+    // pending fill when they are rows of one column band; the row colours
+    // stay unambiguous while no other pending fill has its own.
+    bool JoinRows(const TRect& r, std::uint32_t value) {
+        if (pending.empty())
+            return false;
+        PendingFill& last = pending.back();
+        if (last.rect.left != r.left || last.rect.right != r.right ||
+            (last.rect.bottom != r.top && last.rect.top != r.bottom))
+            return false;
+        for (std::size_t i = 0; i + 1 < pending.size(); ++i)
+            if (pending[i].perRow)
+                return false;
+        rowValue.resize(static_cast<std::size_t>(image.height()));
+        if (!last.perRow) {
+            std::fill(rowValue.begin() + last.rect.top, rowValue.begin() + last.rect.bottom, last.value);
+            last.perRow = true;
+        }
+        std::fill(rowValue.begin() + r.top, rowValue.begin() + r.bottom, value);
+        KeepClearOf(r);
+        last.rect.top = std::min(last.rect.top, r.top);
+        last.rect.bottom = std::max(last.rect.bottom, r.bottom);
+        return true;
+    }
+
+    // Nothing waits inside this rectangle (device pixels): once a picture has
+    // covered the plot, the lines and texts drawn over it skip the list.
+    TRect clear;
+    static long long Area(const TRect& r) { return static_cast<long long>(r.right - r.left) * (r.bottom - r.top); }
+    void KeepClearOf(const TRect& r) {
+        if (clear.Intersected(r).Empty())
+            return;
+        TRect largest;
+        Outside(clear, r, [&](const TRect& part) {
+            if (Area(part) > Area(largest))
+                largest = part;
+        });
+        clear = largest;
+    }
+    void AddPending(const PendingFill& p) {
+        KeepClearOf(p.rect);
+        pending.push_back(p);
+    }
+
     // The pending parts inside box are written (write) or dropped (!write).
     void Settle(const TRect& box, bool write) {
-        if (pending.empty())
+        if (pending.empty() || box.Empty())
+            return;
+        if (box.left >= clear.left && box.right <= clear.right && box.top >= clear.top && box.bottom <= clear.bottom)
+            return;
+        if (Area(box) > Area(clear))
+            clear = box;  // so after this call
+        if (std::none_of(pending.begin(), pending.end(),
+                         [&](const PendingFill& p) { return !p.rect.Intersected(box).Empty(); }))
             return;
         pendingScratch.clear();
         for (const PendingFill& p : pending) {
@@ -384,47 +516,70 @@ struct TDrawSurface::Impl {
                 continue;
             }
             if (write)
-                Write(inside, p.value);
-            Outside(p.rect, box, [&](const TRect& part) { pendingScratch.push_back({part, p.value}); });
+                Write(p, inside);
+            Outside(p.rect, box, [&](const TRect& part) { pendingScratch.push_back({part, p.value, p.perRow}); });
         }
         pending.swap(pendingScratch);
         if (pending.size() > kMaxPending)
-            FlushAll();
+            FlushSmallest();
     }
 
-    // Before an operation reads or partly writes the pixels of box.
-    void Flush(const TRect& box) { Settle(box, true); }
+    // Texts and lines cut the pending fills into ever more pieces: the small
+    // ones are written, the large ones (a background a picture will cover)
+    // keep waiting.
+    void FlushSmallest() {
+        const auto area = [](const PendingFill& p) {
+            return static_cast<long long>(p.rect.right - p.rect.left) * (p.rect.bottom - p.rect.top);
+        };
+        const auto kept = pending.begin() + kMaxPending / 2;
+        std::nth_element(pending.begin(), kept, pending.end(),
+                         [&](const PendingFill& a, const PendingFill& b) { return area(a) > area(b); });
+        for (auto p = kept; p != pending.end(); ++p)
+            Write(*p, p->rect);
+        pending.erase(kept, pending.end());
+    }
+
+    // Before an operation reads or partly writes the pixels of the logical box.
+    void Flush(const TRect& box) { Settle(Dev(box), true); }
     void FlushAll() {
         for (const PendingFill& p : pending)
-            Write(p.rect, p.value);
+            Write(p, p.rect);
         pending.clear();
     }
-    // Before an operation overwrites every pixel of box.
-    void Cover(const TRect& box) { Settle(box, false); }
+    // Before an operation overwrites every pixel of the logical box.
+    void Cover(const TRect& box) { Settle(Dev(box), false); }
 
-    // r lies inside the image.
-    void Fill(const TRect& r, std::uint32_t value) {
+    // The logical rectangle r lies inside the image.
+    void Fill(const TRect& logical, std::uint32_t value) {
+        const TRect r = Dev(logical);
         if (r == TRect{0, 0, image.width(), image.height()}) {
             pending.clear();
             // A shared image (the window's copy of the last frame) is not
             // detached: every pixel is about to be written, so fresh memory does.
-            if (!image.isDetached()) {
-                EndPainting();
-                image = QImage(image.width(), image.height(), image.format());
-            }
+            if (!image.isDetached())
+                TakeSpareImage();
+            clear = {};
             pending.push_back({r, value});
             return;
         }
-        Cover(r);
-        if (static_cast<long long>(r.right - r.left) * (r.bottom - r.top) < kDeferredArea) {
+        // Fills over what was just covered (bars over the back image) are
+        // seldom covered again: written at once, they keep the list short.
+        const bool overClear = !clear.Intersected(r).Empty();
+        Settle(r, false);
+        if (!overClear && JoinRows(r, value))
+            return;
+        // Wide bands wait too: they may start a gradient.
+        if (overClear ||
+            (static_cast<long long>(r.right - r.left) * (r.bottom - r.top) < kDeferredArea && r.right - r.left < kWideBand)) {
             Write(r, value);
             return;
         }
-        pending.push_back({r, value});
+        AddPending({r, value});
     }
 
-    void NotXor(const TRect& r, std::uint32_t color) {
-        Flush(r);
+    void NotXor(const TRect& logical, std::uint32_t color) {
+        Flush(logical);
+        const TRect r = Dev(logical);
         const Pixels px = Writable();
         for (int y = r.top; y < r.bottom; ++y)
             NotXorRow(px.Row(y) + r.left, static_cast<std::size_t>(r.right - r.left), color);
@@ -437,6 +592,7 @@ struct TDrawSurface::Impl {
             Fill(r, color);
     }
 
+    // clip in device pixels.
     QPainter& Painter(const TRect& clip) {
         FlushAll();
         if (!painter)
@@ -456,9 +612,10 @@ struct TDrawSurface::Impl {
 
     void WideLine(TPoint from, TPoint to, int width, const TRect& area, std::uint32_t color, bool notXor);
     // The whole of source with its top-left corner at (x, y), clipped to area.
-    void Copy(const QImage& source, bool convert, int x, int y, const TRect& area);
+    void Copy(const QImage& source, int sourceScale, bool convert, int x, int y, const TRect& area);
 
     TextFont& FontFor(const TFontData& data, bool monochrome) {
+        // Fonts are looked up by their logical description; the surface's scale is fixed.
         const TFontData key = QtFontKey(data);
         if (!textFonts.empty() && textFonts.front()->key == key)
             return *textFonts.front();
@@ -471,7 +628,7 @@ struct TDrawSurface::Impl {
         } else {
             entry = std::make_unique<TextFont>();
             entry->key = key;
-            entry->font = MakeQFont(key, monochrome);
+            entry->font = MakeQFont(key, monochrome, k);
             entry->ascent = QFontMetrics(entry->font).ascent();
             if (textFonts.size() >= kMaxTextFonts)
                 textFonts.pop_back();
@@ -480,7 +637,7 @@ struct TDrawSurface::Impl {
         return *textFonts.front();
     }
 
-    static const LaidOutText& Layout(TextFont& font, const std::string& text) {
+    static LaidOutText& Layout(TextFont& font, const std::string& text) {
         if (const auto found = font.texts.find(text); found != font.texts.end())
             return found->second;
         if (font.texts.size() >= kMaxTexts)
@@ -492,8 +649,131 @@ struct TDrawSurface::Impl {
         layout.beginLayout();
         const QTextLine line = layout.createLine();
         layout.endLayout();
-        LaidOutText laidOut{layout.glyphRuns(), line.isValid() ? line.ascent() : 0};
+        LaidOutText laidOut;
+        laidOut.runs = layout.glyphRuns();
+        if (line.isValid()) {
+            laidOut.baseline = line.ascent();
+            laidOut.width = static_cast<int>(std::ceil(line.naturalTextWidth()));
+            laidOut.height = static_cast<int>(std::ceil(line.height()));
+        }
         return font.texts.emplace(text, std::move(laidOut)).first->second;
+    }
+
+    // The glyphs drawn by Qt onto a scratch image of one background colour,
+    // with the origin at (pad, pad) of the text's top-left pixel.
+    static QImage DrawScratch(const TextFont& font, const LaidOutText& text, int pad, QRgb background, QRgb color) {
+        QImage scratch(text.width + 2 * pad, text.height + 2 * pad, QImage::Format_RGB32);
+        scratch.fill(background);
+        QPainter painter(&scratch);
+        painter.setPen(QColor::fromRgb(color));
+        const QPointF origin(pad, pad + font.ascent - text.baseline);
+        for (const QGlyphRun& run : text.runs)
+            painter.drawGlyphRun(origin, run);
+        return scratch;
+    }
+
+    static int ScratchPad(const TextFont& font) { return std::max(4, font.font.pixelSize()); }
+
+    // White on black marks every pixel the glyphs touch: any coverage leaves
+    // a trace.
+    static void FindInk(const TextFont& font, LaidOutText& text) {
+        const int pad = ScratchPad(font);
+        const QImage scratch = DrawScratch(font, text, pad, 0xFF000000u, 0xFFFFFFFFu);
+        text.ink = LaidOutText::Ink::Known;
+        text.inkRuns.clear();
+        text.inkBox = {};
+        int count = 0;
+        for (int y = 0; y < scratch.height(); ++y) {
+            const auto* row = reinterpret_cast<const std::uint32_t*>(scratch.constScanLine(y));
+            for (int x = 0; x < scratch.width(); ++x) {
+                if (row[x] == 0xFF000000u)
+                    continue;
+                if (x == 0 || y == 0 || x == scratch.width() - 1 || y == scratch.height() - 1) {
+                    text.ink = LaidOutText::Ink::Unusable;  // the glyphs may reach beyond the scratch
+                    return;
+                }
+                int end = x + 1;
+                while (end < scratch.width() && row[end] != 0xFF000000u)
+                    ++end;
+                const LaidOutText::InkRun run{y - pad, x - pad, end - x, count};
+                text.inkRuns.push_back(run);
+                count += run.length;
+                const TRect box{run.dx, run.dy, run.dx + run.length, run.dy + 1};
+                text.inkBox = text.inkBox.Empty() ? box
+                                                  : TRect{std::min(text.inkBox.left, box.left), std::min(text.inkBox.top, box.top),
+                                                          std::max(text.inkBox.right, box.right), std::max(text.inkBox.bottom, box.bottom)};
+                x = end - 1;
+            }
+        }
+    }
+
+    static const LaidOutText::Rendered& RenderedFor(const TextFont& font, LaidOutText& text, std::uint32_t color,
+                                                    std::uint32_t background) {
+        for (const auto& r : text.rendered)
+            if (r.color == color && r.background == background)
+                return r;
+        const int pad = ScratchPad(font);
+        const QImage scratch = DrawScratch(font, text, pad, background, color);
+        LaidOutText::Rendered rendered{color, background, {}};
+        for (const LaidOutText::InkRun& run : text.inkRuns) {
+            const auto* row = reinterpret_cast<const std::uint32_t*>(scratch.constScanLine(run.dy + pad));
+            rendered.pixels.insert(rendered.pixels.end(), row + run.dx + pad, row + run.dx + pad + run.length);
+        }
+        if (text.rendered.size() < kMaxRendered) {
+            text.rendered.push_back(std::move(rendered));
+            return text.rendered.back();
+        }
+        auto& slot = text.rendered[text.nextRendered];
+        text.nextRendered = (text.nextRendered + 1) % kMaxRendered;
+        slot = std::move(rendered);
+        return slot;
+    }
+    static constexpr std::size_t kMaxRendered = 4;
+
+    // The text with its top-left pixel at (x, y), from the pixels Qt gave it
+    // before: exact where every touched pixel shows one opaque background
+    // colour, so false (nothing written) elsewhere.
+    bool DrawKnownText(const TextFont& font, LaidOutText& text, int x, int y, std::uint32_t color, const TRect& area) {
+        if (text.ink == LaidOutText::Ink::Unknown)
+            FindInk(font, text);
+        if (text.ink == LaidOutText::Ink::Unusable)
+            return false;
+        const TRect box =
+            TRect{x + text.inkBox.left, y + text.inkBox.top, x + text.inkBox.right, y + text.inkBox.bottom}.Intersected(area);
+        if (box.Empty())
+            return true;
+        Settle(box, true);
+        std::optional<std::uint32_t> background;
+        for (const LaidOutText::InkRun& run : text.inkRuns) {
+            const int row = y + run.dy;
+            if (row < area.top || row >= area.bottom)
+                continue;
+            const int from = std::max(x + run.dx, area.left), to = std::min(x + run.dx + run.length, area.right);
+            const std::uint32_t* dst = Row(row);
+            for (int c = from; c < to; ++c) {
+                if (!background)
+                    background = dst[c];
+                if (dst[c] != *background)
+                    return false;
+            }
+        }
+        if (!background)
+            return true;
+        if ((*background & kOpaqueBits) != kOpaqueBits)
+            return false;
+        const LaidOutText::Rendered& rendered = RenderedFor(font, text, color, *background);
+        const Pixels px = Writable();
+        for (const LaidOutText::InkRun& run : text.inkRuns) {
+            const int row = y + run.dy;
+            if (row < area.top || row >= area.bottom)
+                continue;
+            const int from = std::max(x + run.dx, area.left), to = std::min(x + run.dx + run.length, area.right);
+            if (from >= to)
+                continue;
+            std::memcpy(px.Row(row) + from, rendered.pixels.data() + run.first + (from - x - run.dx),
+                        static_cast<std::size_t>(to - from) * sizeof(std::uint32_t));
+        }
+        return true;
     }
 };
 
@@ -521,15 +801,27 @@ std::uint32_t MonochromeOf(std::uint32_t argb) {
 
 }  // namespace
 
-TDrawSurface::TDrawSurface(int width, int height, TSurfaceKind kind, bool monochrome)
+TDrawSurface::TDrawSurface(int width, int height, TSurfaceKind kind, bool monochrome, int scale)
     : m_kind(kind), m_monochrome(monochrome), m_impl(std::make_unique<Impl>()) {
-    m_impl->image = BlankImage(width, height);
+    m_impl->k = std::max(1, scale);
+    m_impl->image = BlankImage(std::max(0, width) * m_impl->k, std::max(0, height) * m_impl->k);
 }
 
 TDrawSurface::~TDrawSurface() = default;
 
-int TDrawSurface::Width() const { return m_impl->image.width(); }
-int TDrawSurface::Height() const { return m_impl->image.height(); }
+int TDrawSurface::Width() const { return m_impl->image.width() / m_impl->k; }
+int TDrawSurface::Height() const { return m_impl->image.height() / m_impl->k; }
+int TDrawSurface::Scale() const { return m_impl->k; }
+
+void TDrawSurface::SetScale(int scale) {
+    scale = std::max(1, scale);
+    if (scale == m_impl->k)
+        return;
+    const int w = Width(), h = Height();
+    m_impl->k = scale;
+    m_impl->textFonts.clear();
+    SetSize(w, h);
+}
 
 const QImage& TDrawSurface::Image() const {
     m_impl->FlushAll();
@@ -546,7 +838,8 @@ QImage& TDrawSurface::Image() {
 void TDrawSurface::SetSize(int width, int height) {
     m_impl->EndPainting();
     m_impl->pending.clear();
-    m_impl->image = BlankImage(width, height);
+    m_impl->image = BlankImage(std::max(0, width) * m_impl->k, std::max(0, height) * m_impl->k);
+    m_impl->spare = QImage();
     m_clip.reset();
 }
 
@@ -685,6 +978,48 @@ void TDrawSurface::LineTo(int x, int y) {
         }
         dst = notXor ? (~(dst ^ color) | kOpaqueBits) : color;
     };
+    if (m_impl->k > 1) {
+        // Every logical pixel becomes a block; straight lines still visit
+        // only the pixels inside the clip.
+        const int k = m_impl->k;
+        const TRect box = TRect{std::min(from.x, x), std::min(from.y, y), std::max(from.x, x) + 1, std::max(from.y, y) + 1}
+                              .Intersected(area);
+        if (box.Empty())
+            return;
+        m_impl->Flush(box);
+        const Impl::Pixels px = m_impl->Writable();
+        auto plot = [&](long long lx, long long ly, bool on) {
+            if (lx < area.left || lx >= area.right || ly < area.top || ly >= area.bottom || (!on && !opaqueGaps))
+                return;
+            std::uint32_t* row = px.Row(static_cast<int>(ly) * k) + lx * k;
+            for (int dy = 0; dy < k; ++dy, row += px.stride) {
+                if (on && notXor)
+                    NotXorRow(row, static_cast<std::size_t>(k), color);
+                else
+                    FillRow(row, static_cast<std::size_t>(k), on ? color : gapColor);
+            }
+        };
+        if (from.y == y || from.x == x) {
+            const bool horizontal = from.y == y;
+            const long long start = horizontal ? from.x : from.y;
+            const long long end = horizontal ? x : y;
+            const int step = start < end ? 1 : -1;
+            const auto [first, last] = ClippedSteps(start, step, std::llabs(end - start),
+                                                    horizontal ? area.left : area.top, horizontal ? area.right : area.bottom);
+            dash.Skip(first);
+            for (long long i = first; i < last; ++i) {
+                const long long at = start + i * step;
+                const bool on = dash.Next();
+                if (horizontal)
+                    plot(at, y, on);
+                else
+                    plot(x, at, on);
+            }
+            return;
+        }
+        WalkLine(from.x, from.y, x, y, [&](long long lx, long long ly) { plot(lx, ly, dash.Next()); });
+        return;
+    }
     const Impl::Pixels px = m_impl->Writable();
 
     if (from.y == y || from.x == x) {
@@ -783,14 +1118,27 @@ void TDrawSurface::Impl::WideLine(TPoint from, TPoint to, int width, const TRect
                         lo(from.y, to.y) - o >= area.top && hi(from.y, to.y) - o + width <= area.bottom;
     if (inside) {
         // The usual case, without clamping.
-        WalkLine(from.x, from.y, to.x, to.y, [&](long long lx, long long ly) {
-            const int c0 = static_cast<int>(lx - o), c1 = c0 + width;
+        // The points of one row form a run; its squares widen `width` rows at once.
+        auto stamp = [&](long long ly, long long x0, long long x1) {
+            const int c0 = static_cast<int>(x0 - o), c1 = static_cast<int>(x1 - o) + width;
             auto* span = &spans[static_cast<std::size_t>(ly - o - top)];
-            for (int k = 0; k < width; ++k, ++span) {
+            for (int i = 0; i < width; ++i, ++span) {
                 span->first = std::min(span->first, c0);
                 span->second = std::max(span->second, c1);
             }
+        };
+        long long runY = from.y, runLow = from.x, runHigh = from.x;
+        WalkLine(from.x, from.y, to.x, to.y, [&](long long lx, long long ly) {
+            if (ly == runY) {
+                runLow = std::min(runLow, lx);
+                runHigh = std::max(runHigh, lx);
+                return;
+            }
+            stamp(runY, runLow, runHigh);
+            runY = ly;
+            runLow = runHigh = lx;
         });
+        stamp(runY, runLow, runHigh);
     } else {
         WalkLine(from.x, from.y, to.x, to.y, [&](long long lx, long long ly) {
             const int r0 = clampY(ly - o), r1 = clampY(ly - o + width);
@@ -809,11 +1157,13 @@ void TDrawSurface::Impl::WideLine(TPoint from, TPoint to, int width, const TRect
         const auto [c0, c1] = spans[static_cast<std::size_t>(r - top)];
         if (c0 >= c1)
             continue;
-        const auto n = static_cast<std::size_t>(c1 - c0);
-        if (notXor)
-            NotXorRow(px.Row(r) + c0, n, color);
-        else
-            FillRow(px.Row(r) + c0, n, color);
+        const auto n = static_cast<std::size_t>(c1 - c0) * static_cast<std::size_t>(k);
+        for (int d = r * k; d < (r + 1) * k; ++d) {
+            if (notXor)
+                NotXorRow(px.Row(d) + c0 * k, n, color);
+            else
+                FillRow(px.Row(d) + c0 * k, n, color);
+        }
     }
 }
 
@@ -838,11 +1188,13 @@ void TDrawSurface::FillRect(const TRect& rect) {
         const int tw = tile.width(), th = tile.height();
         m_impl->Cover(r);
         const Impl::Pixels px = m_impl->Writable();
-        for (int y = r.top; y < r.bottom; ++y) {
-            const auto* src = reinterpret_cast<const std::uint32_t*>(tile.constScanLine(y % th));
+        const int k = m_impl->k;
+        const TRect d = m_impl->Dev(r);
+        for (int y = d.top; y < d.bottom; ++y) {
+            const auto* src = reinterpret_cast<const std::uint32_t*>(tile.constScanLine((y / k) % th));
             std::uint32_t* dst = px.Row(y);
-            for (int x = r.left; x < r.right; ++x)
-                dst[x] = m_monochrome ? MonochromeOf(src[x % tw]) : (src[x % tw] | kOpaqueBits);
+            for (int x = d.left; x < d.right; ++x)
+                dst[x] = m_monochrome ? MonochromeOf(src[(x / k) % tw]) : (src[(x / k) % tw] | kOpaqueBits);
         }
         return;
     }
@@ -857,10 +1209,12 @@ void TDrawSurface::FillRect(const TRect& rect) {
     const std::uint32_t gap = DeviceColor(m_backgroundColor);
     m_impl->Flush(r);
     const Impl::Pixels px = m_impl->Writable();
-    for (int y = r.top; y < r.bottom; ++y) {
+    const int k = m_impl->k;
+    const TRect d = m_impl->Dev(r);
+    for (int y = d.top; y < d.bottom; ++y) {
         std::uint32_t* dst = px.Row(y);
-        for (int x = r.left; x < r.right; ++x) {
-            if (HatchBit(brush.Style, x, y))
+        for (int x = d.left; x < d.right; ++x) {
+            if (HatchBit(brush.Style, x / k, y / k))
                 dst[x] = color;
             else if (opaque)
                 dst[x] = gap;
@@ -927,14 +1281,17 @@ void TDrawSurface::SetPixel(int x, int y, TColor color) {
     if (!WritableArea().Contains(x, y))
         return;
     m_impl->FlushAll();
-    m_impl->Writable().Row(y)[x] = DeviceColor(color);
+    const Impl::Pixels px = m_impl->Writable();
+    const int k = m_impl->k;
+    for (int dy = 0; dy < k; ++dy)
+        FillRow(px.Row(y * k + dy) + x * k, static_cast<std::size_t>(k), DeviceColor(color));
 }
 
 TColor TDrawSurface::Pixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= Width() || y >= Height())
         return clNone;
     m_impl->FlushAll();
-    const std::uint32_t v = m_impl->Row(y)[x];
+    const std::uint32_t v = m_impl->Row(y * m_impl->k)[x * m_impl->k];
     return RGBColor(static_cast<int>((v >> 16) & 0xFF), static_cast<int>((v >> 8) & 0xFF), static_cast<int>(v & 0xFF));
 }
 
@@ -978,23 +1335,30 @@ void TDrawSurface::TextOut(int x, int y, const std::string& text) {
     Impl::TextFont& font = m_impl->FontFor(m_font.m_data, m_monochrome);
     // Tabs and line breaks are left to QPainter, which treats them its own way.
     const bool plain = std::none_of(text.begin(), text.end(), [](char c) { return c >= 0 && c < ' '; });
-    const Impl::LaidOutText* laidOut = plain ? &Impl::Layout(font, text) : nullptr;
-    QPainter& painter = m_impl->Painter(area);
+    Impl::LaidOutText* laidOut = plain ? &Impl::Layout(font, text) : nullptr;
+    // From here on device pixels: the font is k times the size, at k times the place.
+    const int k = m_impl->k;
+    const TRect device = m_impl->Dev(area);
+    if (laidOut && !rotated &&
+        m_impl->DrawKnownText(font, *laidOut, (x + left) * k, (y + top) * k, DeviceColor(m_textColor), device))
+        return;
+    QPainter& painter = m_impl->Painter(device);
     // Glyphs go with their baseline at the font's whole-pixel ascent below the top.
-    QPointF origin(left, top + font.ascent - (laidOut ? laidOut->baseline : 0));
+    QPointF origin(left * k, top * k + font.ascent - (laidOut ? laidOut->baseline : 0));
     if (rotated) {
-        QTransform transform = QTransform::fromTranslate(x, y);
+        QTransform transform = QTransform::fromTranslate(x * k, y * k);
         transform.rotate(-m_font.m_data.Escapement / 10.0);
         painter.setTransform(transform);
         m_impl->painterTransformed = true;
         if (m_backgroundMode == bkOpaque)
-            painter.fillRect(QRect(left, top, extent.cx, extent.cy), QColor::fromRgb(DeviceColor(m_backgroundColor)));
+            painter.fillRect(QRect(left * k, top * k, extent.cx * k, extent.cy * k),
+                             QColor::fromRgb(DeviceColor(m_backgroundColor)));
     } else {
         if (m_impl->painterTransformed) {
             painter.resetTransform();
             m_impl->painterTransformed = false;
         }
-        origin += QPointF(x, y);
+        origin += QPointF(x * k, y * k);
     }
     const QRgb pen = DeviceColor(m_textColor);
     if (pen != m_impl->painterPen) {
@@ -1026,8 +1390,31 @@ void TDrawSurface::RemoveClip() { m_clip.reset(); }
 // ---------------------------------------------------------------------------
 // Pixel copies and pictures
 
-void TDrawSurface::Impl::Copy(const QImage& source, bool convert, int x, int y, const TRect& area) {
-    const TRect target = TRect{x, y, x + source.width(), y + source.height()}.Intersected(area);
+void TDrawSurface::Impl::Copy(const QImage& source, int sourceScale, bool convert, int x, int y, const TRect& area) {
+    if (sourceScale != k) {
+        // A picture (or surface) of another scale: each of its logical pixels
+        // becomes a block of this surface, nearest pixel.
+        const int w = source.width() / sourceScale, h = source.height() / sourceScale;
+        const TRect target = TRect{x, y, x + w, y + h}.Intersected(area);
+        if (target.Empty())
+            return;
+        Cover(target);
+        const Pixels px = Writable();
+        const TRect d = Dev(target);
+        for (int row = d.top; row < d.bottom; ++row) {
+            const auto* src = reinterpret_cast<const std::uint32_t*>(
+                source.constScanLine(((row - y * k) * sourceScale) / k));
+            std::uint32_t* dst = px.Row(row);
+            for (int col = d.left; col < d.right; ++col) {
+                const std::uint32_t v = src[((col - x * k) * sourceScale) / k];
+                dst[col] = convert ? MonochromeOf(v) : (v | kOpaqueBits);
+            }
+        }
+        return;
+    }
+    x *= k;
+    y *= k;
+    const TRect target = TRect{x, y, x + source.width(), y + source.height()}.Intersected(Dev(area));
     if (target.Empty())
         return;
     if (!convert && target == TRect{0, 0, image.width(), image.height()} && x == 0 && y == 0 &&
@@ -1038,7 +1425,7 @@ void TDrawSurface::Impl::Copy(const QImage& source, bool convert, int x, int y, 
         image = source;
         return;
     }
-    Cover(target);
+    Settle(target, false);
     const Pixels px = Writable();
     const auto* srcBits = reinterpret_cast<const std::uint32_t*>(source.constBits());
     const std::ptrdiff_t srcStride = source.bytesPerLine() / 4;
@@ -1066,70 +1453,84 @@ void TDrawSurface::Impl::Copy(const QImage& source, bool convert, int x, int y, 
 void TDrawSurface::CopyFrom(const TDrawSurface& source, int x, int y) {
     source.m_impl->FlushAll();
     source.m_impl->EndPainting();  // a painted image would be copied, not shared
-    m_impl->Copy(source.m_impl->image, m_monochrome && !source.m_monochrome, x, y, WritableArea());
+    m_impl->Copy(source.m_impl->image, source.m_impl->k, m_monochrome && !source.m_monochrome, x, y, WritableArea());
 }
 
 void TDrawSurface::DrawPicture(int x, int y, const TPicture& picture) {
     if (picture.Empty())
         return;
-    m_impl->Copy(picture.Image(), m_monochrome, x, y, WritableArea());
+    m_impl->Copy(picture.Image(), 1, m_monochrome, x, y, WritableArea());
 }
 
-void TDrawSurface::StretchPicture(const TRect& rect, const TPicture& picture) {
-    if (picture.Empty())
-        return;
-    const TRect r = Normalized(rect);
+void TDrawSurface::Impl::Stretch(const StretchKey& key, const QImage& src) {
+    const TRect& r = key.rect;
+    const TRect& target = key.target;
     const int w = r.right - r.left, h = r.bottom - r.top;
-    const TRect target = r.Intersected(WritableArea());
-    if (target.Empty())
-        return;
-    const QImage& src = picture.Image();
     const long long pw = src.width(), ph = src.height();
-    const Impl::StretchKey key{r.left, w, src.width(), target.left, target.right};
-    std::vector<int>& columns = m_impl->columns;
-    if (!(key == m_impl->columnsKey) || columns.empty()) {
-        columns.resize(static_cast<std::size_t>(target.right - target.left));
-        for (int x = target.left; x < target.right; ++x)
-            columns[static_cast<std::size_t>(x - target.left)] = static_cast<int>((x - r.left) * pw / w);
-        auto& runs = m_impl->runs;
-        runs.clear();
-        for (std::size_t i = 0; i < columns.size(); ++i) {
-            if (i > 0 && columns[i] == columns[i - 1] + 1)
-                ++runs.back().length;
-            else
-                runs.push_back({static_cast<int>(i), columns[i], 1});
-        }
-        m_impl->columnsKey = key;
+    const auto n = static_cast<std::size_t>(target.right - target.left) * static_cast<std::size_t>(k);
+    const auto rows = static_cast<std::size_t>(target.bottom - target.top) * static_cast<std::size_t>(k);
+    columns.resize(n);
+    for (std::size_t i = 0; i < n; ++i)
+        columns[i] = static_cast<int>((static_cast<long long>(target.left) + static_cast<long long>(i) / k - r.left) * pw / w);
+    runs.clear();
+    for (std::size_t i = 0; i < n; ++i) {
+        if (i > 0 && columns[i] == columns[i - 1] + 1)
+            ++runs.back().length;
+        else
+            runs.push_back({static_cast<int>(i), columns[i], 1});
     }
-    // Long runs are copied whole (pictures hold opaque pixels only); a picture
-    // stretched a lot is copied pixel by pixel.
-    const auto& runs = m_impl->runs;
-    const bool byRuns = !m_monochrome && runs.size() * 8 <= columns.size();
-    m_impl->Cover(target);
-    const Impl::Pixels px = m_impl->Writable();
-    const auto n = columns.size();
+    // Long runs are copied whole (pictures hold opaque pixels only).
+    const bool byRuns = !key.monochrome && runs.size() * 8 <= n;
+    stretchedRow.resize(rows);
+    std::size_t kept = 0;
     long long previous = -1;
-    const std::uint32_t* previousRow = nullptr;
-    for (int y = target.top; y < target.bottom; ++y) {
-        const long long sourceRow = (y - r.top) * ph / h;
-        std::uint32_t* dst = px.Row(y) + target.left;
-        if (sourceRow == previous) {
-            std::memcpy(dst, previousRow, n * sizeof(std::uint32_t));
+    for (std::size_t row = 0; row < rows; ++row) {
+        const long long sourceRow = (target.top + static_cast<long long>(row) / k - r.top) * ph / h;
+        if (sourceRow != previous)
+            ++kept;
+        previous = sourceRow;
+        stretchedRow[row] = static_cast<int>(kept - 1);
+    }
+    stretched.resize(n * kept);
+    previous = -1;
+    for (std::size_t row = 0; row < rows; ++row) {
+        const long long sourceRow = (target.top + static_cast<long long>(row) / k - r.top) * ph / h;
+        if (sourceRow == previous)
             continue;
-        }
+        previous = sourceRow;
+        std::uint32_t* dst = stretched.data() + static_cast<std::size_t>(stretchedRow[row]) * n;
         const auto* line = reinterpret_cast<const std::uint32_t*>(src.constScanLine(static_cast<int>(sourceRow)));
         if (byRuns) {
-            for (const Impl::ColumnRun& run : runs)
-                std::memcpy(dst + run.target, line + run.source,
-                            static_cast<std::size_t>(run.length) * sizeof(std::uint32_t));
-        } else if (m_monochrome) {
+            for (const ColumnRun& run : runs)
+                std::memcpy(dst + run.target, line + run.source, static_cast<std::size_t>(run.length) * sizeof(std::uint32_t));
+        } else if (key.monochrome) {
             for (std::size_t i = 0; i < n; ++i)
                 dst[i] = MonochromeOf(line[columns[i]]);
         } else {
             for (std::size_t i = 0; i < n; ++i)
                 dst[i] = line[columns[i]];
         }
-        previous = sourceRow;
-        previousRow = dst;
     }
+    stretchKey = key;
+}
+
+void TDrawSurface::StretchPicture(const TRect& rect, const TPicture& picture) {
+    if (picture.Empty())
+        return;
+    const TRect r = Normalized(rect);
+    const TRect target = r.Intersected(WritableArea());
+    if (target.Empty())
+        return;
+    const QImage& src = picture.Image();
+    const Impl::StretchKey key{src.cacheKey(), r, target, m_impl->k, m_monochrome};
+    if (!(key == m_impl->stretchKey))
+        m_impl->Stretch(key, src);
+    m_impl->Cover(target);
+    const Impl::Pixels px = m_impl->Writable();
+    const TRect d = m_impl->Dev(target);
+    const auto n = static_cast<std::size_t>(d.right - d.left);
+    const std::uint32_t* kept = m_impl->stretched.data();
+    const int* keptRow = m_impl->stretchedRow.data();
+    for (int y = d.top; y < d.bottom; ++y, ++keptRow)
+        std::memcpy(px.Row(y) + d.left, kept + static_cast<std::size_t>(*keptRow) * n, n * sizeof(std::uint32_t));
 }

@@ -185,9 +185,16 @@ using enum TSurfaceKind;
 // An off-screen bitmap or the image of a chart's child window, which the
 // hosting widget copies to the screen. Monochrome bitmaps hold only black and
 // white. Not copyable: pen, brush and font refer back to it.
+//
+// A surface of scale k (high-density screens) keeps every logical rule above:
+// each logical pixel is a k x k block of its image, pens are k times as wide,
+// pictures are drawn block for block, and text is drawn in a font k times the
+// pixel size at k times the place, so it stays sharp. Width, Height, Pixel and
+// text measuring answer in logical pixels, so layouts are the same at every
+// scale; only Image() holds device pixels.
 class TDrawSurface {
 public:
-    TDrawSurface(int width, int height, TSurfaceKind kind = skBitmap, bool monochrome = false);
+    TDrawSurface(int width, int height, TSurfaceKind kind = skBitmap, bool monochrome = false, int scale = 1);
     ~TDrawSurface();
     TDrawSurface(const TDrawSurface&) = delete;
     TDrawSurface& operator=(const TDrawSurface&) = delete;
@@ -198,6 +205,8 @@ public:
     [[nodiscard]] bool Monochrome() const { return m_monochrome; }
     // New size; the pixels are lost (white) and the clip removed.
     void SetSize(int width, int height);
+    [[nodiscard]] int Scale() const;
+    void SetScale(int scale);  // as SetSize: the pixels are lost; below 1 taken as 1
     [[nodiscard]] const QImage& Image() const;
     [[nodiscard]] QImage& Image();
 

@@ -34,6 +34,17 @@ TDrawSurface& TPanel::FittedSurface() const {
     return *m_windowSurface;
 }
 
+int TPanel::DeviceScale() const { return m_windowSurface->Scale(); }
+
+void TPanel::SetDeviceScale(int scale) {
+    scale = std::max(scale, 1);
+    if (scale == m_windowSurface->Scale())
+        return;
+    m_windowSurface->SetScale(scale);
+    BoundsChanged();
+    PanelChanged();
+}
+
 void TPanel::SetColor(TColor value) { Store(m_color, value); }
 void TPanel::SetBevelOuter(TBevelCut value) { Store(m_bevelOuter, value); }
 void TPanel::SetBevelInner(TBevelCut value) { Store(m_bevelInner, value); }
@@ -53,5 +64,7 @@ void TPanel::HandlePaint() {
 void PresentSurface(QPaintDevice& device, const TDrawSurface& surface, int x, int y) {
     QPainter painter(&device);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(x, y, surface.Image());
+    // A surface of scale k holds k x k device pixels per logical one: drawn
+    // into its logical rectangle, they meet the screen's pixels one to one.
+    painter.drawImage(QRect(x, y, surface.Width(), surface.Height()), surface.Image());
 }

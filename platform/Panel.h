@@ -60,6 +60,10 @@ public:
     [[nodiscard]] bool HasParent() const { return m_hasParent; }
     void SetHasParent(bool value) { m_hasParent = value; }
 
+    // Device pixels per logical pixel of the window image (high-density screens).
+    [[nodiscard]] int DeviceScale() const;
+    void SetDeviceScale(int scale);
+
     // The image of the client area that the host shows; always Width x Height.
     // Its pixels are allocated when it is first asked for after a change of
     // size, so a panel that is never painted holds no image.

@@ -25,6 +25,7 @@ struct TSnapshotOptions {
     QString out;
     bool csv = false;
     bool values = false;
+    int scale = 1;
 };
 
 // YYYY-MM-DD, digits only; the day need not exist (a birth date may be any).
@@ -71,6 +72,13 @@ std::optional<TSnapshotOptions> ParseOptions(const QStringList& args, QString& e
                 return std::nullopt;
             }
             options.tab = tab == QLatin1String("today") ? 0 : 1;
+        } else if (arg == QLatin1String("--scale")) {
+            bool ok = false;
+            options.scale = hasValue ? args[++i].toInt(&ok) : 0;
+            if (!ok || options.scale < 1 || options.scale > 4) {
+                error = QStringLiteral("--scale is a whole number from 1 to 4");
+                return std::nullopt;
+            }
         } else if (arg == QLatin1String("--out")) {
             if (!hasValue || args[i + 1].isEmpty()) {
                 error = QStringLiteral("--out needs a file name");
@@ -128,7 +136,7 @@ void WriteCsv(TCustomAxisPanel& chart, QTextStream& out) {
 QString SnapshotUsage() {
     return QStringLiteral(
         "usage: biorhythm-snapshot [--birth YYYY-MM-DD] [--today YYYY-MM-DD] "
-        "[--tab today|4weeks] [--out FILE.png] [--csv] [--values] [--help] [--version]");
+        "[--tab today|4weeks] [--scale K] [--out FILE.png] [--csv] [--values] [--help] [--version]");
 }
 
 int RunSnapshot(const QStringList& arguments, QTextStream& out, QTextStream& err) {
@@ -180,6 +188,8 @@ int RunSnapshot(const QStringList& arguments, QTextStream& out, QTextStream& err
     window.PageControl2->SetActivePageIndex(options->tab);
 
     int status = boxShown ? 1 : 0;
+    // The application was started at the scale (see main), so the grab holds
+    // the window's device pixels.
     if (!options->out.isEmpty() && !window.grab().save(options->out, "PNG")) {
         err << "biorhythm-snapshot: cannot write " << options->out << '\n';
         status = 3;

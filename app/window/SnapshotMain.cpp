@@ -5,6 +5,7 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -21,6 +22,10 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(KeepSeriousMessages);
     // The window is never shown on a display; the picture is grabbed off screen.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The scale must be known before the application exists; RunSnapshot checks the value.
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--scale") == 0)
+            qputenv("QT_SCALE_FACTOR", argv[i + 1]);
     QApplication app(argc, argv);
     StartupTrace::Mark("application");
     InitApplicationObject();

@@ -9,6 +9,8 @@
 
 int main(int argc, char** argv) {
     StartupTrace::Begin();
+    // Whole scale factors only, so the charts draw at the screen's own resolution.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QTextStream out(stdout);
     QTextStream err(stderr);
     if (AsksForHelpOrVersion(argc, argv)) {

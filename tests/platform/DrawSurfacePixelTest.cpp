@@ -6,7 +6,10 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -327,4 +330,215 @@ TEST(SurfaceFills, WholeCopiesStayIndependent) {
     window.CopyFrom(source, 10, 5);  // offset: a real copy, the rest stays
     EXPECT_EQ(window.Pixel(2, 2), clYellow);
     EXPECT_EQ(window.Pixel(11, 6), clLime);
+}
+
+// A text drawn again comes from the pixels Qt gave it the first time; over
+// another background, across a background edge or under a clip it must still
+// be what Qt draws there.
+TEST(SurfaceTextPixels, RepeatedTextMatchesQtOverEveryBackground) {
+    const QString text = QStringLiteral("27/02/10 Wg");
+    QFont font("Arial");
+    font.setPixelSize(11);
+    const QFontMetrics metrics(font);
+    struct Case {
+        const char* name;
+        TColor left, right;  // background left and right of x = 40
+        TRect clip;
+    };
+    const Case cases[] = {
+        {"white", clWhite, clWhite, {0, 0, 120, 40}},
+        {"face", 0xC8D0D4, 0xC8D0D4, {0, 0, 120, 40}},
+        {"split", clWhite, clYellow, {0, 0, 120, 40}},
+        {"clipped", clWhite, clWhite, {0, 0, 37, 40}},
+        {"white again", clWhite, clWhite, {0, 0, 120, 40}},
+    };
+    TDrawSurface s(120, 40);
+    s.Font().SetHeight(-11);
+    s.Font().SetColor(clMaroon);
+    s.Brush().SetStyle(bsClear);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        s.RemoveClip();
+        s.FillSolid({0, 0, 40, 40}, c.left);
+        s.FillSolid({40, 0, 120, 40}, c.right);
+        s.IntersectClip(c.clip);
+        s.TextOut(10, 10, text.toStdString());
+
+        QImage expected(120, 40, QImage::Format_RGB32);
+        expected.fill(Rgb(c.left));
+        QPainter painter(&expected);
+        painter.fillRect(40, 0, 80, 40, QColor::fromRgb(Rgb(c.right)));
+        painter.setClipRect(QRect(c.clip.left, c.clip.top, c.clip.right - c.clip.left, c.clip.bottom - c.clip.top));
+        painter.setFont(font);
+        painter.setPen(QColor::fromRgb(Rgb(clMaroon)));
+        painter.drawText(10, 10 + metrics.ascent(), text);
+        painter.end();
+
+        int differing = 0;
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 120; ++x) {
+                const TColor got = s.Pixel(x, y);
+                differing += qRgb(RedOf(got), GreenOf(got), BlueOf(got)) != expected.pixel(x, y);
+            }
+        EXPECT_EQ(differing, 0);
+    }
+}
+
+// The stretch is kept from paint to paint; whatever it depends on changes it.
+TEST(SurfacePictures, RepeatedStretchFollowsEveryChange) {
+    auto gradientImage = [](int w, int h, int seed) {
+        QImage image(w, h, QImage::Format_RGB32);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                image.setPixel(x, y, qRgb((x * 5 + seed) & 0xFF, (y * 9 + seed) & 0xFF, (x ^ y) & 0xFF));
+        return image;
+    };
+    TPicture picture(gradientImage(23, 11, 0));
+    const TPicture other(gradientImage(23, 11, 100));  // same size, other pixels
+    struct Step {
+        const char* name;
+        TRect rect, clip;
+        const TPicture* picture;
+        int width, height, scale;
+    };
+    const Step steps[] = {
+        {"first", {5, 4, 95, 50}, {0, 0, 100, 60}, &picture, 100, 60, 1},
+        {"again", {5, 4, 95, 50}, {0, 0, 100, 60}, &picture, 100, 60, 1},
+        {"other place", {7, 4, 95, 52}, {0, 0, 100, 60}, &picture, 100, 60, 1},
+        {"clipped", {7, 4, 95, 52}, {20, 10, 70, 40}, &picture, 100, 60, 1},
+        {"other picture", {7, 4, 95, 52}, {20, 10, 70, 40}, &other, 100, 60, 1},
+        {"resized", {7, 4, 95, 52}, {0, 0, 100, 60}, &other, 90, 50, 1},
+        {"scale 2", {7, 4, 95, 52}, {0, 0, 100, 60}, &other, 90, 50, 2},
+        {"scale 1 again", {7, 4, 95, 52}, {0, 0, 100, 60}, &other, 90, 50, 1},
+        {"picture changed in place", {7, 4, 95, 52}, {0, 0, 100, 60}, &picture, 90, 50, 1},
+    };
+    TDrawSurface kept(1, 1);
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        if (step.picture == &picture && std::string(step.name) == "picture changed in place")
+            picture.SetImage(gradientImage(23, 11, 50));
+        kept.SetScale(step.scale);
+        if (kept.Width() != step.width || kept.Height() != step.height)
+            kept.SetSize(step.width, step.height);
+        Filled(kept);
+        kept.IntersectClip(step.clip);
+        kept.StretchPicture(step.rect, *step.picture);
+        kept.RemoveClip();
+        TDrawSurface fresh(step.width, step.height, skBitmap, false, step.scale);
+        Filled(fresh);
+        fresh.IntersectClip(step.clip);
+        fresh.StretchPicture(step.rect, *step.picture);
+        EXPECT_TRUE(kept.Image() == fresh.Image());
+    }
+}
+
+// A gradient's bands wait as one fill; a picture over part of it, a second
+// band group beside it and a line across leave every pixel as written last.
+TEST(SurfaceFills, GradientBandsUnderPicturesAndLines) {
+    const int w = 300, h = 90;
+    std::vector<TColor> want(static_cast<std::size_t>(w * h));
+    auto fill = [&](TDrawSurface& s, const TRect& r, TColor c) {
+        s.FillSolid(r, c);
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                want[static_cast<std::size_t>(y * w + x)] = c;
+    };
+    TDrawSurface s(w, h);
+    for (int i = 0; i < 45; ++i)  // bottom to top, two rows each
+        fill(s, {0, h - 2 * (i + 1), w, h - 2 * i}, RGBColor(i * 5, 255 - i * 5, 7));
+    s.StretchPicture({20, 20, 100, 70}, TPicture(10, 10));
+    for (int y = 20; y < 70; ++y)
+        for (int x = 20; x < 100; ++x)
+            want[static_cast<std::size_t>(y * w + x)] = clWhite;
+    for (int y = 30; y < 50; ++y)  // top to bottom, one row each, over part of the first
+        fill(s, {120, y, 290, y + 1}, RGBColor(200, y * 3, y * 5));
+    fill(s, {0, 0, 10, 10}, clNavy);  // small: written at once
+    s.Pen().Assign({clBlack, psSolid, 1, pmCopy});
+    s.MoveTo(0, 45);
+    s.LineTo(w, 45);
+    for (int x = 0; x < w; ++x)
+        want[static_cast<std::size_t>(45 * w + x)] = clBlack;
+    int differing = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            differing += s.Pixel(x, y) != want[static_cast<std::size_t>(y * w + x)];
+    EXPECT_EQ(differing, 0);
+}
+
+// Fills wait, join, split and are written in any order the surface likes; a
+// long mixed sequence of fills, gradients, stretched pictures and lines ends
+// with the pixels of writing each at once.
+TEST(SurfaceFills, MixedSequenceEndsAsIfWrittenAtOnce) {
+    const int w = 240, h = 150;
+    std::vector<TColor> want(static_cast<std::size_t>(w * h));
+    auto put = [&](int x, int y, TColor c) {
+        if (x >= 0 && x < w && y >= 0 && y < h)
+            want[static_cast<std::size_t>(y * w + x)] = c;
+    };
+    QImage image(13, 7, QImage::Format_RGB32);
+    for (int y = 0; y < 7; ++y)
+        for (int x = 0; x < 13; ++x)
+            image.setPixel(x, y, qRgb(x * 19, y * 31, 77));
+    const TPicture picture(image);
+    std::mt19937 random(7);
+    auto between = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    for (int scale : {1, 2}) {
+        SCOPED_TRACE(scale);
+        TDrawSurface s(w, h, skBitmap, false, scale);
+        std::fill(want.begin(), want.end(), clWhite);
+        for (int step = 0; step < 400; ++step) {
+            const TColor colour = RGBColor(between(0, 255), between(0, 255), between(0, 255));
+            switch (between(0, 4)) {
+            case 0: {  // a fill, small or large
+                const int l = between(-10, w), t = between(-10, h);
+                const TRect r{l, t, l + between(1, 200), t + between(1, 120)};
+                s.FillSolid(r, colour);
+                for (int y = r.top; y < r.bottom; ++y)
+                    for (int x = r.left; x < r.right; ++x)
+                        put(x, y, colour);
+                break;
+            }
+            case 1: {  // a gradient of row bands, either way up
+                const int l = between(0, 60), r = between(l + 130, w), t = between(0, h / 2), b = between(t + 10, h);
+                const bool up = between(0, 1) == 1;
+                for (int i = 0; t + i < b; i += 2) {
+                    const int top = up ? std::max(t, b - i - 2) : t + i;
+                    const int bottom = up ? b - i : std::min(b, t + i + 2);
+                    const TColor c = RGBColor(i & 0xFF, 200, 255 - (i & 0xFF));
+                    s.FillSolid({l, top, r, bottom}, c);
+                    for (int y = top; y < bottom; ++y)
+                        for (int x = l; x < r; ++x)
+                            put(x, y, c);
+                }
+                break;
+            }
+            case 2: {  // a stretched picture
+                const int l = between(-5, w / 2), t = between(-5, h / 2);
+                const TRect r{l, t, l + between(5, w), t + between(5, h)};
+                s.StretchPicture(r, picture);
+                for (int y = std::max(0, r.top); y < std::min(h, r.bottom); ++y)
+                    for (int x = std::max(0, r.left); x < std::min(w, r.right); ++x) {
+                        const QRgb v = image.pixel((x - r.left) * 13 / r.Width(), (y - r.top) * 7 / r.Height());
+                        put(x, y, RGBColor(qRed(v), qGreen(v), qBlue(v)));
+                    }
+                break;
+            }
+            default: {  // a thin straight line, its end pixel left out
+                s.Pen().Assign({colour, psSolid, 1, pmCopy});
+                const int x = between(0, w - 1), y = between(0, h - 1), length = between(1, 150);
+                const bool horizontal = between(0, 1) == 1;
+                s.MoveTo(x, y);
+                s.LineTo(horizontal ? x + length : x, horizontal ? y : y + length);
+                for (int i = 0; i < length; ++i)
+                    put(horizontal ? x + i : x, horizontal ? y : y + i, colour);
+                break;
+            }
+            }
+        }
+        int differing = 0;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                differing += s.Pixel(x, y) != want[static_cast<std::size_t>(y * w + x)];
+        EXPECT_EQ(differing, 0);
+    }
 }
