@@ -16,12 +16,28 @@ fresh_home() {
   chmod 700 "$work/runtime"
 }
 
+# Starts the program; once its window has been painted (the start-up trace
+# says so) it is ended with SIGTERM. Options that answer at once end it sooner.
 run() {
   env -u DISPLAY -u WAYLAND_DISPLAY HOME="$home" XDG_CONFIG_HOME="$home/.config" \
     XDG_DATA_HOME="$home/.local/share" XDG_CACHE_HOME="$home/.cache" \
     XDG_STATE_HOME="$home/.local/state" XDG_RUNTIME_DIR="$work/runtime" \
-    QT_QPA_PLATFORM=offscreen \
-    timeout --preserve-status -s TERM 2 "$program" "$@" >"$work/out" 2>"$work/err"
+    QT_QPA_PLATFORM=offscreen BIORHYTHM_TRACE_STARTUP=1 \
+    "$program" "$@" >"$work/out" 2>"$work/err" &
+  local pid=$! tenths=0
+  while kill -0 "$pid" 2>/dev/null; do
+    if grep -q 'first frame' "$work/err"; then
+      sleep 0.5
+      kill -TERM "$pid" 2>/dev/null
+      break
+    fi
+    if ((++tenths > 600)); then
+      kill -KILL "$pid" 2>/dev/null
+      break
+    fi
+    sleep 0.1
+  done
+  wait "$pid"
 }
 
 files_in_home() { (cd "$home" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort); }
