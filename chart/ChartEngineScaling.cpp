@@ -117,6 +117,10 @@ void ApplySeriesMargins(TAxisScale& scale, int startMargin, int endMargin) {
     double newMaximum = narrowed.PixelToValue(oldEnd);
     if (newMinimum > newMaximum)
         std::swap(newMinimum, newMaximum);
+    // Near the ends of the double range the widened scale is not representable;
+    // the data then keep the whole span.
+    if (!std::isfinite(newMinimum) || !std::isfinite(newMaximum) || !std::isfinite(newMaximum - newMinimum))
+        return;
     scale.SetRange(newMinimum, newMaximum);
 }
 

@@ -86,6 +86,14 @@ TEST(AxisScaling, VerticalMarginsSwapAndZeroMarginsKeepTheScale) {
     EXPECT_EQ(widened.ValueToPixel(110), 60);
 }
 
+TEST(AxisScaling, MarginsThatWouldLeaveTheDoubleRangeKeepTheScale) {
+    auto huge = Scale(-1.5e308, 2e307, Span(0, 100), false);
+    ApplySeriesMargins(huge, 10, 10);
+    EXPECT_DOUBLE_EQ(huge.ScaleMinimum, -1.5e308);
+    EXPECT_DOUBLE_EQ(huge.ScaleMaximum, 2e307);
+    EXPECT_TRUE(std::isfinite(huge.ScaleRange));
+}
+
 TEST(AxisIncrement, NiceSteps) {
     double x = 1;
     for (double expected : {2.0, 5.0, 10.0, 20.0, 50.0, 100.0}) {
