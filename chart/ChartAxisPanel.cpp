@@ -165,6 +165,47 @@ TLineWidths TCustomAxisPanel::WidestLineWidth(const std::string& text) {
 // The paint pipeline
 
 void TCustomAxisPanel::DrawChart(const TRect& bounds) {
+    TDrawSurface* surface = Canvas().Surface();
+    bool kept = false;
+    if (surface && m_staticLayerCache && surface->HasLayer()) {
+        // A probe runs every step for its state and layout but draws nothing;
+        // the state calls leave the surface as a real run would.
+        // The layout works on the chart rectangle step by step: a real run
+        // after a probe starts again from where the probe started.
+        const TDrawSurface::TState state = surface->SaveState();
+        const TRect chartRect = ChartRect();
+        const int width3D = Width3D(), seriesWidth3D = SeriesWidth3D();
+        surface->BeginLayer(true);
+        DrawStaticPart(bounds);
+        kept = surface->EndLayer();
+        if (!kept) {
+            surface->RestoreState(state);
+            SetChartRect(chartRect);
+            SetDepths(width3D, seriesWidth3D);
+        }
+    }
+    if (!kept) {
+        ++m_staticLayerDraws;
+        if (surface && m_staticLayerCache)
+            surface->BeginLayer(false);
+        DrawStaticPart(bounds);
+        if (surface && m_staticLayerCache)
+            surface->EndLayer();
+        else if (surface)
+            surface->DropLayer();
+    }
+    if (OnBeforeDrawSeries)
+        OnBeforeDrawSeries(*this);
+    for (int i = 0; i < m_seriesList.Count(); ++i) {
+        if (m_seriesList[i]->Active())
+            DrawSeries(*m_seriesList[i]);
+    }
+    Canvas().RestoreDefaults();
+    if (OnAfterDraw)
+        OnAfterDraw(*this);
+}
+
+void TCustomAxisPanel::DrawStaticPart(const TRect& bounds) {
     PaintBackground(bounds);
     for (int i = 0; i < m_seriesList.Count(); ++i) {
         if (m_seriesList[i]->Active())
@@ -189,15 +230,6 @@ void TCustomAxisPanel::DrawChart(const TRect& bounds) {
                 axis->PaintAxis();
         }
     }
-    if (OnBeforeDrawSeries)
-        OnBeforeDrawSeries(*this);
-    for (int i = 0; i < m_seriesList.Count(); ++i) {
-        if (m_seriesList[i]->Active())
-            DrawSeries(*m_seriesList[i]);
-    }
-    Canvas().RestoreDefaults();
-    if (OnAfterDraw)
-        OnAfterDraw(*this);
 }
 
 void TCustomAxisPanel::LayoutAxes() {
