@@ -165,19 +165,27 @@ TLineWidths TCustomAxisPanel::WidestLineWidth(const std::string& text) {
 // The paint pipeline
 
 void TCustomAxisPanel::DrawChart(const TRect& bounds) {
-    TDrawSurface* surface = Canvas().Surface();
+    TDrawSurface* surface = m_staticLayerCache ? Canvas().Surface() : nullptr;
+    // The part before the series with the surface hashing its calls; a probe
+    // draws nothing but runs every step for its state and layout.
+    auto layered = [&](bool probe) {
+        surface->BeginLayer(probe);
+        try {
+            DrawStaticPart(bounds);
+        } catch (...) {
+            surface->AbandonLayer();
+            throw;
+        }
+        return surface->EndLayer();
+    };
     bool kept = false;
-    if (surface && m_staticLayerCache && surface->HasLayer()) {
-        // A probe runs every step for its state and layout but draws nothing;
-        // the state calls leave the surface as a real run would.
+    if (surface && surface->HasLayer()) {
         // The layout works on the chart rectangle step by step: a real run
         // after a probe starts again from where the probe started.
         const TDrawSurface::TState state = surface->SaveState();
         const TRect chartRect = ChartRect();
         const int width3D = Width3D(), seriesWidth3D = SeriesWidth3D();
-        surface->BeginLayer(true);
-        DrawStaticPart(bounds);
-        kept = surface->EndLayer();
+        kept = layered(true);
         if (!kept) {
             surface->RestoreState(state);
             SetChartRect(chartRect);
@@ -186,13 +194,10 @@ void TCustomAxisPanel::DrawChart(const TRect& bounds) {
     }
     if (!kept) {
         ++m_staticLayerDraws;
-        if (surface && m_staticLayerCache)
-            surface->BeginLayer(false);
-        DrawStaticPart(bounds);
-        if (surface && m_staticLayerCache)
-            surface->EndLayer();
-        else if (surface)
-            surface->DropLayer();
+        if (surface)
+            layered(false);
+        else
+            DrawStaticPart(bounds);
     }
     if (OnBeforeDrawSeries)
         OnBeforeDrawSeries(*this);

@@ -1367,21 +1367,20 @@ void TDrawSurface::TextOut(int x, int y, const std::string& text) {
     if (area.Empty() || text.empty())
         return;
     ITextMeasurer& measurer = m_measurer ? *m_measurer : *DefaultTextMeasurer();
+    const TSize extent = measurer.TextExtent(m_font.m_data, text);
+    const int ascent = measurer.Ascent(m_font.m_data);
     if (m_layerMode != LayerMode::Off) {
-        // Texts blend with what lies below them. The measurer stands in for
-        // the extents it gives, which place and back the text.
+        // Texts blend with what lies below them; the measures place and back them.
         LayerReads();
         LayerText(text);
         LayerText(m_font.m_data.Name);
         const TFontStyles& style = m_font.m_data.Style;
-        if (LayerCall(6, x, y, reinterpret_cast<std::uintptr_t>(&measurer), m_font.m_data.Height,
+        if (LayerCall(6, x, y, extent.cx, extent.cy, ascent, m_font.m_data.Height,
                       style.Bold | style.Italic << 1 | style.Underline << 2 | style.StrikeOut << 3,
                       m_font.m_data.Charset, m_font.m_data.Escapement, DeviceColor(m_textColor), m_textAlign,
                       m_backgroundMode, DeviceColor(m_backgroundColor), area.left, area.top, area.right, area.bottom))
             return;
     }
-    const TSize extent = measurer.TextExtent(m_font.m_data, text);
-    const int ascent = measurer.Ascent(m_font.m_data);
 
     int left = 0, top = 0;  // relative to the reference point
     switch (m_textAlign & 6) {
@@ -1710,8 +1709,8 @@ bool TDrawSurface::HasLayer() const {
     return m_impl->layerValid && m_impl->lastValid && m_impl->lastHash == m_impl->layerHash;
 }
 
-void TDrawSurface::DropLayer() {
-    m_impl->layerValid = false;
+void TDrawSurface::AbandonLayer() {
+    m_layerMode = LayerMode::Off;
     m_impl->lastValid = false;
 }
 

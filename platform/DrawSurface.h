@@ -294,7 +294,7 @@ public:
     [[nodiscard]] bool HasLayer() const;
     void BeginLayer(bool probe);
     bool EndLayer();
-    void DropLayer();
+    void AbandonLayer();  // the run broke off: back to drawing, nothing kept
 
 private:
     friend class TPen;

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -138,4 +139,16 @@ TEST(StaticLayer, WindowPaintsEqualPaintsWithoutTheLayer) {
         plain.chart.HandlePaint();
         ASSERT_TRUE(SameBytes(cached.chart.WindowSurface().Image(), plain.chart.WindowSurface().Image())) << shift;
     }
+}
+
+TEST(StaticLayer, AnExceptionBeforeTheSeriesLeavesTheSurfaceDrawing) {
+    PaintedChart p(false);
+    TDrawSurface target(776, 391);
+    p.chart.DrawChartOn(&target, {0, 0, 776, 391});
+    p.chart.DrawChartOn(&target, {0, 0, 776, 391});
+    p.chart.OnBeforeDrawAxes = [](TCustomAxisPanel&) { throw std::runtime_error("broken handler"); };
+    EXPECT_THROW(p.chart.DrawChartOn(&target, {0, 0, 776, 391}), std::runtime_error);
+    TDrawSurface& surface = *p.chart.Canvas().Surface();
+    surface.FillSolid({0, 0, 5, 5}, clRed);
+    EXPECT_EQ(surface.Pixel(2, 2), clRed);
 }
