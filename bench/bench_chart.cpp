@@ -48,11 +48,29 @@ void FourWeekFullPaint(benchmark::State& state, int scale) {
         f.Refill(++shift);
         f.chart.DrawChartOn(&target, {0, 0, 776, 391});
     }
+    state.counters["static_draws"] = f.chart.StaticLayerDraws();
 }
 void BM_FourWeekChart_FullPaint(benchmark::State& state) { FourWeekFullPaint(state, 1); }
 BENCHMARK(BM_FourWeekChart_FullPaint)->Unit(benchmark::kMicrosecond);
 void BM_FourWeekChart_FullPaint_Scale2(benchmark::State& state) { FourWeekFullPaint(state, 2); }
 BENCHMARK(BM_FourWeekChart_FullPaint_Scale2)->Unit(benchmark::kMicrosecond);
+
+// Other values on the same days: the dates along the axis stay.
+void FourWeekSameDaysPaint(benchmark::State& state, int scale) {
+    FourWeekChart f;
+    TDrawSurface target(776, 391, skBitmap, false, scale);
+    int shift = 0;
+    for (auto _ : state) {
+        shift += 7;
+        f.Refill(shift);
+        f.chart.DrawChartOn(&target, {0, 0, 776, 391});
+    }
+    state.counters["static_draws"] = f.chart.StaticLayerDraws();
+}
+void BM_FourWeekChart_SameDaysPaint(benchmark::State& state) { FourWeekSameDaysPaint(state, 1); }
+BENCHMARK(BM_FourWeekChart_SameDaysPaint)->Unit(benchmark::kMicrosecond);
+void BM_FourWeekChart_SameDaysPaint_Scale2(benchmark::State& state) { FourWeekSameDaysPaint(state, 2); }
+BENCHMARK(BM_FourWeekChart_SameDaysPaint_Scale2)->Unit(benchmark::kMicrosecond);
 
 void BM_FourWeekChart_CachedPaint(benchmark::State& state) {
     FourWeekChart f;
@@ -82,6 +100,7 @@ void TodayFullPaint(benchmark::State& state, int scale) {
             bars->AppendPoint((i * 37 + shift) % 201 - 100, labels[i], colours[i]);
         chart.DrawChartOn(&target, {0, 0, 776, 391});
     }
+    state.counters["static_draws"] = chart.StaticLayerDraws();
 }
 void BM_TodayChart_FullPaint(benchmark::State& state) { TodayFullPaint(state, 1); }
 BENCHMARK(BM_TodayChart_FullPaint)->Unit(benchmark::kMicrosecond);

@@ -165,6 +165,52 @@ TLineWidths TCustomAxisPanel::WidestLineWidth(const std::string& text) {
 // The paint pipeline
 
 void TCustomAxisPanel::DrawChart(const TRect& bounds) {
+    TDrawSurface* surface = m_staticLayerCache ? Canvas().Surface() : nullptr;
+    // The part before the series with the surface hashing its calls; a probe
+    // draws nothing but runs every step for its state and layout.
+    auto layered = [&](bool probe) {
+        surface->BeginLayer(probe);
+        try {
+            DrawStaticPart(bounds);
+        } catch (...) {
+            surface->AbandonLayer();
+            throw;
+        }
+        return surface->EndLayer();
+    };
+    bool kept = false;
+    if (surface && surface->HasLayer()) {
+        // The layout works on the chart rectangle step by step: a real run
+        // after a probe starts again from where the probe started.
+        const TDrawSurface::TState state = surface->SaveState();
+        const TRect chartRect = ChartRect();
+        const int width3D = Width3D(), seriesWidth3D = SeriesWidth3D();
+        kept = layered(true);
+        if (!kept) {
+            surface->RestoreState(state);
+            SetChartRect(chartRect);
+            SetDepths(width3D, seriesWidth3D);
+        }
+    }
+    if (!kept) {
+        ++m_staticLayerDraws;
+        if (surface)
+            layered(false);
+        else
+            DrawStaticPart(bounds);
+    }
+    if (OnBeforeDrawSeries)
+        OnBeforeDrawSeries(*this);
+    for (int i = 0; i < m_seriesList.Count(); ++i) {
+        if (m_seriesList[i]->Active())
+            DrawSeries(*m_seriesList[i]);
+    }
+    Canvas().RestoreDefaults();
+    if (OnAfterDraw)
+        OnAfterDraw(*this);
+}
+
+void TCustomAxisPanel::DrawStaticPart(const TRect& bounds) {
     PaintBackground(bounds);
     for (int i = 0; i < m_seriesList.Count(); ++i) {
         if (m_seriesList[i]->Active())
@@ -189,15 +235,6 @@ void TCustomAxisPanel::DrawChart(const TRect& bounds) {
                 axis->PaintAxis();
         }
     }
-    if (OnBeforeDrawSeries)
-        OnBeforeDrawSeries(*this);
-    for (int i = 0; i < m_seriesList.Count(); ++i) {
-        if (m_seriesList[i]->Active())
-            DrawSeries(*m_seriesList[i]);
-    }
-    Canvas().RestoreDefaults();
-    if (OnAfterDraw)
-        OnAfterDraw(*this);
 }
 
 void TCustomAxisPanel::LayoutAxes() {

@@ -127,6 +127,14 @@ public:
     // Drawing one series: visible range, events, clipping, points.
     void DrawSeries(TChartSeries& series);
 
+    // What a paint draws before the series (background, titles, legend,
+    // walls, axes) is kept as a layer of the canvas surface and put back while
+    // the same drawing calls would draw it again. Off: drawn every time.
+    [[nodiscard]] bool StaticLayerCache() const { return m_staticLayerCache; }
+    void SetStaticLayerCache(bool value) { m_staticLayerCache = value; }
+    // Paints that drew the part before the series rather than putting it back.
+    [[nodiscard]] int StaticLayerDraws() const { return m_staticLayerDraws; }
+
     // Each fires only when assigned.
     TChartEvent OnBeforeDrawAxes;
     TChartEvent OnBeforeDrawSeries;
@@ -146,6 +154,7 @@ private:
     friend class TChartSeries;
     void RemoveSeries(TChartSeries& series, bool invalidate);
     void AppendSeries(TChartSeries& series);
+    void DrawStaticPart(const TRect& bounds);
 
     TChartSeriesList m_seriesList{this};
     std::vector<std::unique_ptr<TChartAxis>> m_axes;
@@ -159,4 +168,6 @@ private:
     int m_cursor = 0;
     int m_originalCursor = 0;
     TColor m_legendSymbolBackColor = clDefault;
+    bool m_staticLayerCache = true;
+    int m_staticLayerDraws = 0;
 };

@@ -359,6 +359,14 @@ struct TDrawSurface::Impl {
     // Row spans of a wide line.
     std::vector<std::pair<int, int>> spans;
 
+    // The kept layer's pixels and the hash of the calls that drew them; the
+    // hash of the last run, kept or not.
+    QImage layer;
+    std::uint64_t layerHash = 0;
+    bool layerValid = false;
+    std::uint64_t lastHash = 0;
+    bool lastValid = false;
+
     // Device pixels per logical pixel along each axis. The operations take
     // logical coordinates; the image, the pending fills and the text caches
     // hold device pixels.
@@ -824,12 +832,14 @@ void TDrawSurface::SetScale(int scale) {
 }
 
 const QImage& TDrawSurface::Image() const {
+    LayerPeeks();
     m_impl->FlushAll();
     m_impl->EndPainting();
     return m_impl->image;
 }
 
 QImage& TDrawSurface::Image() {
+    LayerPeeks();
     m_impl->FlushAll();
     m_impl->EndPainting();
     return m_impl->image;
@@ -840,6 +850,8 @@ void TDrawSurface::SetSize(int width, int height) {
     m_impl->pending.clear();
     m_impl->image = BlankImage(std::max(0, width) * m_impl->k, std::max(0, height) * m_impl->k);
     m_impl->spare = QImage();
+    m_impl->layerValid = false;
+    m_impl->lastValid = false;
     m_clip.reset();
 }
 
@@ -959,6 +971,13 @@ void TDrawSurface::LineTo(int x, int y) {
     const TRect area = WritableArea();
     if (area.Empty())
         return;
+    if (m_layerMode != LayerMode::Off) {
+        LayerReads();
+        if (LayerCall(1, from.x, from.y, x, y, DeviceColor(pen.Color), static_cast<int>(pen.Style), pen.Width,
+                      static_cast<int>(pen.Mode), m_backgroundMode, DeviceColor(m_backgroundColor), area.left, area.top,
+                      area.right, area.bottom))
+            return;
+    }
     const std::uint32_t color = DeviceColor(pen.Color);
     const bool notXor = pen.Mode == pmNotXor;
     if (pen.Width >= 2 && pen.Style != psAlternate) {
@@ -1174,6 +1193,11 @@ void TDrawSurface::FillSolid(const TRect& rect, TColor color) {
     const TRect r = rect.Intersected(WritableArea());
     if (r.Empty())
         return;
+    if (m_layerMode != LayerMode::Off) {
+        LayerCovered(r);
+        if (LayerCall(2, r.left, r.top, r.right, r.bottom, DeviceColor(color)))
+            return;
+    }
     m_impl->Fill(r, DeviceColor(color));
 }
 
@@ -1183,7 +1207,18 @@ void TDrawSurface::FillRect(const TRect& rect) {
     const TRect r = rect.Intersected(WritableArea());
     if (r.Empty())
         return;
-    if (brush.Bitmap && !brush.Bitmap->Empty()) {
+    const bool tiled = brush.Bitmap && !brush.Bitmap->Empty();
+    if (m_layerMode != LayerMode::Off && (tiled || brush.Style != bsClear)) {
+        if (tiled || brush.Style == bsSolid || m_backgroundMode == bkOpaque)
+            LayerCovered(r);
+        else
+            LayerReads();
+        if (LayerCall(3, r.left, r.top, r.right, r.bottom, tiled ? brush.Bitmap->Image().cacheKey() : 0,
+                      DeviceColor(brush.Color), static_cast<int>(brush.Style), m_backgroundMode,
+                      DeviceColor(m_backgroundColor)))
+            return;
+    }
+    if (tiled) {
         const QImage& tile = brush.Bitmap->Image();
         const int tw = tile.width(), th = tile.height();
         m_impl->Cover(r);
@@ -1228,6 +1263,22 @@ void TDrawSurface::Rectangle(int left, int top, int right, int bottom) {
         std::swap(left, right);
     if (top > bottom)
         std::swap(top, bottom);
+    if (m_layerMode != LayerMode::Off) {
+        // One call in the hash, drawn with hashing off: a probe must hash
+        // exactly what a real run does.
+        const TPenData& p = m_pen.m_data;
+        const TRect area = WritableArea();
+        LayerReads();
+        if (LayerCall(4, left, top, right, bottom, DeviceColor(p.Color), static_cast<int>(p.Style), p.Width,
+                      static_cast<int>(p.Mode), m_brush.m_data.Bitmap ? m_brush.m_data.Bitmap->Image().cacheKey() : 0,
+                      DeviceColor(m_brush.m_data.Color), static_cast<int>(m_brush.m_data.Style), m_backgroundMode,
+                      DeviceColor(m_backgroundColor), area.left, area.top, area.right, area.bottom))
+            return;
+        const LayerMode mode = std::exchange(m_layerMode, LayerMode::Off);
+        Rectangle(left, top, right, bottom);
+        m_layerMode = mode;
+        return;
+    }
     const TPenData& pen = m_pen.m_data;
     if (pen.Style == psClear) {
         // Without an outline the fill also stops one pixel short of the right and bottom edges.
@@ -1280,6 +1331,11 @@ void TDrawSurface::Rectangle(int left, int top, int right, int bottom) {
 void TDrawSurface::SetPixel(int x, int y, TColor color) {
     if (!WritableArea().Contains(x, y))
         return;
+    if (m_layerMode != LayerMode::Off) {
+        LayerReads();
+        if (LayerCall(5, x, y, DeviceColor(color)))
+            return;
+    }
     m_impl->FlushAll();
     const Impl::Pixels px = m_impl->Writable();
     const int k = m_impl->k;
@@ -1290,6 +1346,7 @@ void TDrawSurface::SetPixel(int x, int y, TColor color) {
 TColor TDrawSurface::Pixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= Width() || y >= Height())
         return clNone;
+    LayerPeeks();
     m_impl->FlushAll();
     const std::uint32_t v = m_impl->Row(y * m_impl->k)[x * m_impl->k];
     return RGBColor(static_cast<int>((v >> 16) & 0xFF), static_cast<int>((v >> 8) & 0xFF), static_cast<int>(v & 0xFF));
@@ -1312,6 +1369,18 @@ void TDrawSurface::TextOut(int x, int y, const std::string& text) {
     ITextMeasurer& measurer = m_measurer ? *m_measurer : *DefaultTextMeasurer();
     const TSize extent = measurer.TextExtent(m_font.m_data, text);
     const int ascent = measurer.Ascent(m_font.m_data);
+    if (m_layerMode != LayerMode::Off) {
+        // Texts blend with what lies below them; the measures place and back them.
+        LayerReads();
+        LayerText(text);
+        LayerText(m_font.m_data.Name);
+        const TFontStyles& style = m_font.m_data.Style;
+        if (LayerCall(6, x, y, extent.cx, extent.cy, ascent, m_font.m_data.Height,
+                      style.Bold | style.Italic << 1 | style.Underline << 2 | style.StrikeOut << 3,
+                      m_font.m_data.Charset, m_font.m_data.Escapement, DeviceColor(m_textColor), m_textAlign,
+                      m_backgroundMode, DeviceColor(m_backgroundColor), area.left, area.top, area.right, area.bottom))
+            return;
+    }
 
     int left = 0, top = 0;  // relative to the reference point
     switch (m_textAlign & 6) {
@@ -1451,6 +1520,12 @@ void TDrawSurface::Impl::Copy(const QImage& source, int sourceScale, bool conver
 }
 
 void TDrawSurface::CopyFrom(const TDrawSurface& source, int x, int y) {
+    if (m_layerMode != LayerMode::Off) {
+        // Another surface's pixels have no identity to hash.
+        LayerDirty();
+        if (m_layerMode == LayerMode::Probe)
+            return;
+    }
     source.m_impl->FlushAll();
     source.m_impl->EndPainting();  // a painted image would be copied, not shared
     m_impl->Copy(source.m_impl->image, source.m_impl->k, m_monochrome && !source.m_monochrome, x, y, WritableArea());
@@ -1459,6 +1534,12 @@ void TDrawSurface::CopyFrom(const TDrawSurface& source, int x, int y) {
 void TDrawSurface::DrawPicture(int x, int y, const TPicture& picture) {
     if (picture.Empty())
         return;
+    if (m_layerMode != LayerMode::Off) {
+        const TRect area = WritableArea();
+        LayerReads();
+        if (LayerCall(7, x, y, picture.Image().cacheKey(), area.left, area.top, area.right, area.bottom))
+            return;
+    }
     m_impl->Copy(picture.Image(), 1, m_monochrome, x, y, WritableArea());
 }
 
@@ -1522,6 +1603,12 @@ void TDrawSurface::StretchPicture(const TRect& rect, const TPicture& picture) {
     if (target.Empty())
         return;
     const QImage& src = picture.Image();
+    if (m_layerMode != LayerMode::Off) {
+        LayerCovered(target);
+        if (LayerCall(8, r.left, r.top, r.right, r.bottom, target.left, target.top, target.right, target.bottom,
+                      src.cacheKey()))
+            return;
+    }
     const Impl::StretchKey key{src.cacheKey(), r, target, m_impl->k, m_monochrome};
     if (!(key == m_impl->stretchKey))
         m_impl->Stretch(key, src);
@@ -1533,4 +1620,139 @@ void TDrawSurface::StretchPicture(const TRect& rect, const TPicture& picture) {
     const int* keptRow = m_impl->stretchedRow.data();
     for (int y = d.top; y < d.bottom; ++y, ++keptRow)
         std::memcpy(px.Row(y) + d.left, kept + static_cast<std::size_t>(*keptRow) * n, n * sizeof(std::uint32_t));
+}
+
+// ---------------------------------------------------------------------------
+// State and layers
+
+TDrawSurface::TState TDrawSurface::SaveState() const {
+    return {m_pen.m_data, m_brush.m_data, m_font.m_data, m_penPending, m_brushPending, m_fontPending,
+            m_backgroundMode, m_backgroundColor, m_textColor, m_textAlign, m_penPos, m_clip};
+}
+
+void TDrawSurface::RestoreState(const TState& state) {
+    m_pen.m_data = state.pen;
+    m_brush.m_data = state.brush;
+    m_font.m_data = state.font;
+    m_penPending = state.penPending;
+    m_brushPending = state.brushPending;
+    m_fontPending = state.fontPending;
+    m_backgroundMode = state.backgroundMode;
+    m_backgroundColor = state.backgroundColor;
+    m_textColor = state.textColor;
+    m_textAlign = state.textAlign;
+    m_penPos = state.penPos;
+    m_clip = state.clip;
+}
+
+namespace {
+
+constexpr std::uint64_t Mix(std::uint64_t hash, std::uint64_t value) {
+    hash ^= value + 0x9E3779B97F4A7C15ull + (hash << 6) + (hash >> 2);
+    return hash * 0xFF51AFD7ED558CCDull;
+}
+
+}  // namespace
+
+template <typename... V>
+bool TDrawSurface::LayerCall(V... values) {
+    ((m_layerHash = Mix(m_layerHash, static_cast<std::uint64_t>(values))), ...);
+    return m_layerMode == LayerMode::Probe;
+}
+
+void TDrawSurface::LayerText(const std::string& text) {
+    std::uint64_t word = 0;
+    std::size_t i = 0;
+    for (const char c : text) {
+        word = word << 8 | static_cast<unsigned char>(c);
+        if (++i % 8 == 0) {
+            m_layerHash = Mix(m_layerHash, word);
+            word = 0;
+        }
+    }
+    m_layerHash = Mix(Mix(m_layerHash, word), text.size());
+}
+
+void TDrawSurface::LayerCovered(const TRect& r) const {
+    if (m_layerWhole || m_layerUnusable)
+        return;
+    TRect& c = m_layerCovered;
+    // Fills that continue the covered area along a whole side join it, as a
+    // gradient's bands do; anything else is left out (coverage stays a lower bound).
+    if (c.Empty() || (r.left <= c.left && r.top <= c.top && r.right >= c.right && r.bottom >= c.bottom))
+        c = r;
+    else if (r.left <= c.left && r.right >= c.right && r.top <= c.bottom && r.bottom >= c.top)
+        c = {c.left, std::min(c.top, r.top), c.right, std::max(c.bottom, r.bottom)};
+    else if (r.top <= c.top && r.bottom >= c.bottom && r.left <= c.right && r.right >= c.left)
+        c = {std::min(c.left, r.left), c.top, std::max(c.right, r.right), c.bottom};
+    m_layerWhole = c.left <= 0 && c.top <= 0 && c.right >= Width() && c.bottom >= Height();
+}
+
+void TDrawSurface::LayerReads() const {
+    if (m_layerMode != LayerMode::Off && !m_layerWhole)
+        m_layerUnusable = true;
+}
+
+void TDrawSurface::LayerPeeks() const {
+    // A probe has no pixels to show.
+    if (m_layerMode == LayerMode::Probe)
+        m_layerUnusable = true;
+    LayerReads();
+}
+
+void TDrawSurface::LayerDirty() const {
+    if (m_layerMode != LayerMode::Off)
+        m_layerUnusable = true;
+}
+
+bool TDrawSurface::HasLayer() const {
+    return m_impl->layerValid && m_impl->lastValid && m_impl->lastHash == m_impl->layerHash;
+}
+
+void TDrawSurface::AbandonLayer() {
+    m_layerMode = LayerMode::Off;
+    m_impl->lastValid = false;
+}
+
+void TDrawSurface::BeginLayer(bool probe) {
+    m_layerMode = probe ? LayerMode::Probe : LayerMode::Record;
+    m_layerCovered = {};
+    m_layerWhole = false;
+    m_layerUnusable = false;
+    m_layerHash = Mix(Mix(Mix(0, static_cast<std::uint64_t>(Width()) << 32 | static_cast<std::uint32_t>(Height())),
+                          static_cast<std::uint64_t>(m_impl->k)),
+                      m_monochrome);
+}
+
+bool TDrawSurface::EndLayer() {
+    const LayerMode mode = std::exchange(m_layerMode, LayerMode::Off);
+    Impl& impl = *m_impl;
+    const bool usable = m_layerWhole && !m_layerUnusable;
+    if (mode == LayerMode::Probe) {
+        if (!usable || !impl.layerValid || m_layerHash != impl.layerHash)
+            return false;
+        // Every pixel is replaced: pending fills and a shared frame go as they are.
+        impl.pending.clear();
+        if (!impl.image.isDetached())
+            impl.TakeSpareImage();
+        std::memcpy(impl.image.bits(), impl.layer.constBits(), static_cast<std::size_t>(impl.image.sizeInBytes()));
+        impl.clear = {0, 0, impl.image.width(), impl.image.height()};
+        return true;
+    }
+    if (mode != LayerMode::Record)
+        return false;
+    // Pixels that change from paint to paint are not worth a copy: they are
+    // kept when the run repeats the one before, or to start with.
+    const bool repeated = impl.lastValid && impl.lastHash == m_layerHash;
+    impl.lastHash = m_layerHash;
+    impl.lastValid = usable;
+    if (!usable || (impl.layerValid && !repeated))
+        return false;
+    impl.FlushAll();
+    if (impl.layer.size() != impl.image.size() || impl.layer.format() != impl.image.format())
+        impl.layer = QImage(impl.image.size(), impl.image.format());
+    std::memcpy(impl.layer.bits(), impl.image.constBits(), static_cast<std::size_t>(impl.image.sizeInBytes()));
+    impl.layerHash = m_layerHash;
+    impl.layerValid = true;
+    return false;
 }

@@ -264,6 +264,38 @@ public:
     // Brings pending pen, brush and font changes into effect.
     void Realize();
 
+    // Everything but the pixels: pen, brush, font, background, text colour
+    // and alignment, pen position and clip.
+    struct TState {
+        TPenData pen;
+        TBrushData brush;
+        TFontData font;
+        bool penPending, brushPending, fontPending;
+        int backgroundMode;
+        TColor backgroundColor, textColor;
+        int textAlign;
+        TPoint penPos;
+        std::optional<TRect> clip;
+    };
+    [[nodiscard]] TState SaveState() const;
+    void RestoreState(const TState& state);
+
+    // A layer: the pixels a run of drawing calls leaves, kept with a hash of
+    // the calls (their arguments and every state their pixels depend on), so
+    // that the same run later puts the pixels back instead of drawing them.
+    // BeginLayer(true) probes: the calls are hashed and nothing is drawn,
+    // while state calls take effect as usual; EndLayer then answers whether
+    // the kept layer matched, and if so puts its pixels in place.
+    // BeginLayer(false) draws and hashes; EndLayer answers false and keeps
+    // the pixels when the run wrote every pixel of the surface with opaque
+    // fills before anything else (so nothing of what was there before shows)
+    // and either no layer is kept yet or the run repeated the one before.
+    // HasLayer: a layer is kept and the last run drew it, so a probe may match.
+    [[nodiscard]] bool HasLayer() const;
+    void BeginLayer(bool probe);
+    bool EndLayer();
+    void AbandonLayer();  // the run broke off: back to drawing, nothing kept
+
 private:
     friend class TPen;
     friend class TBrush;
@@ -274,6 +306,22 @@ private:
     void SelectFont();
     [[nodiscard]] TRect WritableArea() const;
     [[nodiscard]] std::uint32_t DeviceColor(TColor color) const;
+
+    enum class LayerMode { Off, Probe, Record };
+    // Mixes the values into the layer hash; true when probing (draw nothing).
+    template <typename... V>
+    bool LayerCall(V... values);
+    void LayerText(const std::string& text);
+    void LayerCovered(const TRect& rect) const;  // an opaque fill of rect
+    void LayerReads() const;  // anything else: what was there before may show
+    void LayerPeeks() const;  // pixels read back
+    void LayerDirty() const;  // the run cannot be kept or matched
+
+    LayerMode m_layerMode = LayerMode::Off;
+    std::uint64_t m_layerHash = 0;
+    mutable TRect m_layerCovered;
+    mutable bool m_layerWhole = false;   // m_layerCovered is the whole surface
+    mutable bool m_layerUnusable = false;
 
     TSurfaceKind m_kind;
     bool m_monochrome;

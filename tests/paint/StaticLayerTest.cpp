@@ -1,0 +1,154 @@
+// A chart that puts back the layer it kept of what lies below its series
+// paints the same bytes as one that draws everything every time, through any
+// sequence of changes, and a repeated paint does not draw that layer again.
+
+#include "PaintTestSupport.h"
+
+#include "ChartAxis.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+bool SameBytes(const QImage& a, const QImage& b) {
+    if (a.size() != b.size() || a.format() != b.format())
+        return false;
+    for (int y = 0; y < a.height(); ++y)
+        if (std::memcmp(a.constScanLine(y), b.constScanLine(y), static_cast<std::size_t>(a.width()) * 4) != 0)
+            return false;
+    return true;
+}
+
+struct Step {
+    std::string name;
+    std::function<void(PaintedChart&)> change;
+};
+
+// Each step is applied to a chart with the layer and one without; both are
+// painted three times (so the layer is probed, kept and put back) onto a
+// target of the current scale, and every paint must give the same bytes.
+void ExpectSameThroughSteps(bool fourWeek, const std::vector<Step>& steps, int& scale) {
+    PaintedChart cached(fourWeek), plain(fourWeek);
+    plain.chart.SetStaticLayerCache(false);
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.change(cached);
+        step.change(plain);
+        for (int paint = 0; paint < 3; ++paint) {
+            SCOPED_TRACE("paint " + std::to_string(paint));
+            TDrawSurface a(cached.chart.Width(), cached.chart.Height(), skBitmap, false, scale);
+            TDrawSurface b(plain.chart.Width(), plain.chart.Height(), skBitmap, false, scale);
+            cached.chart.DrawChartOn(&a, {0, 0, cached.chart.Width(), cached.chart.Height()});
+            plain.chart.DrawChartOn(&b, {0, 0, plain.chart.Width(), plain.chart.Height()});
+            ASSERT_TRUE(SameBytes(a.Image(), b.Image()));
+            EXPECT_EQ(cached.chart.ChartRect(), plain.chart.ChartRect());
+        }
+    }
+}
+
+}  // namespace
+
+TEST(StaticLayer, PaintsEqualPaintsWithoutTheLayerThroughChanges) {
+    for (const bool fourWeek : {true, false}) {
+        SCOPED_TRACE(fourWeek ? "4-week chart" : "today chart");
+        int scale = 1;
+        const std::vector<Step> steps = {
+            {"first paint", [](PaintedChart&) {}},
+            {"same values again", [](PaintedChart& p) { p.Fill(0); }},
+            {"values that move the axis labels", [](PaintedChart& p) { p.Fill(5); }},
+            {"legend text", [](PaintedChart& p) { p.chart.SeriesList()[0]->SetTitle("Renamed"); }},
+            {"grid colour", [](PaintedChart& p) { p.chart.LeftAxis()->Grid().SetColor(clRed); }},
+            {"back image", [fourWeek](PaintedChart& p) {
+                 p.chart.BackImage().Assign(fourWeek ? TodayBackImage() : FourWeekBackImage());
+             }},
+            {"resize", [](PaintedChart& p) { p.chart.SetBounds(0, 0, 603, 287); }},
+            {"scale 2", [&scale](PaintedChart&) { scale = 2; }},
+            {"values at scale 2", [](PaintedChart& p) { p.Fill(9); }},
+            // The callback draws something else on every paint (it may run
+            // more than once in a paint): never put back.
+            {"drawing before the axes", [](PaintedChart& p) {
+                 auto painted = std::make_shared<int>(0);
+                 p.chart.OnAfterDraw = [painted](TCustomChartPanelExtended&) { ++*painted; };
+                 p.chart.OnBeforeDrawAxes = [painted](TCustomAxisPanel& chart) {
+                     TDrawSurface& s = *chart.Canvas().Surface();
+                     s.FillSolid({10, 10, 40, 30}, RGBColor(0, (*painted * 40) & 0xFF, 0));
+                     s.TextOut(12, 12, std::to_string(*painted % 3));
+                 };
+             }},
+            {"callback gone, scale 1", [&scale](PaintedChart& p) {
+                 p.chart.OnBeforeDrawAxes = nullptr;
+                 scale = 1;
+             }},
+        };
+        ExpectSameThroughSteps(fourWeek, steps, scale);
+    }
+}
+
+TEST(StaticLayer, RepeatedPaintsPutTheLayerBackAndChangesDrawIt) {
+    PaintedChart p(true);
+    TDrawSurface target(776, 391);
+    auto paint = [&] { p.chart.DrawChartOn(&target, {0, 0, 776, 391}); };
+    paint();
+    paint();
+    const int draws = p.chart.StaticLayerDraws();
+    for (int i = 0; i < 5; ++i) {
+        p.Fill(0);
+        paint();
+    }
+    EXPECT_EQ(p.chart.StaticLayerDraws(), draws);
+
+    p.chart.LeftAxis()->Grid().SetColor(clRed);
+    paint();
+    EXPECT_GT(p.chart.StaticLayerDraws(), draws);
+    // A new steady state is kept again after a few paints.
+    paint();
+    paint();
+    const int settled = p.chart.StaticLayerDraws();
+    paint();
+    paint();
+    EXPECT_EQ(p.chart.StaticLayerDraws(), settled);
+
+    // Every paint of a chart that moves its dates draws the layer anew.
+    for (int shift = 1; shift <= 3; ++shift) {
+        p.Fill(shift);
+        paint();
+    }
+    EXPECT_EQ(p.chart.StaticLayerDraws(), settled + 3);
+
+    p.chart.SetStaticLayerCache(false);
+    paint();
+    paint();
+    EXPECT_EQ(p.chart.StaticLayerDraws(), settled + 5);
+}
+
+TEST(StaticLayer, WindowPaintsEqualPaintsWithoutTheLayer) {
+    PaintedChart cached(false), plain(false);
+    plain.chart.SetStaticLayerCache(false);
+    for (const int shift : {0, 0, 1, 1, 1, 4}) {
+        cached.Fill(shift);
+        plain.Fill(shift);
+        cached.chart.HandlePaint();
+        plain.chart.HandlePaint();
+        ASSERT_TRUE(SameBytes(cached.chart.WindowSurface().Image(), plain.chart.WindowSurface().Image())) << shift;
+    }
+}
+
+TEST(StaticLayer, AnExceptionBeforeTheSeriesLeavesTheSurfaceDrawing) {
+    PaintedChart p(false);
+    TDrawSurface target(776, 391);
+    p.chart.DrawChartOn(&target, {0, 0, 776, 391});
+    p.chart.DrawChartOn(&target, {0, 0, 776, 391});
+    p.chart.OnBeforeDrawAxes = [](TCustomAxisPanel&) { throw std::runtime_error("broken handler"); };
+    EXPECT_THROW(p.chart.DrawChartOn(&target, {0, 0, 776, 391}), std::runtime_error);
+    TDrawSurface& surface = *p.chart.Canvas().Surface();
+    surface.FillSolid({0, 0, 5, 5}, clRed);
+    EXPECT_EQ(surface.Pixel(2, 2), clRed);
+}
