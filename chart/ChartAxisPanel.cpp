@@ -165,7 +165,10 @@ TLineWidths TCustomAxisPanel::WidestLineWidth(const std::string& text) {
 // The paint pipeline
 
 void TCustomAxisPanel::DrawChart(const TRect& bounds) {
-    TDrawSurface* surface = m_staticLayerCache ? Canvas().Surface() : nullptr;
+    // The user's handlers in that part fire once a paint, as without the
+    // layer: with one installed the part is always drawn for real.
+    const bool handlers = OnBeforeDrawAxes || OnGetAxisLabel || OnGetNextAxisLabel;
+    TDrawSurface* surface = m_staticLayerCache && !handlers ? Canvas().Surface() : nullptr;
     // The part before the series with the surface hashing its calls; a probe
     // draws nothing but runs every step for its state and layout.
     auto layered = [&](bool probe) {

@@ -129,6 +129,27 @@ TEST(StaticLayer, RepeatedPaintsPutTheLayerBackAndChangesDrawIt) {
     EXPECT_EQ(p.chart.StaticLayerDraws(), settled + 5);
 }
 
+TEST(StaticLayer, HandlersBeforeTheSeriesFireOncePerPaint) {
+    PaintedChart p(true);
+    TDrawSurface target(776, 391);
+    int axes = 0, labels = 0;
+    p.chart.OnBeforeDrawAxes = [&axes](TCustomAxisPanel&) { ++axes; };
+    for (const int shift : {0, 0, 1, 1, 2}) {
+        p.Fill(shift);
+        const int labelsBefore = labels;
+        p.chart.OnGetAxisLabel = [&labels](TChartAxis&, TChartSeries*, int, std::string&) { ++labels; };
+        p.chart.DrawChartOn(&target, {0, 0, 776, 391});
+        const int perPaint = labels - labelsBefore;
+        p.chart.OnGetAxisLabel = nullptr;
+        p.chart.DrawChartOn(&target, {0, 0, 776, 391});
+        p.chart.OnGetAxisLabel = [&labels](TChartAxis&, TChartSeries*, int, std::string&) { ++labels; };
+        p.chart.DrawChartOn(&target, {0, 0, 776, 391});
+        EXPECT_EQ(labels - labelsBefore, 2 * perPaint) << shift;
+        EXPECT_GT(perPaint, 0);
+    }
+    EXPECT_EQ(axes, 15);
+}
+
 TEST(StaticLayer, WindowPaintsEqualPaintsWithoutTheLayer) {
     PaintedChart cached(false), plain(false);
     plain.chart.SetStaticLayerCache(false);
