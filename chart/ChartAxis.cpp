@@ -379,21 +379,21 @@ std::string TChartAxis::ValueLabelText(double value) const {
 }
 
 const std::string& TChartAxis::FormattedLabel(double value) const {
-    enum { Values, DateTimeFormat, ShortDate, ShortTime };
-    const int format = !m_dateTimeMode              ? Values
-                       : !m_dateTimeFormat.empty()  ? DateTimeFormat
-                       : m_scale.ScaleRange > 1     ? ShortDate
-                                                    : ShortTime;
+    enum { kValueFormat, kDateTimeFormat, kShortDateFormat, kShortTimeFormat };
+    const int format = !m_dateTimeMode              ? kValueFormat
+                       : !m_dateTimeFormat.empty()  ? kDateTimeFormat
+                       : m_scale.ScaleRange > 1     ? kShortDateFormat
+                                                    : kShortTimeFormat;
     for (const FormattedValue& f : m_formatted)
         if (f.format == format && f.value == value)
             return f.text;
     std::string text;
-    if (format == Values)
+    if (format == kValueFormat)
         text = FormatFloat(QString::fromStdString(m_axisValuesFormat), value).toStdString();
     else if (value >= 0)
-        text = FormatDateTime(format == DateTimeFormat ? QString::fromStdString(m_dateTimeFormat)
-                              : format == ShortDate    ? QString::fromLatin1(ShortDateFormat)
-                                                       : QString::fromLatin1(ShortTimeFormat),
+        text = FormatDateTime(format == kDateTimeFormat    ? QString::fromStdString(m_dateTimeFormat)
+                              : format == kShortDateFormat ? QString::fromLatin1(ShortDateFormat)
+                                                           : QString::fromLatin1(ShortTimeFormat),
                               value)
                    .toStdString();
     constexpr std::size_t kMaxFormatted = 256;
