@@ -29,6 +29,7 @@
 #include <QTabBar>
 #include <QToolButton>
 
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -56,12 +57,16 @@ QPixmap ArtPixmap(const QString& path, bool jpeg) {
 #endif
 }
 
-// The picture at its own size and its finer variants, each with its ratio.
+// The picture at its own size and the finer variants that a screen present
+// can use, each with its ratio; decoding the others would only cost start-up.
 QList<QPixmap> ArtPictures(const char* path, bool jpeg) {
     QList<QPixmap> pictures;
 #ifdef BIORHYTHM_HAVE_ARTWORK
     pictures.append(ArtPixmap(QString::fromLatin1(path), jpeg));
+    const qreal finest = qGuiApp ? std::ceil(qGuiApp->devicePixelRatio()) : 1;
     for (int scale : kArtScales) {
+        if (scale > finest)
+            continue;
         QPixmap finer = ArtPixmap(ArtScaledPath(path, scale), jpeg);
         if (finer.isNull())
             continue;
