@@ -15,6 +15,7 @@
 #include "PageControl.h"
 #include "ShellOpen.h"
 #include "SpecialFolder.h"
+#include "Startup.h"
 
 #ifdef BIORHYTHM_HAVE_ARTWORK
 #include "Artwork.h"
@@ -95,12 +96,7 @@ TPrincipal::TPrincipal(QWidget* parent) : QWidget(parent, Qt::Window) {
     setFont(PixelFont(QStringLiteral("MS Sans Serif"), 11));
     // Every size, so that task bars and window switchers need not blow up the
     // small one; the 16-pixel icon comes first for those that take one.
-    QIcon icon;
-#ifdef BIORHYTHM_HAVE_ARTWORK
-    for (int size : kArtIconSizes)
-        icon.addPixmap(ArtPixmap(ArtIconPath(size), false));
-#endif
-    if (!icon.isNull())
+    if (const QIcon icon = ProgramIcon(); !icon.isNull())
         setWindowIcon(icon);
 
     CreateControls();

@@ -22,13 +22,19 @@ void InitApplicationObject() {
     TApplication::SetTitle(QString::fromLatin1(kApplicationTitle));
     // Lets Wayland compositors match the window to its launcher entry.
     QGuiApplication::setDesktopFileName(QStringLiteral(BIORHYTHM_APP_ID));
+    const QIcon icon = ProgramIcon();
+    if (!icon.isNull())
+        QApplication::setWindowIcon(icon);
+}
+
+QIcon ProgramIcon() {
+    QList<TIconFile> files;
 #ifdef BIORHYTHM_HAVE_ARTWORK
     InitArtwork();
-    QList<TIconFile> files;
     for (int size : kArtIconSizes)
         files.append({ArtIconPath(size), {size, size}});
-    QApplication::setWindowIcon(DeferredIcon(files));
 #endif
+    return files.isEmpty() ? QIcon() : DeferredIcon(files);
 }
 
 bool AsksForHelpOrVersion(int argc, const char* const* argv) {

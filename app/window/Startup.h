@@ -1,6 +1,7 @@
 #pragma once
 // What both programs do to the application object before the window exists.
 
+#include <QIcon>
 #include <QStringList>
 #include <QTextStream>
 
@@ -12,6 +13,10 @@ void InitApplicationNames();
 
 // The names, and the title, the desktop file name and the program icon.
 void InitApplicationObject();
+
+// Every size of the program's icon, smallest first; each picture is decoded
+// only when its size is first asked for.
+[[nodiscard]] QIcon ProgramIcon();
 
 // True when the arguments ask for help or the version, which needs no display.
 [[nodiscard]] bool AsksForHelpOrVersion(int argc, const char* const* argv);

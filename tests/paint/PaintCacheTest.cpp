@@ -36,15 +36,6 @@ QImage Fresh(bool fourWeek, int shift, Change&& change) {
     return p.chart.WindowSurface().Image().copy();
 }
 
-bool SameBytes(const QImage& a, const QImage& b) {
-    if (a.size() != b.size() || a.format() != b.format())
-        return false;
-    for (int y = 0; y < a.height(); ++y)
-        if (std::memcmp(a.constScanLine(y), b.constScanLine(y), static_cast<std::size_t>(a.width()) * 4) != 0)
-            return false;
-    return true;
-}
-
 }  // namespace
 
 TEST(PaintCaches, CachedPaintEqualsFreshPaint) {

@@ -18,15 +18,6 @@
 
 namespace {
 
-bool SameBytes(const QImage& a, const QImage& b) {
-    if (a.size() != b.size() || a.format() != b.format())
-        return false;
-    for (int y = 0; y < a.height(); ++y)
-        if (std::memcmp(a.constScanLine(y), b.constScanLine(y), static_cast<std::size_t>(a.width()) * 4) != 0)
-            return false;
-    return true;
-}
-
 struct Step {
     std::string name;
     std::function<void(PaintedChart&)> change;
