@@ -22,6 +22,7 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -100,13 +101,16 @@ public:
     struct Entry {
         TFontData key;
         QFontMetrics metrics;
+        int height, ascent;
         std::unordered_map<std::string, int> widths;
     };
 
     Entry& For(const TFontData& data) {
-        const TFontData key = QtFontKey(data);
-        const auto found =
-            std::find_if(m_entries.begin(), m_entries.end(), [&](const auto& e) { return e->key == key; });
+        // What QtFontKey keeps, compared without a copy.
+        const auto same = [&](const auto& e) {
+            return e->key.Height == data.Height && e->key.Style == data.Style && e->key.Name == data.Name;
+        };
+        const auto found = std::find_if(m_entries.begin(), m_entries.end(), same);
         if (found == m_entries.begin() && found != m_entries.end())
             return **found;
         std::unique_ptr<Entry> entry;
@@ -114,7 +118,10 @@ public:
             entry = std::move(*found);
             m_entries.erase(found);
         } else {
-            entry = std::make_unique<Entry>(Entry{key, QFontMetrics(MakeQFont(key, false)), {}});
+            const TFontData key = QtFontKey(data);
+            QFontMetrics metrics(MakeQFont(key, false));
+            const int height = metrics.height(), ascent = metrics.ascent();
+            entry = std::make_unique<Entry>(Entry{key, std::move(metrics), height, ascent, {}});
             if (m_entries.size() >= kMaxFonts)
                 m_entries.pop_back();
         }
@@ -242,10 +249,10 @@ TColor ResolveColor(TColor color) {
 TSize TQtTextMeasurer::TextExtent(const TFontData& font, const std::string& text) {
     CachedQtMetrics& metrics = QtMetrics();
     const int width = metrics.WidthOf(font, text);
-    return {width, metrics.For(font).metrics.height()};
+    return {width, metrics.For(font).height};
 }
 
-int TQtTextMeasurer::Ascent(const TFontData& font) { return QtMetrics().For(font).metrics.ascent(); }
+int TQtTextMeasurer::Ascent(const TFontData& font) { return QtMetrics().For(font).ascent; }
 
 std::shared_ptr<ITextMeasurer> DefaultTextMeasurer() {
     static const auto measurer = std::make_shared<TQtTextMeasurer>();
@@ -379,11 +386,74 @@ struct TDrawSurface::Impl {
 
     ~Impl() { EndPainting(); }
 
+    // Where each image may differ from the kept layer, in tiles of device
+    // pixels. Once the layer has been put in place, the next paint's probe
+    // finds the frame before differing from the layer only by what was drawn
+    // over it (the series), so it copies back those tiles instead of every
+    // pixel. Every write marks its box; another image shared in marks all.
+    struct Damage {
+        static constexpr int kTileWidth = 16, kTileHeight = 8;
+        int words = 0;  // per row of tiles
+        std::vector<std::uint64_t> tiles;
+        bool all = true;
+
+        void Resize(int width, int height) {
+            words = (width + 64 * kTileWidth - 1) / (64 * kTileWidth);
+            tiles.assign(static_cast<std::size_t>(words) * static_cast<std::size_t>((height + kTileHeight - 1) / kTileHeight), 0);
+            all = true;
+        }
+        void Clear() {
+            std::fill(tiles.begin(), tiles.end(), 0);
+            all = false;
+        }
+        // r: device pixels inside the image.
+        void Mark(const TRect& r) {
+            if (all || r.Empty())
+                return;
+            const int c0 = r.left / kTileWidth, c1 = (r.right - 1) / kTileWidth;
+            const int t0 = r.top / kTileHeight, t1 = (r.bottom - 1) / kTileHeight;
+            for (int w = c0 / 64; w <= c1 / 64; ++w) {
+                const int lo = std::max(c0 - w * 64, 0), hi = std::min(c1 - w * 64, 63);
+                const std::uint64_t bits = (~0ull >> (63 - hi)) & (~0ull << lo);
+                for (int t = t0; t <= t1; ++t)
+                    tiles[static_cast<std::size_t>(t * words + w)] |= bits;
+            }
+        }
+        // Copies the marked tiles of from into to (same size and format).
+        void CopyMarked(const QImage& from, QImage& to) const {
+            const std::ptrdiff_t stride = from.bytesPerLine();
+            const uchar* src = from.constBits();
+            uchar* dst = to.bits();
+            if (all) {
+                std::memcpy(dst, src, static_cast<std::size_t>(from.sizeInBytes()));
+                return;
+            }
+            const int width = from.width(), height = from.height();
+            for (std::size_t i = 0; i < tiles.size(); ++i) {
+                std::uint64_t bits = tiles[i];
+                const int top = static_cast<int>(i) / words * kTileHeight, bottom = std::min(top + kTileHeight, height);
+                const int base = static_cast<int>(i) % words * 64;
+                while (bits) {
+                    const int first = std::countr_zero(bits), run = std::countr_one(bits >> first);
+                    bits &= ~((~0ull >> (64 - run)) << first);
+                    const int left = (base + first) * kTileWidth;
+                    const auto bytes = static_cast<std::size_t>(std::min((base + first + run) * kTileWidth, width) - left) * 4;
+                    for (int y = top; y < bottom; ++y)
+                        std::memcpy(dst + y * stride + left * 4, src + y * stride + left * 4, bytes);
+                }
+            }
+        }
+    };
+    Damage damage, spareDamage;
+
     void TakeSpareImage() {
         EndPainting();
-        if (spare.size() != image.size() || spare.format() != image.format() || !spare.isDetached())
+        if (spare.size() != image.size() || spare.format() != image.format() || !spare.isDetached()) {
             spare = QImage(image.width(), image.height(), image.format());
+            spareDamage.Resize(image.width(), image.height());
+        }
         image.swap(spare);
+        std::swap(damage, spareDamage);
     }
 
     void EndPainting() {
@@ -399,12 +469,15 @@ struct TDrawSurface::Impl {
         std::ptrdiff_t stride;
         std::uint32_t* Row(int y) const { return bits + y * stride; }
     };
-    Pixels Writable() {
+    // box: device pixels inside the image, all the caller writes.
+    Pixels Writable(const TRect& box) {
         if (!image.isDetached() && !image.isNull()) {
             const QImage shared = image;
             TakeSpareImage();
             std::memcpy(image.bits(), shared.constBits(), static_cast<std::size_t>(shared.sizeInBytes()));
+            damage = spareDamage;
         }
+        damage.Mark(box);
         return {reinterpret_cast<std::uint32_t*>(image.bits()), image.bytesPerLine() / 4};
     }
     const std::uint32_t* Row(int y) const { return reinterpret_cast<const std::uint32_t*>(image.constScanLine(y)); }
@@ -429,7 +502,7 @@ struct TDrawSurface::Impl {
 
     // r lies inside the image; written now.
     void Write(const TRect& r, std::uint32_t value) {
-        const Pixels px = Writable();
+        const Pixels px = Writable(r);
         const auto n = static_cast<std::size_t>(r.right - r.left);
         std::uint32_t* first = px.Row(r.top) + r.left;
         FillRow(first, n, value);
@@ -456,7 +529,7 @@ struct TDrawSurface::Impl {
             Write(r, p.value);
             return;
         }
-        const Pixels px = Writable();
+        const Pixels px = Writable(r);
         for (int y = r.top; y < r.bottom; ++y)
             FillRow(px.Row(y) + r.left, static_cast<std::size_t>(r.right - r.left), rowValue[static_cast<std::size_t>(y)]);
     }
@@ -588,7 +661,7 @@ struct TDrawSurface::Impl {
     void NotXor(const TRect& logical, std::uint32_t color) {
         Flush(logical);
         const TRect r = Dev(logical);
-        const Pixels px = Writable();
+        const Pixels px = Writable(r);
         for (int y = r.top; y < r.bottom; ++y)
             NotXorRow(px.Row(y) + r.left, static_cast<std::size_t>(r.right - r.left), color);
     }
@@ -603,6 +676,7 @@ struct TDrawSurface::Impl {
     // clip in device pixels.
     QPainter& Painter(const TRect& clip) {
         FlushAll();
+        damage.Mark(clip);
         if (!painter)
             painter.emplace(&image);
         const bool whole = clip == TRect{0, 0, image.width(), image.height()};
@@ -770,7 +844,7 @@ struct TDrawSurface::Impl {
         if ((*background & kOpaqueBits) != kOpaqueBits)
             return false;
         const LaidOutText::Rendered& rendered = RenderedFor(font, text, color, *background);
-        const Pixels px = Writable();
+        const Pixels px = Writable(box);
         for (const LaidOutText::InkRun& run : text.inkRuns) {
             const int row = y + run.dy;
             if (row < area.top || row >= area.bottom)
@@ -813,6 +887,7 @@ TDrawSurface::TDrawSurface(int width, int height, TSurfaceKind kind, bool monoch
     : m_kind(kind), m_monochrome(monochrome), m_impl(std::make_unique<Impl>()) {
     m_impl->k = std::max(1, scale);
     m_impl->image = BlankImage(std::max(0, width) * m_impl->k, std::max(0, height) * m_impl->k);
+    m_impl->damage.Resize(m_impl->image.width(), m_impl->image.height());
 }
 
 TDrawSurface::~TDrawSurface() = default;
@@ -838,17 +913,12 @@ const QImage& TDrawSurface::Image() const {
     return m_impl->image;
 }
 
-QImage& TDrawSurface::Image() {
-    LayerPeeks();
-    m_impl->FlushAll();
-    m_impl->EndPainting();
-    return m_impl->image;
-}
 
 void TDrawSurface::SetSize(int width, int height) {
     m_impl->EndPainting();
     m_impl->pending.clear();
     m_impl->image = BlankImage(std::max(0, width) * m_impl->k, std::max(0, height) * m_impl->k);
+    m_impl->damage.Resize(m_impl->image.width(), m_impl->image.height());
     m_impl->spare = QImage();
     m_impl->layerValid = false;
     m_impl->lastValid = false;
@@ -1006,7 +1076,7 @@ void TDrawSurface::LineTo(int x, int y) {
         if (box.Empty())
             return;
         m_impl->Flush(box);
-        const Impl::Pixels px = m_impl->Writable();
+        const Impl::Pixels px = m_impl->Writable(m_impl->Dev(box));
         auto plot = [&](long long lx, long long ly, bool on) {
             if (lx < area.left || lx >= area.right || ly < area.top || ly >= area.bottom || (!on && !opaqueGaps))
                 return;
@@ -1039,7 +1109,8 @@ void TDrawSurface::LineTo(int x, int y) {
         WalkLine(from.x, from.y, x, y, [&](long long lx, long long ly) { plot(lx, ly, dash.Next()); });
         return;
     }
-    const Impl::Pixels px = m_impl->Writable();
+    const Impl::Pixels px = m_impl->Writable(
+        TRect{std::min(from.x, x), std::min(from.y, y), std::max(from.x, x) + 1, std::max(from.y, y) + 1}.Intersected(area));
 
     if (from.y == y || from.x == x) {
         // Straight lines visit only the pixels inside the clip.
@@ -1171,11 +1242,25 @@ void TDrawSurface::Impl::WideLine(TPoint from, TPoint to, int width, const TRect
             }
         });
     }
-    const Pixels px = Writable();
+    // Marked a band of tile rows at a time, from the spans: the line's box
+    // would mark tiles it never touches.
+    const Pixels px = Writable({});
+    TRect band{area.right, top, area.left, top};
+    auto markBand = [&] {
+        if (band.left < band.right)
+            damage.Mark(Dev(band));
+    };
     for (int r = top; r < bottom; ++r) {
+        if (r * k / Damage::kTileHeight != band.top * k / Damage::kTileHeight) {
+            markBand();
+            band = {area.right, r, area.left, r};
+        }
+        band.bottom = r + 1;
         const auto [c0, c1] = spans[static_cast<std::size_t>(r - top)];
         if (c0 >= c1)
             continue;
+        band.left = std::min(band.left, c0);
+        band.right = std::max(band.right, c1);
         const auto n = static_cast<std::size_t>(c1 - c0) * static_cast<std::size_t>(k);
         for (int d = r * k; d < (r + 1) * k; ++d) {
             if (notXor)
@@ -1184,6 +1269,7 @@ void TDrawSurface::Impl::WideLine(TPoint from, TPoint to, int width, const TRect
                 FillRow(px.Row(d) + c0 * k, n, color);
         }
     }
+    markBand();
 }
 
 // ---------------------------------------------------------------------------
@@ -1222,7 +1308,7 @@ void TDrawSurface::FillRect(const TRect& rect) {
         const QImage& tile = brush.Bitmap->Image();
         const int tw = tile.width(), th = tile.height();
         m_impl->Cover(r);
-        const Impl::Pixels px = m_impl->Writable();
+        const Impl::Pixels px = m_impl->Writable(m_impl->Dev(r));
         const int k = m_impl->k;
         const TRect d = m_impl->Dev(r);
         for (int y = d.top; y < d.bottom; ++y) {
@@ -1243,7 +1329,7 @@ void TDrawSurface::FillRect(const TRect& rect) {
     const bool opaque = m_backgroundMode == bkOpaque;
     const std::uint32_t gap = DeviceColor(m_backgroundColor);
     m_impl->Flush(r);
-    const Impl::Pixels px = m_impl->Writable();
+    const Impl::Pixels px = m_impl->Writable(m_impl->Dev(r));
     const int k = m_impl->k;
     const TRect d = m_impl->Dev(r);
     for (int y = d.top; y < d.bottom; ++y) {
@@ -1337,7 +1423,7 @@ void TDrawSurface::SetPixel(int x, int y, TColor color) {
             return;
     }
     m_impl->FlushAll();
-    const Impl::Pixels px = m_impl->Writable();
+    const Impl::Pixels px = m_impl->Writable(m_impl->Dev({x, y, x + 1, y + 1}));
     const int k = m_impl->k;
     for (int dy = 0; dy < k; ++dy)
         FillRow(px.Row(y * k + dy) + x * k, static_cast<std::size_t>(k), DeviceColor(color));
@@ -1468,7 +1554,7 @@ void TDrawSurface::Impl::Copy(const QImage& source, int sourceScale, bool conver
         if (target.Empty())
             return;
         Cover(target);
-        const Pixels px = Writable();
+        const Pixels px = Writable(Dev(target));
         const TRect d = Dev(target);
         for (int row = d.top; row < d.bottom; ++row) {
             const auto* src = reinterpret_cast<const std::uint32_t*>(
@@ -1492,10 +1578,11 @@ void TDrawSurface::Impl::Copy(const QImage& source, int sourceScale, bool conver
         pending.clear();
         EndPainting();
         image = source;
+        damage.all = true;
         return;
     }
     Settle(target, false);
-    const Pixels px = Writable();
+    const Pixels px = Writable(target);
     const auto* srcBits = reinterpret_cast<const std::uint32_t*>(source.constBits());
     const std::ptrdiff_t srcStride = source.bytesPerLine() / 4;
     const auto n = static_cast<std::size_t>(target.right - target.left);
@@ -1613,7 +1700,7 @@ void TDrawSurface::StretchPicture(const TRect& rect, const TPicture& picture) {
     if (!(key == m_impl->stretchKey))
         m_impl->Stretch(key, src);
     m_impl->Cover(target);
-    const Impl::Pixels px = m_impl->Writable();
+    const Impl::Pixels px = m_impl->Writable(m_impl->Dev(target));
     const TRect d = m_impl->Dev(target);
     const auto n = static_cast<std::size_t>(d.right - d.left);
     const std::uint32_t* kept = m_impl->stretched.data();
@@ -1733,9 +1820,11 @@ bool TDrawSurface::EndLayer() {
             return false;
         // Every pixel is replaced: pending fills and a shared frame go as they are.
         impl.pending.clear();
+        impl.EndPainting();
         if (!impl.image.isDetached())
             impl.TakeSpareImage();
-        std::memcpy(impl.image.bits(), impl.layer.constBits(), static_cast<std::size_t>(impl.image.sizeInBytes()));
+        impl.damage.CopyMarked(impl.layer, impl.image);
+        impl.damage.Clear();
         impl.clear = {0, 0, impl.image.width(), impl.image.height()};
         return true;
     }
@@ -1752,6 +1841,8 @@ bool TDrawSurface::EndLayer() {
     if (impl.layer.size() != impl.image.size() || impl.layer.format() != impl.image.format())
         impl.layer = QImage(impl.image.size(), impl.image.format());
     std::memcpy(impl.layer.bits(), impl.image.constBits(), static_cast<std::size_t>(impl.image.sizeInBytes()));
+    impl.damage.Clear();
+    impl.spareDamage.all = true;
     impl.layerHash = m_layerHash;
     impl.layerValid = true;
     return false;

@@ -208,7 +208,6 @@ public:
     [[nodiscard]] int Scale() const;
     void SetScale(int scale);  // as SetSize: the pixels are lost; below 1 taken as 1
     [[nodiscard]] const QImage& Image() const;
-    [[nodiscard]] QImage& Image();
 
     [[nodiscard]] TPen& Pen() { return m_pen; }
     [[nodiscard]] TBrush& Brush() { return m_brush; }

@@ -26,7 +26,11 @@ struct PaintedChart {
     }
 
     // Data set `shift`: every series emptied and refilled as a calculation does.
-    void Fill(int shift) {
+    void Fill(int shift) { Fill(shift, 40200 + shift); }
+    // Other values on the days of data set 0: the date labels stay.
+    void FillSameDays(int shift) { Fill(shift, 40200); }
+
+    void Fill(int shift, double firstDay) {
         static const char* const labels[8] = {"Physical", "Emotional", "Intellectual", "Spiritual",
                                               "Awareness", "Aesthetic", "Intuition", "Average"};
         static const TColor colours[8] = {clRed, clGreen, clBlue, clPurple, clTeal, clFuchsia, clOlive, clGray};
@@ -43,7 +47,6 @@ struct PaintedChart {
         }
         for (TChartSeries* s : list)
             s->ClearPoints();
-        const double firstDay = 40200 + shift;
         for (int day = 0; day < 30; ++day) {
             int sum = 0;
             for (int c = 0; c < 7; ++c) {

@@ -55,6 +55,8 @@ TEST(StaticLayer, PaintsEqualPaintsWithoutTheLayerThroughChanges) {
             {"first paint", [](PaintedChart&) {}},
             {"same values again", [](PaintedChart& p) { p.Fill(0); }},
             {"values that move the axis labels", [](PaintedChart& p) { p.Fill(5); }},
+            {"other values on the same days", [](PaintedChart& p) { p.FillSameDays(12); }},
+            {"and others again", [](PaintedChart& p) { p.FillSameDays(19); }},
             {"legend text", [](PaintedChart& p) { p.chart.SeriesList()[0]->SetTitle("Renamed"); }},
             {"grid colour", [](PaintedChart& p) { p.chart.LeftAxis()->Grid().SetColor(clRed); }},
             {"back image", [fourWeek](PaintedChart& p) {

@@ -3,6 +3,7 @@
 // whole surface before anything else are kept.
 
 #include "DrawSurface.h"
+#include "Picture.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -183,4 +185,128 @@ TEST(SurfaceLayer, PuttingTheLayerBackLeavesASharedCopyAlone) {
     ASSERT_TRUE(s.EndLayer());
     EXPECT_EQ(window.Pixel(0, 0), clBlack);
     EXPECT_EQ(s.Pixel(0, 0), clWhite);
+}
+
+// A probe that matches copies back only what was written since the layer was
+// last in place; every kind of write must be known to it, through frames
+// shared with another surface and another surface's image shared in.
+TEST(SurfaceLayer, PuttingTheLayerBackUndoesEveryKindOfWrite) {
+    QImage art(7, 5, QImage::Format_RGB32);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 7; ++x)
+            art.setPixel(x, y, qRgb(40 * x, 50 * y, 200));
+    const TPicture picture(art);
+    TDrawSurface other(40, 30);
+    other.FillSolid({0, 0, 40, 30}, clYellow);
+
+    // Width 400: at scale 3 a row of the image is 1,200 pixels wide.
+    const int w = 400, h = 90;
+    const Scene layer = [&](TDrawSurface& s) {
+        s.FillSolid({0, 0, w, h}, clWhite);
+        BaseScene(s);
+        s.Pen().Assign({clGray, psSolid, 1, pmCopy});
+        for (int x = 0; x < w; x += 37) {
+            s.MoveTo(x, 0);
+            s.LineTo(x, h);
+        }
+    };
+    const std::pair<std::string, Scene> writes[] = {
+        {"thin and dashed lines", [](TDrawSurface& s) {
+             s.Pen().Assign({clRed, psDash, 1, pmCopy});
+             s.MoveTo(-20, 5);
+             s.LineTo(390, 88);
+             s.Pen().Assign({clBlue, psSolid, 1, pmCopy});
+             s.LineTo(100, 3);
+         }},
+        {"wide lines, one inverting", [](TDrawSurface& s) {
+             s.Pen().Assign({clGreen, psSolid, 2, pmCopy});
+             s.MoveTo(10, 80);
+             for (int i = 1; i < 30; ++i)
+                 s.LineTo(10 + 13 * i, 45 + ((i * 37) % 41) - 20);
+             s.Pen().Assign({clBlack, psSolid, 3, pmNotXor});
+             s.MoveTo(395, 0);
+             s.LineTo(-5, 95);
+         }},
+        {"bars, hatches and pixels", [](TDrawSurface& s) {
+             s.Brush().Assign({clPurple, bsSolid, nullptr});
+             s.Pen().Assign({clBlack, psSolid, 1, pmCopy});
+             for (int i = 0; i < 12; ++i)
+                 s.Rectangle(20 + 31 * i, 45, 40 + 31 * i, 45 + ((i * 17) % 40) - 20);
+             s.Brush().Assign({clTeal, bsDiagCross, nullptr});
+             s.FillRect({300, 10, 399, 89});
+             s.SetPixel(399, 89, clRed);
+             s.SetPixel(0, 0, clRed);
+         }},
+        {"cached text", [](TDrawSurface& s) {
+             s.SetBackgroundMode(bkTransparent);
+             s.TextOut(190, 60, "63");  // between grid lines: one background colour
+         }},
+        {"texts drawn by Qt", [](TDrawSurface& s) {
+             s.SetBackgroundMode(bkOpaque);
+             s.TextOut(150, 70, "tab\there");
+             s.Font().SetEscapement(900);
+             s.TextOut(380, 80, "up");
+         }},
+        {"pictures and another surface", [&](TDrawSurface& s) {
+             s.DrawPicture(395, 85, picture);
+             s.StretchPicture({100, 20, 180, 60}, picture);
+             s.CopyFrom(other, 200, 5);
+         }},
+        {"clipped", [](TDrawSurface& s) {
+             s.IntersectClip({33, 17, 301, 64});
+             s.FillSolid({0, 0, 400, 90}, clOlive);
+         }},
+    };
+    // A second layer: another grid colour.
+    const Scene layer2 = [&](TDrawSurface& s) {
+        layer(s);
+        s.Pen().Assign({clMaroon, psSolid, 1, pmCopy});
+        s.MoveTo(0, 50);
+        s.LineTo(w, 50);
+    };
+    for (const int scale : {1, 3}) {
+        SCOPED_TRACE(scale);
+        TDrawSurface s(w, h, skBitmap, false, scale), window(w, h, skBitmap, false, scale);
+        const TDrawSurface::TState state = s.SaveState();
+        for (const Scene* kept : {&layer, &layer2}) {
+            TDrawSurface fresh(w, h, skBitmap, false, scale);
+            (*kept)(fresh);
+            for (int run = 0; run < 2; ++run) {  // the second run keeps the layer
+                s.RestoreState(state);
+                s.BeginLayer(false);
+                (*kept)(s);
+                s.EndLayer();
+            }
+            ASSERT_TRUE(s.HasLayer());
+            // Each write, then a frame that puts the layer back. From round 1
+            // on, frames are shared with the window, so the surface takes
+            // turns with two images; in round 2 also between two writes.
+            for (int round = 0; round < 3; ++round) {
+                for (std::size_t i = 0; i < std::size(writes); ++i) {
+                    const auto& [name, write] = writes[i];
+                    SCOPED_TRACE(name + ", round " + std::to_string(round));
+                    if (round == 2)
+                        window.CopyFrom(s, 0, 0);
+                    write(s);
+                    s.RemoveClip();
+                    if (round >= 1)
+                        window.CopyFrom(s, 0, 0);
+                    if (round == 2) {
+                        writes[(i + 1) % std::size(writes)].second(s);
+                        s.RemoveClip();
+                    }
+                    if (round == 2 && name == "clipped") {
+                        TDrawSurface whole(w, h, skBitmap, false, scale);
+                        whole.FillSolid({0, 0, w, h}, clNavy);
+                        s.CopyFrom(whole, 0, 0);  // its image, shared, then s's alone
+                    }
+                    s.RestoreState(state);
+                    s.BeginLayer(true);
+                    (*kept)(s);
+                    ASSERT_TRUE(s.EndLayer());
+                    ASSERT_TRUE(SameBytes(std::as_const(s).Image(), fresh.Image()));
+                }
+            }
+        }
+    }
 }
