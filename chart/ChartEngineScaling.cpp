@@ -93,7 +93,7 @@ int TAxisScale::ValueToPixel(double value) const {
     if (!std::isfinite(t) || std::fabs(t) >= MaxPixelDistance)
         return CenterPixel;
     bool fromEnd = Horizontal ? Inverted : !Inverted;
-    long long r = RoundLL(t);
+    const long long r = std::llrint(t);  // t is a double: no need for the long double rounding
     return ClampToInt(fromEnd ? EndPixel - r : StartPixel + r);
 }
 

@@ -334,6 +334,8 @@ int TChartSeries::AddPoint(double x, double y, const std::string& label, TColor 
         return -1;
     const int i = m_xValues.AddInOrder(x);
     m_yValues.InsertAt(i, y);
+    MakeRoomForOne(m_pointColors);
+    MakeRoomForOne(m_pointLabels);
     m_pointColors.insert(m_pointColors.begin() + i, color);
     m_pointLabels.insert(m_pointLabels.begin() + i,
                          label.empty() ? std::nullopt : std::optional<std::string>(label));

@@ -51,12 +51,14 @@ int TChartValueList::AddInOrder(double value) {
             --t;
         result = t + 1;
     }
+    MakeRoomForOne(m_values);
     m_values.insert(m_values.begin() + result, value);
     MarkStale();
     return result;
 }
 
 void TChartValueList::InsertAt(int index, double value) {
+    MakeRoomForOne(m_values);
     m_values.insert(m_values.begin() + index, value);
     MarkStale();
 }

@@ -12,6 +12,14 @@
 
 class TChartSeries;
 
+// Room for one more element. An emptied list starts again at a size that
+// holds a usual series whole, rather than growing through 1, 2, 4, ... .
+template <typename Vector>
+void MakeRoomForOne(Vector& v) {
+    if (v.size() == v.capacity())
+        v.reserve(v.size() < 16 ? 32 : 2 * v.size());
+}
+
 enum class TChartListOrder { loNone, loAscending, loDescending };
 using enum TChartListOrder;
 
