@@ -101,8 +101,15 @@ void TLabel::GrowToFitText() {
 }
 
 void TLabel::SetPictures(QList<QPixmap> pictures) {
+    m_decode = nullptr;
     m_pictures = std::move(pictures);
     setPixmap(PictureFor(m_pictures, devicePixelRatioF()));
+}
+
+void TLabel::SetPictures(std::function<QList<QPixmap>()> decode) {
+    m_pictures.clear();
+    m_decode = std::move(decode);
+    update();
 }
 
 QPixmap TLabel::PictureFor(const QList<QPixmap>& pictures, qreal ratio) {
@@ -119,6 +126,8 @@ QPixmap TLabel::PictureFor(const QList<QPixmap>& pictures, qreal ratio) {
 }
 
 void TLabel::paintEvent(QPaintEvent* event) {
+    if (m_decode)
+        m_pictures = std::exchange(m_decode, nullptr)();
     // The screen's density is known for sure only when painting.
     if (!m_pictures.isEmpty()) {
         const QPixmap wanted = PictureFor(m_pictures, devicePixelRatioF());

@@ -49,6 +49,9 @@ public:
     // its own); the label shows the one that suits its screen, and changes it
     // when moved to a screen of another density.
     void SetPictures(QList<QPixmap> pictures);
+    // The same, decoded when the label is first painted: a window that is
+    // built and never shown (for a snapshot of its charts) decodes nothing.
+    void SetPictures(std::function<QList<QPixmap>()> decode);
     // The least fine picture at least as fine as `ratio`; else the finest.
     [[nodiscard]] static QPixmap PictureFor(const QList<QPixmap>& pictures, qreal ratio);
 
@@ -62,6 +65,7 @@ protected:
 private:
     bool m_pressed = false;
     QList<QPixmap> m_pictures;
+    std::function<QList<QPixmap>()> m_decode;
 };
 
 // A drop-down list without editing. Whatever the platform style prefers, it

@@ -9,9 +9,13 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
+
 struct TIconFile {
     QString path;
     QSize size;  // the picture's size, known without decoding it
 };
 
 [[nodiscard]] QIcon DeferredIcon(const QList<TIconFile>& files);
+// The icon `make` returns, made when first needed; sizes: those it will have.
+[[nodiscard]] QIcon DeferredIcon(QList<QSize> sizes, std::function<QIcon()> make);

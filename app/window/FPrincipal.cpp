@@ -7,6 +7,7 @@
 #include "ChartSetup.h"
 #include "Controls.h"
 #include "Cycles.h"
+#include "DeferredIcon.h"
 #include "Dialogs.h"
 #include "Formatting.h"
 #include "ImageCodec.h"
@@ -166,7 +167,7 @@ void TPrincipal::CreateBanner() {
     Image1 = new TLabel(Panel3);
     Image1->setObjectName(QStringLiteral("Image1"));
 #ifdef BIORHYTHM_HAVE_ARTWORK
-    Image1->SetPictures(ArtPictures(kArtPromo, true));
+    Image1->SetPictures([] { return ArtPictures(kArtPromo, true); });
 #endif
     Image1->setGeometry(35, 12, 125, 105);
     Image1->setToolTip(hint);
@@ -176,7 +177,7 @@ void TPrincipal::CreateBanner() {
     Image2 = new TLabel(Panel4);
     Image2->setObjectName(QStringLiteral("Image2"));
 #ifdef BIORHYTHM_HAVE_ARTWORK
-    Image2->SetPictures(ArtPictures(kArtLogo, true));
+    Image2->SetPictures([] { return ArtPictures(kArtLogo, true); });
 #endif
     Image2->setGeometry(17, 27, 75, 75);
     Image2->setToolTip(hint);
@@ -220,10 +221,13 @@ void TPrincipal::CreateDateBand() {
     bCalculate->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     bCalculate->setIconSize({32, 32});
 #ifdef BIORHYTHM_HAVE_ARTWORK
-    QIcon glyph;
-    for (const QPixmap& picture : ArtPictures(kArtGlyph, false))
-        glyph.addPixmap(picture);
-    bCalculate->setIcon(glyph);
+    // Decoded when the button is first painted.
+    bCalculate->setIcon(DeferredIcon({bCalculate->iconSize()}, [] {
+        QIcon glyph;
+        for (const QPixmap& picture : ArtPictures(kArtGlyph, false))
+            glyph.addPixmap(picture);
+        return glyph;
+    }));
 #endif
     bCalculate->setFont(PixelFont(kArial, 13));
     bCalculate->setToolTip(QStringLiteral("Calculate biorhythm..."));

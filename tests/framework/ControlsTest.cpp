@@ -29,6 +29,31 @@ TEST(LabelPictures, TheLeastFinePictureThatIsFineEnough) {
     EXPECT_TRUE(TLabel::PictureFor({}, 1).isNull());
 }
 
+TEST(LabelPictures, PicturesGivenByADecoderAreDecodedOnceWhenFirstPainted) {
+    TLabel label;
+    label.resize(20, 20);
+    int decoded = 0;
+    const QPixmap plain = PictureAt(1);
+    label.SetPictures([&] {
+        ++decoded;
+        return QList<QPixmap>{PictureAt(2), plain};
+    });
+    EXPECT_EQ(decoded, 0);
+    EXPECT_TRUE(label.pixmap().isNull());
+    (void)label.grab();
+    (void)label.grab();
+    EXPECT_EQ(decoded, 1);
+    EXPECT_EQ(label.pixmap().cacheKey(), plain.cacheKey());
+    // Pictures given at once replace a decoder not yet called.
+    label.SetPictures([&] {
+        ++decoded;
+        return QList<QPixmap>{};
+    });
+    label.SetPictures({plain});
+    (void)label.grab();
+    EXPECT_EQ(decoded, 1);
+}
+
 TEST(LabelPictures, ShowsThePictureOfItsScreen) {
     TLabel label;
     const QPixmap fine = PictureAt(2);

@@ -38,4 +38,26 @@ TEST(DeferredIcon, KnowsItsSizesAtOnceAndGivesEachFilesPixels) {
     EXPECT_TRUE(DeferredIcon({}).isNull());
 }
 
+TEST(DeferredIcon, MadeOnceWhenFirstDrawnIncludingItsFinerPictures) {
+    int made = 0;
+    const QIcon icon = DeferredIcon({{32, 32}}, [&made] {
+        ++made;
+        QIcon glyph;
+        glyph.addPixmap(QPixmap::fromImage(Square(32, qRgb(0, 150, 0))));
+        QPixmap fine = QPixmap::fromImage(Square(64, qRgb(0, 0, 150)));
+        fine.setDevicePixelRatio(2);
+        glyph.addPixmap(fine);
+        return glyph;
+    });
+    EXPECT_FALSE(icon.isNull());
+    EXPECT_EQ(icon.availableSizes(), (QList<QSize>{{32, 32}}));
+    EXPECT_EQ(made, 0);
+    EXPECT_EQ(icon.pixmap(QSize(32, 32), 1.0).toImage().pixel(5, 5), qRgb(0, 150, 0));
+    const QIcon copy = icon;  // NOLINT(performance-unnecessary-copy-initialization)
+    const QPixmap fine = copy.pixmap(QSize(32, 32), 2.0);
+    EXPECT_EQ(fine.devicePixelRatio(), 2);
+    EXPECT_EQ(fine.toImage().pixel(5, 5), qRgb(0, 0, 150));
+    EXPECT_EQ(made, 1);
+}
+
 }  // namespace

@@ -125,6 +125,9 @@ TEST_F(LayoutTest, HintsPicturesAndItemHeight) {
     const QString hint = "To learn more about biorhythms, please visit our website\n" + w.cLink->text();
     for (const TLabel* control : {w.cLink, w.Image1, w.Image2})
         EXPECT_EQ(control->toolTip(), hint) << control->objectName().toStdString();
+    // The pictures are decoded when first painted.
+    (void)w.Image1->grab();
+    (void)w.Image2->grab();
     EXPECT_EQ(w.Image1->pixmap().size(), QSize(125, 105));
     EXPECT_EQ(w.Image2->pixmap().size(), QSize(75, 75));
 
