@@ -333,6 +333,7 @@ struct TDrawSurface::Impl {
         QFont font;
         int ascent = 0;
         std::unordered_map<std::string, LaidOutText> texts;
+        LaidOutText unkept;  // the last text laid out while texts was full
     };
     std::vector<std::unique_ptr<TextFont>> textFonts;  // most recently used first
     static constexpr std::size_t kMaxTextFonts = 8;
@@ -719,11 +720,14 @@ struct TDrawSurface::Impl {
         return *textFonts.front();
     }
 
-    static LaidOutText& Layout(TextFont& font, const std::string& text) {
+    // The text's glyphs, kept with the font while there is room (kept set).
+    // Beyond that (thousands of different labels) a text is laid out for one
+    // drawing only: clearing the cache instead would lay out and scan every
+    // label again on every paint.
+    static LaidOutText& Layout(TextFont& font, const std::string& text, bool& kept) {
+        kept = true;
         if (const auto found = font.texts.find(text); found != font.texts.end())
             return found->second;
-        if (font.texts.size() >= kMaxTexts)
-            font.texts.clear();
         QTextLayout layout(QString::fromStdString(text), font.font);
         QTextOption option;
         option.setWrapMode(QTextOption::NoWrap);
@@ -737,6 +741,11 @@ struct TDrawSurface::Impl {
             laidOut.baseline = line.ascent();
             laidOut.width = static_cast<int>(std::ceil(line.naturalTextWidth()));
             laidOut.height = static_cast<int>(std::ceil(line.height()));
+        }
+        if (font.texts.size() >= kMaxTexts) {
+            kept = false;
+            font.unkept = std::move(laidOut);
+            return font.unkept;
         }
         return font.texts.emplace(text, std::move(laidOut)).first->second;
     }
@@ -1490,11 +1499,12 @@ void TDrawSurface::TextOut(int x, int y, const std::string& text) {
     Impl::TextFont& font = m_impl->FontFor(m_font.m_data, m_monochrome);
     // Tabs and line breaks are left to QPainter, which treats them its own way.
     const bool plain = std::none_of(text.begin(), text.end(), [](char c) { return c >= 0 && c < ' '; });
-    Impl::LaidOutText* laidOut = plain ? &Impl::Layout(font, text) : nullptr;
+    bool kept = false;
+    Impl::LaidOutText* laidOut = plain ? &Impl::Layout(font, text, kept) : nullptr;
     // From here on device pixels: the font is k times the size, at k times the place.
     const int k = m_impl->k;
     const TRect device = m_impl->Dev(area);
-    if (laidOut && !rotated &&
+    if (laidOut && kept && !rotated &&
         m_impl->DrawKnownText(font, *laidOut, (x + left) * k, (y + top) * k, DeviceColor(m_textColor), device))
         return;
     QPainter& painter = m_impl->Painter(device);

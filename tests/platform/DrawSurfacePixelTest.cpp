@@ -384,6 +384,32 @@ TEST(SurfaceTextPixels, RepeatedTextMatchesQtOverEveryBackground) {
     }
 }
 
+// A surface keeps the glyphs of a thousand or so texts per font; texts beyond
+// that are drawn as they come, with the same pixels, and the kept ones stay.
+TEST(SurfaceTextPixels, TextsBeyondTheKeptOnesDrawTheSame) {
+    const auto draw = [](TDrawSurface& s, const std::string& text) {
+        s.FillSolid({0, 0, 120, 40}, clWhite);
+        s.TextOut(10, 10, text);
+    };
+    TDrawSurface busy(120, 40);
+    busy.Font().SetHeight(-11);
+    busy.SetBackgroundMode(bkTransparent);
+    for (int i = 0; i < 1500; ++i)
+        draw(busy, "label " + std::to_string(i));
+    for (const int i : {1499, 2000, 3, 1499}) {
+        SCOPED_TRACE(i);
+        const std::string text = "label " + std::to_string(i);
+        TDrawSurface fresh(120, 40);
+        fresh.Font().SetHeight(-11);
+        fresh.SetBackgroundMode(bkTransparent);
+        draw(fresh, text);
+        draw(busy, text);
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 120; ++x)
+                ASSERT_EQ(busy.Pixel(x, y), fresh.Pixel(x, y)) << x << ',' << y;
+    }
+}
+
 // The stretch is kept from paint to paint; whatever it depends on changes it.
 TEST(SurfacePictures, RepeatedStretchFollowsEveryChange) {
     auto gradientImage = [](int w, int h, int seed) {
