@@ -1158,6 +1158,11 @@ void TDrawSurface::LineTo(int x, int y) {
                 put(row[at(i)], dash.Next());
             return;
         }
+        if (plain && !notXor) {
+            for (std::uint32_t* p = px.Row(low) + x; p != px.Row(high) + x; p += px.stride)
+                *p = color;
+            return;
+        }
         for (long long i = first; i < last; ++i)
             put(px.Row(at(i))[x], dash.Next());
         return;
@@ -1251,34 +1256,41 @@ void TDrawSurface::Impl::WideLine(TPoint from, TPoint to, int width, const TRect
             }
         });
     }
-    // Marked a band of tile rows at a time, from the spans: the line's box
-    // would mark tiles it never touches.
+    // Marked a band of rows at a time, from the spans: the line's box would
+    // mark tiles it never touches. A band ends with the last logical row that
+    // starts in its row of tiles.
     const Pixels px = Writable({});
     TRect band{area.right, top, area.left, top};
-    auto markBand = [&] {
-        if (band.left < band.right)
-            damage.Mark(Dev(band));
+    const auto bandEnd = [&](int r) {
+        const int tileRow = r * k / Damage::kTileHeight;
+        return ((tileRow + 1) * Damage::kTileHeight + k - 1) / k;
     };
+    int end = bandEnd(top);
     for (int r = top; r < bottom; ++r) {
-        if (r * k / Damage::kTileHeight != band.top * k / Damage::kTileHeight) {
-            markBand();
+        if (r == end) {
+            band.bottom = r;
+            if (band.left < band.right)
+                damage.Mark(Dev(band));
             band = {area.right, r, area.left, r};
+            end = bandEnd(r);
         }
-        band.bottom = r + 1;
         const auto [c0, c1] = spans[static_cast<std::size_t>(r - top)];
         if (c0 >= c1)
             continue;
         band.left = std::min(band.left, c0);
         band.right = std::max(band.right, c1);
         const auto n = static_cast<std::size_t>(c1 - c0) * static_cast<std::size_t>(k);
-        for (int d = r * k; d < (r + 1) * k; ++d) {
+        std::uint32_t* row = px.Row(r * k) + c0 * k;
+        for (int d = 0; d < k; ++d, row += px.stride) {
             if (notXor)
-                NotXorRow(px.Row(d) + c0 * k, n, color);
+                NotXorRow(row, n, color);
             else
-                FillRow(px.Row(d) + c0 * k, n, color);
+                FillRow(row, n, color);
         }
     }
-    markBand();
+    band.bottom = bottom;
+    if (band.left < band.right)
+        damage.Mark(Dev(band));
 }
 
 // ---------------------------------------------------------------------------
