@@ -396,9 +396,11 @@ struct TDrawSurface::Impl {
         static constexpr int kTileWidth = 16, kTileHeight = 8;
         int words = 0;  // per row of tiles
         std::vector<std::uint64_t> tiles;
+        TRect bounds;  // the image's
         bool all = true;
 
         void Resize(int width, int height) {
+            bounds = {0, 0, width, height};
             words = (width + 64 * kTileWidth - 1) / (64 * kTileWidth);
             tiles.assign(static_cast<std::size_t>(words) * static_cast<std::size_t>((height + kTileHeight - 1) / kTileHeight), 0);
             all = true;
@@ -407,8 +409,9 @@ struct TDrawSurface::Impl {
             std::fill(tiles.begin(), tiles.end(), 0);
             all = false;
         }
-        // r: device pixels inside the image.
-        void Mark(const TRect& r) {
+        // box: device pixels.
+        void Mark(const TRect& box) {
+            const TRect r = box.Intersected(bounds);
             if (all || r.Empty())
                 return;
             const int c0 = r.left / kTileWidth, c1 = (r.right - 1) / kTileWidth;
