@@ -1,14 +1,15 @@
 // The drawing surface, in sections marked by rules, in this order:
 // - helpers: Qt fonts and cached metrics, dash patterns, hatches, row fills;
 // - text measurement, then pen, brush and font;
-// - the surface's private state (Impl): the image and the spare one, the
+// - the surface's private state (Impl): the image and the spare one, each
+//   with the tiles written since the kept layer was last in place, the
 //   deferred solid fills, the text painter, and the caches of laid-out texts
 //   and of the pixels each text was drawn with;
 // - the surface's own operations: lines (thin and wide), areas, text,
 //   clipping, pixel copies and pictures.
 // Every write goes straight to the image's memory; only texts that cannot be
 // repeated from their cached pixels (rotated, control characters, an uneven
-// background) reach QPainter.
+// background, beyond the cache) reach QPainter.
 
 #include "DrawSurface.h"
 
@@ -473,13 +474,13 @@ struct TDrawSurface::Impl {
         std::ptrdiff_t stride;
         std::uint32_t* Row(int y) const { return bits + y * stride; }
     };
-    // box: device pixels inside the image, all the caller writes.
+    // box: device pixels, all that the caller writes.
     Pixels Writable(const TRect& box) {
         if (!image.isDetached() && !image.isNull()) {
             const QImage shared = image;
             TakeSpareImage();
             std::memcpy(image.bits(), shared.constBits(), static_cast<std::size_t>(shared.sizeInBytes()));
-            damage = spareDamage;
+            damage = spareDamage;  // the pixels of the shared image, so its marks too
         }
         damage.Mark(box);
         return {reinterpret_cast<std::uint32_t*>(image.bits()), image.bytesPerLine() / 4};
