@@ -3,10 +3,50 @@
 #include <csetjmp>
 #include <cstdint>
 #include <cstdio>
+#include <type_traits>
 
+#include <dlfcn.h>
 #include <jpeglib.h>
 
 namespace {
+
+// libjpeg is opened when the first JPEG is decoded rather than at start: a
+// run that shows no picture (the snapshot tool writing values) never maps it.
+struct JpegLibrary {
+    decltype(&jpeg_std_error) std_error = nullptr;
+    decltype(&jpeg_CreateDecompress) create_decompress = nullptr;
+    decltype(&jpeg_mem_src) mem_src = nullptr;
+    decltype(&jpeg_read_header) read_header = nullptr;
+    decltype(&jpeg_start_decompress) start_decompress = nullptr;
+    decltype(&jpeg_read_scanlines) read_scanlines = nullptr;
+    decltype(&jpeg_finish_decompress) finish_decompress = nullptr;
+    decltype(&jpeg_destroy_decompress) destroy_decompress = nullptr;
+};
+
+// nullptr when the library or one of its functions is missing.
+const JpegLibrary* Jpeg() {
+    static const JpegLibrary* const library = []() -> const JpegLibrary* {
+        void* handle = dlopen(BIORHYTHM_JPEG_SONAME, RTLD_NOW | RTLD_LOCAL);
+        if (!handle)
+            return nullptr;
+        static JpegLibrary functions;
+        bool complete = true;
+        const auto find = [&](auto& function, const char* name) {
+            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(dlsym(handle, name));
+            complete = complete && function;
+        };
+        find(functions.std_error, "jpeg_std_error");
+        find(functions.create_decompress, "jpeg_CreateDecompress");
+        find(functions.mem_src, "jpeg_mem_src");
+        find(functions.read_header, "jpeg_read_header");
+        find(functions.start_decompress, "jpeg_start_decompress");
+        find(functions.read_scanlines, "jpeg_read_scanlines");
+        find(functions.finish_decompress, "jpeg_finish_decompress");
+        find(functions.destroy_decompress, "jpeg_destroy_decompress");
+        return complete ? &functions : nullptr;
+    }();
+    return library;
+}
 
 // Larger pictures are refused rather than allocated.
 constexpr std::int64_t kMaxSide = 16384;
@@ -28,14 +68,14 @@ void JpegMessage(j_common_ptr cinfo, int level) {
 
 // Everything between setjmp and a possible longjmp lives in C structures or in
 // the caller's frame, so the jump skips no destructor.
-bool DecodeInto(jpeg_decompress_struct* cinfo, JpegErrors* errors, const QByteArray& data,
+bool DecodeInto(const JpegLibrary& jpeg, jpeg_decompress_struct* cinfo, JpegErrors* errors, const QByteArray& data,
                 QImage* out) {
     if (setjmp(errors->escape) != 0)
         return false;
-    jpeg_create_decompress(cinfo);
-    jpeg_mem_src(cinfo, reinterpret_cast<const unsigned char*>(data.constData()),
+    jpeg.create_decompress(cinfo, JPEG_LIB_VERSION, sizeof(jpeg_decompress_struct));
+    jpeg.mem_src(cinfo, reinterpret_cast<const unsigned char*>(data.constData()),
                  static_cast<unsigned long>(data.size()));
-    if (jpeg_read_header(cinfo, TRUE) != JPEG_HEADER_OK)
+    if (jpeg.read_header(cinfo, TRUE) != JPEG_HEADER_OK)
         return false;
     if (cinfo->jpeg_color_space != JCS_GRAYSCALE && cinfo->jpeg_color_space != JCS_YCbCr &&
         cinfo->jpeg_color_space != JCS_RGB)
@@ -45,7 +85,7 @@ bool DecodeInto(jpeg_decompress_struct* cinfo, JpegErrors* errors, const QByteAr
     const std::int64_t h = cinfo->image_height;
     if (w <= 0 || h <= 0 || w > kMaxSide || h > kMaxSide || w * h > kMaxPixels)
         return false;
-    jpeg_start_decompress(cinfo);
+    jpeg.start_decompress(cinfo);
     if (cinfo->output_components != 3 || cinfo->output_width != w || cinfo->output_height != h)
         return false;
     *out = QImage(static_cast<int>(w), static_cast<int>(h), QImage::Format_RGB32);
@@ -55,14 +95,14 @@ bool DecodeInto(jpeg_decompress_struct* cinfo, JpegErrors* errors, const QByteAr
                                                  static_cast<JDIMENSION>(w * 3), 1);
     while (cinfo->output_scanline < cinfo->output_height) {
         const int y = static_cast<int>(cinfo->output_scanline);
-        if (jpeg_read_scanlines(cinfo, row, 1) != 1)
+        if (jpeg.read_scanlines(cinfo, row, 1) != 1)
             return false;
         auto* line = reinterpret_cast<QRgb*>(out->scanLine(y));
         const JSAMPLE* src = row[0];
         for (std::int64_t x = 0; x < w; ++x, src += 3)
             line[x] = qRgb(src[0], src[1], src[2]);
     }
-    jpeg_finish_decompress(cinfo);
+    jpeg.finish_decompress(cinfo);
     return true;
 }
 
@@ -75,16 +115,17 @@ std::int32_t S32(const unsigned char* p) { return static_cast<std::int32_t>(U32(
 }  // namespace
 
 QImage DecodeJpeg(const QByteArray& data) {
-    if (data.size() < 4)
+    const JpegLibrary* jpeg = Jpeg();
+    if (data.size() < 4 || !jpeg)
         return {};
     jpeg_decompress_struct cinfo{};
     JpegErrors errors{};
-    cinfo.err = jpeg_std_error(&errors.base);
+    cinfo.err = jpeg->std_error(&errors.base);
     errors.base.error_exit = JpegFail;
     errors.base.emit_message = JpegMessage;
     QImage image;
-    const bool ok = DecodeInto(&cinfo, &errors, data, &image);
-    jpeg_destroy_decompress(&cinfo);  // also after a failed creation: it checks what exists
+    const bool ok = DecodeInto(*jpeg, &cinfo, &errors, data, &image);
+    jpeg->destroy_decompress(&cinfo);  // also after a failed creation: it checks what exists
     return ok ? image : QImage();
 }
 

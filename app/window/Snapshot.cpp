@@ -180,7 +180,13 @@ int RunSnapshot(const QStringList& arguments, QTextStream& out, QTextStream& err
     TPrincipal window;
     auto* extras = new TChartExtras(window);
     extras->SetValuesShown(options->values);
-    window.show();  // runs FormShow, as at program start
+    // A picture needs the window shown, laid out and painted. The values need
+    // only what showing it does at program start (FormShow): a window nobody
+    // sees is not laid out for them.
+    if (options->out.isEmpty())
+        TApplication::Guard([&] { window.FormShow(); });
+    else
+        window.show();  // runs FormShow
     if (options->birth) {
         SelectBirthDate(window, *options->birth);
         TApplication::Guard([&] { window.bCalculateClick(); });

@@ -42,6 +42,24 @@ TEST_F(StartupTest, NothingOfTheHiddenTabOrTheDialogsIsMadeOrPaintedBeforeUse) {
 // A user who calculates all day: scores, series, and a paint of both charts
 // now and then. After a warm-up the resident memory must not grow with the
 // number of calculations.
+bool JpegLibraryMapped() {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libjpeg");
+}
+
+// A window that is shown but not painted (as the snapshot tool uses it for
+// values) decodes no picture and does not even load the JPEG decoder.
+TEST_F(StartupTest, PicturesAndTheirDecoderWaitForTheFirstPaint) {
+    if (JpegLibraryMapped())
+        GTEST_SKIP() << "a picture was decoded earlier in this process";
+    TPrincipal& w = Start();
+    EXPECT_TRUE(w.Image1->pixmap().isNull());
+    EXPECT_FALSE(JpegLibraryMapped());
+    (void)w.grab();
+    EXPECT_TRUE(JpegLibraryMapped());
+    EXPECT_EQ(w.Image1->pixmap().size(), QSize(125, 105));
+}
+
 TEST_F(StartupTest, MemoryStaysFlatOverTenThousandCalculations) {
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "the sanitizer keeps freed memory in quarantine";
