@@ -60,9 +60,11 @@ struct FourWeekChart {
     }
 };
 
-// scale: device pixels per logical pixel of the target, as on a high-density screen.
-void FourWeekFullPaint(benchmark::State& state, int scale) {
-    FourWeekChart f(1);
+// step: days between the data sets painted in turn (7 keeps the dates along
+// the axis, 1 moves them every paint). scale: device pixels per logical pixel
+// of the target, as on a high-density screen.
+void FourWeekPaint(benchmark::State& state, int step, int scale) {
+    FourWeekChart f(step);
     TDrawSurface target(776, 391, skBitmap, false, scale);
     int set = 0;
     for (auto _ : state) {
@@ -71,25 +73,13 @@ void FourWeekFullPaint(benchmark::State& state, int scale) {
     }
     state.counters["static_draws"] = f.chart.StaticLayerDraws();
 }
-void BM_FourWeekChart_FullPaint(benchmark::State& state) { FourWeekFullPaint(state, 1); }
+void BM_FourWeekChart_FullPaint(benchmark::State& state) { FourWeekPaint(state, 1, 1); }
 BENCHMARK(BM_FourWeekChart_FullPaint)->Unit(benchmark::kMicrosecond);
-void BM_FourWeekChart_FullPaint_Scale2(benchmark::State& state) { FourWeekFullPaint(state, 2); }
+void BM_FourWeekChart_FullPaint_Scale2(benchmark::State& state) { FourWeekPaint(state, 1, 2); }
 BENCHMARK(BM_FourWeekChart_FullPaint_Scale2)->Unit(benchmark::kMicrosecond);
-
-// Other values on the same days: the dates along the axis stay.
-void FourWeekSameDaysPaint(benchmark::State& state, int scale) {
-    FourWeekChart f(7);
-    TDrawSurface target(776, 391, skBitmap, false, scale);
-    int set = 0;
-    for (auto _ : state) {
-        f.Refill(++set);
-        f.chart.DrawChartOn(&target, {0, 0, 776, 391});
-    }
-    state.counters["static_draws"] = f.chart.StaticLayerDraws();
-}
-void BM_FourWeekChart_SameDaysPaint(benchmark::State& state) { FourWeekSameDaysPaint(state, 1); }
+void BM_FourWeekChart_SameDaysPaint(benchmark::State& state) { FourWeekPaint(state, 7, 1); }
 BENCHMARK(BM_FourWeekChart_SameDaysPaint)->Unit(benchmark::kMicrosecond);
-void BM_FourWeekChart_SameDaysPaint_Scale2(benchmark::State& state) { FourWeekSameDaysPaint(state, 2); }
+void BM_FourWeekChart_SameDaysPaint_Scale2(benchmark::State& state) { FourWeekPaint(state, 7, 2); }
 BENCHMARK(BM_FourWeekChart_SameDaysPaint_Scale2)->Unit(benchmark::kMicrosecond);
 
 void BM_FourWeekChart_CachedPaint(benchmark::State& state) {

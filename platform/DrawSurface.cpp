@@ -95,6 +95,11 @@ TFontData QtFontKey(TFontData data) {
     return data;
 }
 
+// key (from QtFontKey) and data make the same Qt font; compared without a copy.
+bool SameQtFont(const TFontData& key, const TFontData& data) {
+    return key.Height == data.Height && key.Style == data.Style && key.Name == data.Name;
+}
+
 // Caches the Qt metrics of the few fonts a paint uses, and the widths measured
 // in them: a paint asks for the same labels' widths over and over.
 class CachedQtMetrics {
@@ -107,11 +112,8 @@ public:
     };
 
     Entry& For(const TFontData& data) {
-        // What QtFontKey keeps, compared without a copy.
-        const auto same = [&](const auto& e) {
-            return e->key.Height == data.Height && e->key.Style == data.Style && e->key.Name == data.Name;
-        };
-        const auto found = std::find_if(m_entries.begin(), m_entries.end(), same);
+        const auto found =
+            std::find_if(m_entries.begin(), m_entries.end(), [&](const auto& e) { return SameQtFont(e->key, data); });
         if (found == m_entries.begin() && found != m_entries.end())
             return **found;
         std::unique_ptr<Entry> entry;
@@ -703,16 +705,16 @@ struct TDrawSurface::Impl {
 
     TextFont& FontFor(const TFontData& data, bool monochrome) {
         // Fonts are looked up by their logical description; the surface's scale is fixed.
-        const TFontData key = QtFontKey(data);
-        if (!textFonts.empty() && textFonts.front()->key == key)
+        if (!textFonts.empty() && SameQtFont(textFonts.front()->key, data))
             return *textFonts.front();
         const auto found =
-            std::find_if(textFonts.begin(), textFonts.end(), [&](const auto& f) { return f->key == key; });
+            std::find_if(textFonts.begin(), textFonts.end(), [&](const auto& f) { return SameQtFont(f->key, data); });
         std::unique_ptr<TextFont> entry;
         if (found != textFonts.end()) {
             entry = std::move(*found);
             textFonts.erase(found);
         } else {
+            const TFontData key = QtFontKey(data);
             entry = std::make_unique<TextFont>();
             entry->key = key;
             entry->font = MakeQFont(key, monochrome, k);

@@ -21,19 +21,20 @@ struct JpegLibrary {
     decltype(&jpeg_read_scanlines) read_scanlines = nullptr;
     decltype(&jpeg_finish_decompress) finish_decompress = nullptr;
     decltype(&jpeg_destroy_decompress) destroy_decompress = nullptr;
+    bool complete = false;
 };
 
 // nullptr when the library or one of its functions is missing.
 const JpegLibrary* Jpeg() {
-    static const JpegLibrary* const library = []() -> const JpegLibrary* {
+    static const JpegLibrary library = [] {
+        JpegLibrary functions;
         void* handle = dlopen(BIORHYTHM_JPEG_SONAME, RTLD_NOW | RTLD_LOCAL);
         if (!handle)
-            return nullptr;
-        static JpegLibrary functions;
-        bool complete = true;
+            return functions;
+        functions.complete = true;
         const auto find = [&](auto& function, const char* name) {
             function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(dlsym(handle, name));
-            complete = complete && function;
+            functions.complete = functions.complete && function;
         };
         find(functions.std_error, "jpeg_std_error");
         find(functions.create_decompress, "jpeg_CreateDecompress");
@@ -43,9 +44,9 @@ const JpegLibrary* Jpeg() {
         find(functions.read_scanlines, "jpeg_read_scanlines");
         find(functions.finish_decompress, "jpeg_finish_decompress");
         find(functions.destroy_decompress, "jpeg_destroy_decompress");
-        return complete ? &functions : nullptr;
+        return functions;
     }();
-    return library;
+    return library.complete ? &library : nullptr;
 }
 
 // Larger pictures are refused rather than allocated.
