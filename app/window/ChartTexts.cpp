@@ -20,12 +20,8 @@ QString Swatch(TColor color) {
 
 const TCycle& Cycle(int k) { return CycleTable[static_cast<std::size_t>(k)]; }
 
-QString ValueList(const TScoreRow& row) {
-    QStringList parts;
-    for (int k = 0; k < CycleCount; ++k)
-        parts << QStringLiteral("%1 %2").arg(QLatin1String(Cycle(k).Label)).arg(row.Scores[static_cast<std::size_t>(k)]);
-    parts << QStringLiteral("%1 %2").arg(QLatin1String(Cycle(CycleCount).Label)).arg(row.Average);
-    return parts.join(QStringLiteral(", "));
+QString IsoDate(TDaySerial day) {
+    return FormatDateTime(QStringLiteral("yyyy-mm-dd"), day);
 }
 
 }  // namespace
@@ -66,13 +62,26 @@ QString FourWeekToolTip(const TDayTable& table, int row) {
 }
 
 QString TodayDescription(const TDayTable& table) {
-    return ValueList(table.TodayRow);
+    const auto critical = CriticalCycles(table.Birth, table.Today);
+    QStringList parts;
+    for (int k = 0; k < CycleCount; ++k) {
+        const auto at = static_cast<std::size_t>(k);
+        parts << QStringLiteral("%1 %2%3")
+                     .arg(QLatin1String(Cycle(k).Label))
+                     .arg(table.TodayRow.Scores[at])
+                     .arg(critical[at] ? QStringLiteral(" (critical day)") : QString());
+    }
+    parts << QStringLiteral("%1 %2").arg(QLatin1String(Cycle(CycleCount).Label)).arg(table.TodayRow.Average);
+    return LongDateText(table.Today) + QStringLiteral(": ") + parts.join(QStringLiteral(", "));
 }
 
 QString FourWeekDescription(const TDayTable& table) {
-    return QStringLiteral("From %1 to %2. %3: %4")
-        .arg(LongDateText(table.Rows.front().Day), LongDateText(table.Rows.back().Day),
-             LongDateText(table.Today), ValueList(table.TodayRow));
+    return QStringLiteral("From %1 to %2. %3")
+        .arg(LongDateText(table.Rows.front().Day), LongDateText(table.Rows.back().Day), TodayDescription(table));
+}
+
+QString FileNameStem(const TDayTable& table) {
+    return QStringLiteral("biorhythm-%1-%2").arg(IsoDate(table.Birth), IsoDate(table.Today));
 }
 
 QString ValuesCsv(const TDayTable& table) {
@@ -81,7 +90,7 @@ QString ValuesCsv(const TDayTable& table) {
         csv += QLatin1Char(',') + QLatin1String(Cycle(k).Label);
     csv += QLatin1Char('\n');
     for (const TScoreRow& row : table.Rows) {
-        csv += FormatDateTime(QStringLiteral("yyyy-mm-dd"), row.Day);
+        csv += IsoDate(row.Day);
         for (int score : row.Scores)
             csv += QLatin1Char(',') + QString::number(score);
         csv += QLatin1Char(',') + QString::number(row.Average) + QLatin1Char('\n');
