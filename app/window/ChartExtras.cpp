@@ -166,7 +166,7 @@ const std::vector<TChartExtras::TCommand>& TChartExtras::Commands() {
         {"SaveValues", QStringLiteral("Save &values as\u2026"), {}, TNeeds::Calculation,
          [](E& e, ChartHost&) { e.SaveValues(); }},
         {"Print", QStringLiteral("&Print\u2026"), {Qt::CTRL | Qt::Key_P}, TNeeds::Calculation,
-         [](E& e, ChartHost& host) { PrintChart(host, e.PrintHeading(host)); }},
+         [](E& e, ChartHost& host) { PrintChart(host, e.PrintHeading(host), e.PictureName(host)); }},
         {nullptr, {}, {}, TNeeds::Nothing, {}},
         {"AnotherDay", QStringLiteral("&Another day\u2026"), {}, TNeeds::Nothing, [](E& e, ChartHost&) { e.AnotherDay(); }},
         {"PreviousDay", QStringLiteral("P&revious day"), {Qt::CTRL | Qt::Key_Left, Qt::ALT | Qt::Key_Left},
@@ -259,8 +259,12 @@ bool TChartExtras::HostEvent(ChartHost& host, QEvent* event) {
         m_wheel %= 120;
         if (days != 0 && m_window.Table()) {
             StepDay(days);
-            if (tipShown)
+            if (tipShown) {
+                // The tip reads the axis, which the chart lays out as it draws;
+                // the screen's paint then finds the drawing done.
+                TApplication::Guard([&host] { host.Chart().HandlePaint(); });
                 ShowTip(host, wheel->position().toPoint());
+            }
         }
         return true;
     }

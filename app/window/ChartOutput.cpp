@@ -96,9 +96,12 @@ bool SaveValuesAs(QWidget* parent, const QString& csv, const QString& name) {
                      [&](QIODevice& out) { return out.write(csv.toUtf8()) >= 0; });
 }
 
-bool PrintChart(ChartHost& host, const QString& heading) {
+bool PrintChart(ChartHost& host, const QString& heading, const QString& name) {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(heading);
+    printer.setDocName(name);
+    // Painted from the paper's corner, so that the chart can lie on the grid
+    // of its own enlarged pixels (see PaintChartPage).
+    printer.setFullPage(true);
     TPrintDialog dialog;
     if (!dialog.Execute(host.window(), printer))
         return false;
@@ -108,8 +111,7 @@ bool PrintChart(ChartHost& host, const QString& heading) {
         ShowMessageBox({TApplication::Title(), QStringLiteral("The chart could not be printed."), TMessageIcon::miStop});
         return false;
     }
-    const QRect page(QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
-    PaintChartPage(painter, page, image, heading);
+    PaintChartPage(painter, printer.pageLayout().paintRectPixels(printer.resolution()), image, heading);
     painter.end();
     return true;
 }
@@ -130,8 +132,14 @@ void PaintChartPage(QPainter& painter, const QRect& page, const QImage& chart, c
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const int factor = page.width() / chart.width();
     if (factor >= 1) {
-        const QRect target(page.left() + (page.width() - factor * chart.width()) / 2, top, factor * chart.width(),
-                           factor * chart.height());
+        // Centred, then moved onto a multiple of the factor: a renderer (or
+        // a printer) at the page's resolution divided by the factor then
+        // finds every chart pixel on one of its own.
+        const int centred = page.left() + (page.width() - factor * chart.width()) / 2;
+        int left = (centred + factor - 1) / factor * factor;
+        if (left + factor * chart.width() > page.right() + 1)
+            left -= factor;
+        const QRect target(left, (top + factor - 1) / factor * factor, factor * chart.width(), factor * chart.height());
         painter.drawImage(target, chart);
     } else {
         // A page narrower than the chart: shrunk to fit, the one case that cannot stay sharp.

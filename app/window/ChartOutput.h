@@ -26,12 +26,14 @@ void CopyChart(ChartHost& host);
 bool SaveChartAs(ChartHost& host, const QString& name);
 bool SaveValuesAs(QWidget* parent, const QString& csv, const QString& name);
 
-// Asks for a printer and prints the chart with `heading` above it.
-bool PrintChart(ChartHost& host, const QString& heading);
+// Asks for a printer and prints the chart with `heading` above it; `name`
+// names the print job (and the file of a print to PDF).
+bool PrintChart(ChartHost& host, const QString& heading, const QString& name);
 
-// Draws a printed page: the heading line at the top, the chart below it,
-// enlarged by a whole factor (each pixel a block of device pixels, no
-// smoothing) to the widest that fits the page width.
+// Draws a printed page into `page` (painter coordinates from the paper's
+// corner): the heading line at the top, the chart below it, enlarged by a
+// whole factor (each pixel a block of device pixels, no smoothing) to the
+// widest that fits the page width, at a multiple of that factor.
 void PaintChartPage(QPainter& painter, const QRect& page, const QImage& chart, const QString& heading);
 
 // What the save dialogs keep for the session.

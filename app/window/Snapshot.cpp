@@ -9,6 +9,8 @@
 #include "MessageBoxes.h"
 #include "PageControl.h"
 #include "ShellOpen.h"
+#include "SpecialFolder.h"
+#include "Startup.h"
 
 #include <QCoreApplication>
 #include <QPixmap>
@@ -17,6 +19,24 @@
 #include <optional>
 
 namespace {
+
+struct TOptionHelp {
+    const char* Names;
+    const char* Help;
+};
+
+// Every option in the order of the usage line; the manual page lists the same.
+constexpr TOptionHelp kOptionHelp[] = {
+    {"--birth YYYY-MM-DD", "Select this birth date and calculate."},
+    {"--today YYYY-MM-DD", "Take this day for today (0001-01-16 to 9999-12-17)."},
+    {"--tab today|4weeks", "The tab shown in the picture (default: today)."},
+    {"--scale K", "Draw the window as a screen scaled K times (1 to 4) does."},
+    {"--out FILE.png", "Write a PNG picture of the window."},
+    {"--csv", "Print the 30 days of the 4-week chart as comma-separated values."},
+    {"--values", "Show the value of each bar on the today chart."},
+    {"-h, --help", "Print this help and exit."},
+    {"-v, --version", "Print the version and licence and exit."},
+};
 
 struct TSnapshotOptions {
     std::optional<TLocalDate> birth;
@@ -91,11 +111,17 @@ std::optional<TSnapshotOptions> ParseOptions(const QStringList& args, QString& e
         }
     }
     if (options.today) {
-        // "Today" must be a real calendar day; the birth date need not be.
+        // "Today" must be a real calendar day whose four weeks the calendar
+        // holds; the birth date need not be.
+        TDaySerial today = 0;
         try {
-            (void)DateToSerial(options.today->Year, options.today->Month, options.today->Day);
+            today = DateToSerial(options.today->Year, options.today->Month, options.today->Day);
         } catch (const Exception&) {
             error = QStringLiteral("--today is not a valid date");
+            return std::nullopt;
+        }
+        if (today < FirstFourWeekDay() || today > LastFourWeekDay()) {
+            error = QStringLiteral("--today is a day from 0001-01-16 to 9999-12-17");
             return std::nullopt;
         }
     }
@@ -134,24 +160,27 @@ void WriteCsv(TCustomAxisPanel& chart, QTextStream& out) {
 }  // namespace
 
 QString SnapshotUsage() {
-    return QStringLiteral(
-        "usage: biorhythm-snapshot [--birth YYYY-MM-DD] [--today YYYY-MM-DD] "
-        "[--tab today|4weeks] [--scale K] [--out FILE.png] [--csv] [--values] [--help] [--version]");
+    QString usage = QStringLiteral("usage: biorhythm-snapshot");
+    for (const TOptionHelp& option : kOptionHelp)
+        usage += QStringLiteral(" [%1]").arg(QString::fromLatin1(option.Names).section(QStringLiteral(", "), -1));
+    return usage;
 }
 
 int RunSnapshot(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
         out << SnapshotUsage() << "\n\n"
             << "Opens the biorhythm window off screen with the stored birth date, or the one given,\n"
-               "and writes a picture of it (--out) or the 30 days of the 4-week chart (--csv).\n"
-               "--today fixes the day the window takes for today. Never writes the stored date.\n"
-               "Exit status: 0 done, 1 the window showed a message (on standard error),\n"
+               "and writes a picture of it or the 30 days of the 4-week chart. It never writes the\n"
+               "stored date, and when it fails it writes nothing on standard output.\n\nOptions:\n";
+        for (const TOptionHelp& option : kOptionHelp)
+            out << QStringLiteral("  %1  %2\n").arg(QLatin1String(option.Names), -20).arg(QLatin1String(option.Help));
+        out << "\nExit status: 0 done, 1 the window showed a message (on standard error),\n"
                "2 bad options, 3 the picture could not be written.\n";
         out.flush();
         return 0;
     }
-    if (arguments.contains(QLatin1String("--version"))) {
-        out << "biorhythm-snapshot " << QCoreApplication::applicationVersion() << '\n';
+    if (arguments.contains(QLatin1String("--version")) || arguments.contains(QLatin1String("-v"))) {
+        out << "biorhythm-snapshot " << QCoreApplication::applicationVersion() << '\n' << kLicenceLine << '\n';
         out.flush();
         return 0;
     }
@@ -176,6 +205,9 @@ int RunSnapshot(const QStringList& arguments, QTextStream& out, QTextStream& err
         err.flush();
     });
     TScopedShellOpenHandler noBrowser([](const QUrl&) {});
+    // The stored date is read where the program keeps it, but the program's
+    // folders are not made for it.
+    SpecialFolderOverride readOnly(PlannedSpecialFolderPath(SystemFolderId), FallbackFolderPath());
 
     TPrincipal window;
     auto* extras = new TChartExtras(window);
@@ -200,7 +232,7 @@ int RunSnapshot(const QStringList& arguments, QTextStream& out, QTextStream& err
         err << "biorhythm-snapshot: cannot write " << options->out << '\n';
         status = 3;
     }
-    if (options->csv)
+    if (options->csv && status == 0)
         WriteCsv(*window.chart4weeks, out);
     out.flush();
     err.flush();

@@ -279,6 +279,12 @@ TEST_F(ChartExtrasTest, TipFollowsThePointerFromBarToBarWithoutWrappedLines) {
     const qreal natural = laidOut.size().height();
     laidOut.setTextWidth(tip->contentsRect().width() - 2 * tip->margin() - tip->indent());
     EXPECT_EQ(laidOut.size().height(), natural);
+
+    // A turn of the wheel moves the days under the pointer, and the tip with them.
+    QWheelEvent wheel(day, w.chart4weeksHost->mapToGlobal(QPointF(day)), {}, {0, -120}, Qt::NoButton, {},
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w.chart4weeksHost, &wheel);
+    EXPECT_TRUE(Plain(tip->text()).startsWith("15/02/2010 Average")) << Plain(tip->text()).toStdString();
 }
 
 TEST_F(ChartExtrasTest, TooltipsMarkCriticalDaysAndNeverShowOverEmptyCharts) {
@@ -638,20 +644,25 @@ TEST_F(ChartExtrasTest, ValuesFileEqualsTheSnapshotToolsCsv) {
 
 namespace {
 
-// The pixels of the one picture in a PDF written by Qt, as RGB bytes; empty
-// unless it is stored losslessly.
-QByteArray PdfPicture(const QByteArray& pdf, QSize size) {
-    const qsizetype image = pdf.indexOf("/Subtype /Image");
-    const qsizetype stream = pdf.indexOf("stream\n", image);
-    if (image < 0 || stream < 0 || !pdf.mid(image, stream - image).contains("/Filter /FlateDecode"))
-        return {};
-    const qsizetype begin = stream + 7;
-    const qsizetype end = pdf.indexOf("endstream", begin);
-    QByteArray zlib = pdf.mid(begin, end - begin);
-    const quint32 bytes = static_cast<quint32>(size.width() * size.height() * 3);
-    zlib.prepend(static_cast<char>(bytes & 0xFF)).prepend(static_cast<char>((bytes >> 8) & 0xFF));
-    zlib.prepend(static_cast<char>((bytes >> 16) & 0xFF)).prepend(static_cast<char>(bytes >> 24));
-    return qUncompress(zlib);
+// The streams of a PDF written by Qt, each with its dictionary; deflated
+// ones inflated, others (a JPEG picture) left empty.
+QList<QPair<QByteArray, QByteArray>> PdfStreams(const QByteArray& pdf) {
+    QList<QPair<QByteArray, QByteArray>> streams;
+    for (qsizetype at = pdf.indexOf("stream\n"); at >= 0; at = pdf.indexOf("stream\n", at + 1)) {
+        if (pdf.mid(at - 3, 3) == "end")
+            continue;
+        const qsizetype begin = at + 7, end = pdf.indexOf("endstream", begin);
+        const QByteArray dictionary = pdf.mid(pdf.lastIndexOf("obj", at), at - pdf.lastIndexOf("obj", at));
+        QByteArray data;
+        if (dictionary.contains("/FlateDecode")) {
+            const quint32 room = 64U << 20;  // an upper bound is enough for Qt
+            data = pdf.mid(begin, end - begin).prepend(QByteArray::fromHex(QByteArray::number(room, 16).rightJustified(8, '0')));
+            data = qUncompress(data);
+        }
+        streams.append({dictionary, data});
+        at = end;
+    }
+    return streams;
 }
 
 }  // namespace
@@ -660,14 +671,17 @@ TEST_F(ChartExtrasTest, PrintCarriesTheChartsExactPixels) {
     TPrincipal& w = StartWithExtras();
     const QString pdf = m_files.filePath("chart.pdf");
     int copies = 0;
+    QString job;
     ScopedHandler<TPrintDialog> answer([&](TPrintDialog&, QPrinter& printer) {
         copies = printer.copyCount();
+        job = printer.docName();
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         return true;
     });
     Trigger(*w.chart4weeksHost, "Print");
     EXPECT_EQ(copies, 1);
+    EXPECT_EQ(job, "biorhythm-1980-05-17-2010-03-01-4weeks");
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
@@ -679,7 +693,23 @@ TEST_F(ChartExtrasTest, PrintCarriesTheChartsExactPixels) {
         for (int x = 0; x < chart.width(); ++x)
             rgb.append(static_cast<char>(qRed(chart.pixel(x, y)))).append(static_cast<char>(qGreen(chart.pixel(x, y))))
                 .append(static_cast<char>(qBlue(chart.pixel(x, y))));
-    EXPECT_TRUE(PdfPicture(bytes, chart.size()) == rgb) << "the printed picture is not the chart's pixels";
+    int pictures = 0;
+    for (const auto& [dictionary, data] : PdfStreams(bytes)) {
+        if (dictionary.contains("/Subtype /Image")) {
+            ++pictures;
+            EXPECT_TRUE(data == rgb) << "the printed picture is not the chart's pixels: " << dictionary.toStdString();
+        }
+        // Enlarged by a whole factor, from a multiple of it: a renderer at the
+        // page's resolution divided by it finds each chart pixel on one of its own.
+        static const QRegularExpression placed(QStringLiteral("\\n(\\d+) 0 0 \\1 (\\d+) (\\d+) cm\\n776 0 0 -391"));
+        if (const auto m = placed.match(QString::fromLatin1(data)); m.hasMatch()) {
+            const int factor = m.captured(1).toInt();
+            EXPECT_EQ(m.captured(2).toInt() % factor, 0);
+            EXPECT_EQ(m.captured(3).toInt() % factor, 0);
+            ++pictures;
+        }
+    }
+    EXPECT_EQ(pictures, 2);
     EXPECT_EQ(m_extras->PrintHeading(*w.chart4weeksHost),
               QStringLiteral("4-Week analysis \u2013 birth date 17/05/1980, day shown 01/03/2010"));
 }
@@ -695,19 +725,20 @@ TEST(ChartPage, ChartEnlargedByWholePixelBlocksBelowItsHeading) {
         QPainter painter(&page);
         PaintChartPage(painter, page.rect(), chart, "17/05/1980");
     }
-    // 130 / 40: factor 3, centred: columns 5 .. 124.
+    // 130 / 40: factor 3; centred at column 5, on the factor's grid at 6: columns 6 .. 125.
     int top = -1;
     for (int y = 0; y < page.height() && top < 0; ++y)
-        if (page.pixel(5, y) == chart.pixel(0, 0))
+        if (page.pixel(6, y) == chart.pixel(0, 0))
             top = y;
     ASSERT_GT(top, 0);
+    EXPECT_EQ(top % 3, 0);
     for (int y = 0; y < chart.height(); ++y)
         for (int x = 0; x < chart.width(); ++x)
             for (int dy = 0; dy < 3; ++dy)
                 for (int dx = 0; dx < 3; ++dx)
-                    ASSERT_EQ(page.pixel(5 + 3 * x + dx, top + 3 * y + dy), chart.pixel(x, y)) << x << "," << y;
-    EXPECT_EQ(page.pixel(4, top), qRgb(255, 255, 255));
-    EXPECT_EQ(page.pixel(125, top), qRgb(255, 255, 255));
+                    ASSERT_EQ(page.pixel(6 + 3 * x + dx, top + 3 * y + dy), chart.pixel(x, y)) << x << "," << y;
+    EXPECT_EQ(page.pixel(5, top), qRgb(255, 255, 255));
+    EXPECT_EQ(page.pixel(126, top), qRgb(255, 255, 255));
     bool heading = false;
     for (int y = 0; y < top; ++y)
         for (int x = 0; x < page.width(); ++x)
