@@ -10,41 +10,15 @@
 
 namespace {
 
-QStringList OptionNames(const QString& text) {
+// The option names in the lines a pattern picks, sorted.
+QString Options(const QString& text, const QString& linePattern) {
     static const QRegularExpression name(QStringLiteral("(?:^|[\\s,\"])(--?[a-z][a-z-]*)"));
     QStringList names;
-    for (auto it = name.globalMatch(text); it.hasNext();)
-        names << it.next().captured(1);
-    return names;
-}
-
-// The options column of the help's option lines ("  -h, --help   Prints...").
-QStringList HelpOptions(const QString& help) {
-    QStringList options;
-    for (const QString& line : help.split(u'\n')) {
-        if (line.startsWith(QLatin1String("  -")))
-            options << OptionNames(line.trimmed().section(QRegularExpression(QStringLiteral("\\s{2,}")), 0, 0));
-    }
-    options.sort();
-    return options;
-}
-
-// The tags of the OPTIONS section (the line after each .TP).
-QStringList ManualOptions(const QString& fileName) {
-    QFile file(QStringLiteral(BIORHYTHM_MANUAL_DIR "/") + fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return {QStringLiteral("<no %1>").arg(fileName)};
-    const QStringList lines = QString::fromUtf8(file.readAll()).replace(QLatin1String("\\-"), QLatin1String("-")).split(u'\n');
-    QStringList options;
-    bool inOptions = false;
-    for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
-        if (lines[i].startsWith(QLatin1String(".SH")))
-            inOptions = lines[i] == QLatin1String(".SH OPTIONS");
-        else if (inOptions && lines[i] == QLatin1String(".TP"))
-            options << OptionNames(lines[i + 1].section(u' ', 1));
-    }
-    options.sort();
-    return options;
+    for (auto line = QRegularExpression(linePattern).globalMatch(text); line.hasNext();)
+        for (auto it = name.globalMatch(line.next().captured(1)); it.hasNext();)
+            names << it.next().captured(1);
+    names.sort();
+    return names.join(u' ');
 }
 
 }  // namespace
@@ -54,14 +28,16 @@ TEST(ManualPages, ListEveryOptionOfTheirProgramsHelp) {
     QTextStream program(&programHelp), snapshot(&snapshotHelp), err(&ignored);
     ASSERT_EQ(HandleProgramOptions({QStringLiteral("biorhythm"), QStringLiteral("--help")}, program, err), 0);
     ASSERT_EQ(RunSnapshot({QStringLiteral("--help")}, snapshot, err), 0);
-    struct Case {
-        const char* manual;
-        const QString& help;
-    } cases[] = {{"biorhythm.1", programHelp}, {"biorhythm-snapshot.1", snapshotHelp}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.manual);
-        const QStringList options = HelpOptions(c.help);
-        EXPECT_GE(options.size(), 3);
-        EXPECT_EQ(ManualOptions(QString::fromLatin1(c.manual)).join(u' ').toStdString(), options.join(u' ').toStdString());
+    const std::pair<const char*, QString> cases[] = {{"biorhythm.1", programHelp}, {"biorhythm-snapshot.1", snapshotHelp}};
+    for (const auto& [manual, help] : cases) {
+        SCOPED_TRACE(manual);
+        QFile file(QStringLiteral(BIORHYTHM_MANUAL_DIR "/") + QLatin1String(manual));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        QString page = QString::fromUtf8(file.readAll()).replace(QLatin1String("\\-"), QLatin1String("-"));
+        page = page.section(QStringLiteral("\n.SH OPTIONS\n"), 1).section(QStringLiteral("\n.SH "), 0, 0);
+        // Help: the option column ("  -h, --help   Prints ..."); manual: the tag after each .TP.
+        const QString helpOptions = Options(help, QStringLiteral("(?m)^  (-\\S.*?)(?:\\s{2,}|$)"));
+        EXPECT_GE(helpOptions.count(u'-'), 3);
+        EXPECT_EQ(Options(page, QStringLiteral("(?m)^\\.TP\\n\\.\\S+ (.*)$")).toStdString(), helpOptions.toStdString());
     }
 }
