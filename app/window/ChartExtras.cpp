@@ -76,10 +76,6 @@ std::optional<QDate> ExecDayDialog(QWidget* parent, QDate initial) {
     return edit->date();
 }
 
-bool IsMenuKey(const QKeyEvent& key) {
-    return key.key() == Qt::Key_Menu || (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier);
-}
-
 // A tooltip of the charts' own: placed by ChartTipPosition, never wrapped,
 // and transparent to the pointer, which passes on to the chart below it.
 class TChartTip : public QLabel {
@@ -190,7 +186,17 @@ bool TChartExtras::Enabled(TNeeds needs) const {
 bool TChartExtras::eventFilter(QObject* watched, QEvent* event) {
     // Decided on the event first: while the window is being destroyed its
     // children still send events here, and the window's fields are gone.
-    switch (event->type()) {
+    const QEvent::Type type = event->type();
+    if (watched == m_tabBar) {
+        if (type == QEvent::KeyPress)
+            return HandleKey(ActiveHost(), static_cast<const QKeyEvent&>(*event));
+        if (type != QEvent::ContextMenu || static_cast<QContextMenuEvent*>(event)->reason() != QContextMenuEvent::Keyboard)
+            return false;
+        ChartHost& host = ActiveHost();
+        OpenMenu(host, host.mapToGlobal(host.rect().center()));
+        return true;
+    }
+    switch (type) {
     case QEvent::KeyPress:
     case QEvent::ContextMenu:
     case QEvent::ToolTip:
@@ -203,38 +209,15 @@ bool TChartExtras::eventFilter(QObject* watched, QEvent* event) {
     default:
         return false;
     }
-    if (watched != m_tabBar) {
-        auto* host = dynamic_cast<ChartHost*>(watched);
-        return host && HostEvent(*host, event);
-    }
-    ChartHost& host = ActiveHost();
-    if (event->type() == QEvent::KeyPress) {
-        const auto& key = static_cast<const QKeyEvent&>(*event);
-        if (IsMenuKey(key)) {
-            OpenMenu(host, host.mapToGlobal(host.rect().center()));
-            return true;
-        }
-        return RunKey(host, key);
-    }
-    if (event->type() == QEvent::ContextMenu &&
-        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
-        OpenMenu(host, host.mapToGlobal(host.rect().center()));
-        return true;
-    }
-    return false;
+    auto* host = dynamic_cast<ChartHost*>(watched);
+    return host && HostEvent(*host, event);
 }
 
 bool TChartExtras::HostEvent(ChartHost& host, QEvent* event) {
     switch (event->type()) {
-    case QEvent::KeyPress: {
+    case QEvent::KeyPress:
         HideTip();
-        const auto& key = static_cast<const QKeyEvent&>(*event);
-        if (IsMenuKey(key)) {
-            OpenMenu(host, host.mapToGlobal(host.rect().center()));
-            return true;
-        }
-        return RunKey(host, key);
-    }
+        return HandleKey(host, static_cast<const QKeyEvent&>(*event));
     case QEvent::ContextMenu: {
         const auto* menu = static_cast<QContextMenuEvent*>(event);
         OpenMenu(host, menu->reason() == QContextMenuEvent::Mouse ? menu->globalPos()
@@ -274,7 +257,11 @@ bool TChartExtras::HostEvent(ChartHost& host, QEvent* event) {
     }
 }
 
-bool TChartExtras::RunKey(ChartHost& host, const QKeyEvent& key) {
+bool TChartExtras::HandleKey(ChartHost& host, const QKeyEvent& key) {
+    if (key.key() == Qt::Key_Menu || (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier)) {
+        OpenMenu(host, host.mapToGlobal(host.rect().center()));
+        return true;
+    }
     const QKeyCombination pressed(key.modifiers() & ~Qt::KeypadModifier, Qt::Key(key.key()));
     for (const TCommand& command : Commands()) {
         if (!command.Keys.contains(pressed))

@@ -79,7 +79,8 @@ private:
 
     bool HostEvent(ChartHost& host, QEvent* event);
     [[nodiscard]] bool Enabled(TNeeds needs) const;
-    bool RunKey(ChartHost& host, const QKeyEvent& key);
+    // The menu keys, then the commands' shortcuts; true when the key was one.
+    bool HandleKey(ChartHost& host, const QKeyEvent& key);
     void OpenMenu(ChartHost& host, QPoint globalPos);
     [[nodiscard]] ChartHost& ActiveHost() const;
     [[nodiscard]] QString PageCaption(const ChartHost& host) const;
