@@ -44,10 +44,8 @@ QString EntryProblem(const QJsonValue& entry, int number, int firstYear, int las
     const int year = SerialToDate(*birth).Year;
     if (year < firstYear || year > lastYear)
         return QStringLiteral("Entry %1, %2: the birth date %3 lies outside the years %4 to %5.")
-            .arg(number)
-            .arg(Quoted(person.Name), text)
-            .arg(firstYear)
-            .arg(lastYear);
+            .arg(QString::number(number), Quoted(person.Name), text, QString::number(firstYear),
+                 QString::number(lastYear));
     person.Birth = *birth;
     return {};
 }

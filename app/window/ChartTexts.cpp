@@ -1,6 +1,7 @@
 #include "ChartTexts.h"
 
 #include "Formatting.h"
+#include "People.h"
 
 #include <QStringList>
 
@@ -86,5 +87,79 @@ QString ValuesCsv(const TDayTable& table) {
             csv += QLatin1Char(',') + QString::number(score);
         csv += QLatin1Char(',') + QString::number(row.Average) + QLatin1Char('\n');
     }
+    return csv;
+}
+
+QString CsvField(const QString& text) {
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n')) &&
+        !text.contains(QLatin1Char('\r')))
+        return text;
+    QString quoted = text;
+    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+QString CompatibilityCsv(const TCompatibility& compatibility) {
+    QString csv = QStringLiteral("first,second,days,cycle,period,compatibility\n");
+    const QString pair = QStringLiteral("%1,%2,%3,")
+                             .arg(IsoDateText(compatibility.First), IsoDateText(compatibility.Second))
+                             .arg(compatibility.Days);
+    for (int k = 0; k <= CycleCount; ++k) {
+        const bool average = k == CycleCount;
+        csv += pair + QStringLiteral("%1,%2,%3\n")
+                          .arg(QLatin1String(Cycle(k).Label), average ? QString() : QString::number(Cycle(k).Period))
+                          .arg(average ? compatibility.Average : compatibility.Values[static_cast<std::size_t>(k)]);
+    }
+    return csv;
+}
+
+QString CompatibilityToolTip(const TComparison& comparison, int bar) {
+    if (bar < 0 || bar > CycleCount)
+        return {};
+    const TCycle& cycle = Cycle(bar);
+    const int value = bar < CycleCount ? comparison.Values.Values[static_cast<std::size_t>(bar)] : comparison.Values.Average;
+    return QStringLiteral("%1 <b>%2</b>: %3").arg(Swatch(cycle.BarColor), QLatin1String(cycle.Label)).arg(value);
+}
+
+QString ComparisonToolTip(const TComparison& comparison, int row) {
+    if (row < 0 || row >= FourWeekDays)
+        return {};
+    const TCycle& cycle = Cycle(comparison.Cycle);
+    QString text = QStringLiteral("<b>%1</b> %2 %3").arg(LongDateText(comparison.Tables[0].Rows[static_cast<std::size_t>(row)].Day),
+                                                         Swatch(cycle.LineColor), QLatin1String(cycle.Label));
+    for (int person = 0; person < 2; ++person) {
+        const TScoreRow& r = comparison.Tables[person].Rows[static_cast<std::size_t>(row)];
+        text += QStringLiteral("<br>%1: %2")
+                    .arg(comparison.Labels[person].toHtmlEscaped(),
+                         QString::number(r.Scores[static_cast<std::size_t>(comparison.Cycle)]));
+    }
+    return text;
+}
+
+QString CompatibilityDescription(const TComparison& comparison) {
+    return ValueList({0, comparison.Values.Values, comparison.Values.Average});
+}
+
+QString ComparisonDescription(const TComparison& comparison) {
+    const TDayTable& first = comparison.Tables[0];
+    const std::size_t k = static_cast<std::size_t>(comparison.Cycle);
+    return QStringLiteral("%1 from %2 to %3. %4: %5 %6, %7 %8")
+        .arg(QLatin1String(Cycle(comparison.Cycle).Label), LongDateText(first.Rows.front().Day),
+             LongDateText(first.Rows.back().Day), LongDateText(first.Today), comparison.Labels[0],
+             QString::number(first.TodayRow.Scores[k]), comparison.Labels[1],
+             QString::number(comparison.Tables[1].TodayRow.Scores[k]));
+}
+
+QString ComparisonCsv(const TComparison& comparison) {
+    const std::size_t k = static_cast<std::size_t>(comparison.Cycle);
+    const QString cycle = QLatin1String(Cycle(comparison.Cycle).Label);
+    QString csv = QStringLiteral("date,%1,%2\n")
+                      .arg(CsvField(cycle + QLatin1Char(' ') + comparison.Labels[0]),
+                           CsvField(cycle + QLatin1Char(' ') + comparison.Labels[1]));
+    for (std::size_t row = 0; row < FourWeekDays; ++row)
+        csv += QStringLiteral("%1,%2,%3\n")
+                   .arg(IsoDateText(comparison.Tables[0].Rows[row].Day))
+                   .arg(comparison.Tables[0].Rows[row].Scores[k])
+                   .arg(comparison.Tables[1].Rows[row].Scores[k]);
     return csv;
 }
