@@ -249,7 +249,7 @@ QMenu* TChartExtras::CreateMenu(ChartHost& host) {
     today->setEnabled(calculated && m_window.ReferenceDay().has_value());
     if (&host == m_window.ChartTodayHost) {
         menu->addSeparator();
-        QAction* values = add("ShowValues", QStringLiteral("Show &values"), true, [] {});
+        QAction* values = add("ShowValues", QStringLiteral("Sho&w values"), true, [] {});
         values->setCheckable(true);
         values->setChecked(ValuesShown());
         QObject::connect(values, &QAction::toggled, this, [this](bool on) { SetValuesShown(on); });

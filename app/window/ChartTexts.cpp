@@ -35,6 +35,10 @@ QString LongDateText(TDaySerial day) {
     return FormatDateTime(QStringLiteral("dd/MM/yyyy"), day);
 }
 
+QString Isolated(const QString& name) {
+    return QChar(0x2068) + name + QChar(0x2069);
+}
+
 QString TodayToolTip(const TDayTable& table, int bar) {
     if (bar < 0 || bar > CycleCount)
         return {};
@@ -130,7 +134,7 @@ QString ComparisonToolTip(const TComparison& comparison, int row) {
     for (int person = 0; person < 2; ++person) {
         const TScoreRow& r = comparison.Tables[person].Rows[static_cast<std::size_t>(row)];
         text += QStringLiteral("<br>%1: %2")
-                    .arg(comparison.Labels[person].toHtmlEscaped(),
+                    .arg(Isolated(comparison.Labels[person]).toHtmlEscaped(),
                          QString::number(r.Scores[static_cast<std::size_t>(comparison.Cycle)]));
     }
     return text;

@@ -10,6 +10,10 @@
 // dd/MM/yyyy.
 [[nodiscard]] QString LongDateText(TDaySerial day);
 
+// A name set apart from the text around it, so that a right-to-left name
+// does not reorder the dates and numbers beside it.
+[[nodiscard]] QString Isolated(const QString& name);
+
 // Bar 0..7 of the today chart: the cycle, its score and whether the day is
 // critical for it. Rich text.
 [[nodiscard]] QString TodayToolTip(const TDayTable& table, int bar);

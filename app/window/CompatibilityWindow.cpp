@@ -37,7 +37,7 @@ QString PersonLabel(const TComparedPerson& person) {
 
 QString PersonText(const TComparedPerson& person) {
     return person.Name.isEmpty() ? LongDateText(person.Birth)
-                                 : QStringLiteral("%1 (%2)").arg(person.Name, LongDateText(person.Birth));
+                                 : QStringLiteral("%1 (%2)").arg(Isolated(person.Name), LongDateText(person.Birth));
 }
 
 bool WriteFile(const QString& file, const std::function<bool(QSaveFile&)>& write) {

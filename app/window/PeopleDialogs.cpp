@@ -42,7 +42,7 @@ Handler Replace(Handler& slot, Handler handler) {
 }
 
 QString ItemText(const TPerson& person) {
-    return QStringLiteral("%1 (%2)").arg(person.Name, LongDateText(person.Birth));
+    return QStringLiteral("%1 (%2)").arg(Isolated(person.Name), LongDateText(person.Birth));
 }
 
 }  // namespace
@@ -245,11 +245,11 @@ void TManagePeopleDialog::RenameSelected() {
         return;
     TPerson person = PersonAt(row);
     const std::optional<QString> name =
-        AskPersonName(this, QStringLiteral("Rename person"), QStringLiteral("New &name for %1:").arg(person.Name), person.Name);
+        AskPersonName(this, QStringLiteral("Rename person"), QStringLiteral("New &name for %1:").arg(Isolated(person.Name)), person.Name);
     if (!name || NameProblem(*name).size())
         return;
     if (IndexOfName(PeopleListed(), *name, row) >= 0) {
-        ShowMessageBox({TApplication::Title(), QStringLiteral("The name %1 is already used by another person.").arg(*name),
+        ShowMessageBox({TApplication::Title(), QStringLiteral("The name %1 is already used by another person.").arg(Isolated(*name)),
                         TMessageIcon::miInformation});
         return;
     }

@@ -120,7 +120,7 @@ std::optional<TDaySerial> TPeopleExtras::ChartsBirth() const {
 
 void TPeopleExtras::SetCurrent(int index) {
     m_current = index >= 0 && index < static_cast<int>(m_people.size()) ? index : -1;
-    m_window.SetCaptionName(m_current >= 0 ? m_people[static_cast<std::size_t>(m_current)].Name : QString());
+    m_window.SetCaptionName(m_current >= 0 ? Isolated(m_people[static_cast<std::size_t>(m_current)].Name) : QString());
 }
 
 void TPeopleExtras::ListsChanged() {
@@ -170,7 +170,7 @@ void TPeopleExtras::SaveAsPerson() {
         const TPerson& kept = m_people[static_cast<std::size_t>(same)];
         if (kept.Birth != *date &&
             !AskQuestion(&m_window, QStringLiteral("%1 is already kept with the birth date %2. Replace it with %3?")
-                                        .arg(kept.Name, LongDateText(kept.Birth), LongDateText(*date))))
+                                        .arg(Isolated(kept.Name), LongDateText(kept.Birth), LongDateText(*date))))
             continue;
         if (kept != TPerson{name, *date}) {
             people[static_cast<std::size_t>(same)] = {name, *date};
