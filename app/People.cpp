@@ -93,20 +93,26 @@ QString LoadMessage(const TPeopleRead& read, const QString& path, const std::opt
 }  // namespace
 
 QString CleanName(const QString& name) {
-    return name.trimmed().normalized(QString::NormalizationForm_C);
+    // A byte order mark is no part of a name, and JSON readers may drop it.
+    QString cleaned = name;
+    cleaned.remove(QChar(0xFEFF));
+    return cleaned.trimmed().normalized(QString::NormalizationForm_C);
 }
 
 QString NameProblem(const QString& cleaned) {
-    if (cleaned.isEmpty())
-        return QStringLiteral("A name cannot be empty.");
     qsizetype characters = 0;
+    bool visible = false;
     for (const char32_t c : QStringView(cleaned).toUcs4()) {
         ++characters;
         const QChar::Category category = QChar::category(c);
         if (category == QChar::Other_Control || category == QChar::Separator_Line ||
             category == QChar::Separator_Paragraph)
             return QStringLiteral("A name cannot hold line breaks, tabs or other control characters.");
+        visible = visible || (category != QChar::Separator_Space && category != QChar::Other_Format &&
+                              category != QChar::Mark_NonSpacing && category != QChar::Mark_Enclosing);
     }
+    if (!visible)
+        return QStringLiteral("A name cannot be empty.");
     if (characters > MaxNameLength)
         return QStringLiteral("A name has at most %1 characters; this one has %2.").arg(MaxNameLength).arg(characters);
     return {};

@@ -84,6 +84,7 @@ TEST(PeopleNames, TrimmedComposedAtMostAHundredCharactersAndComparedWithoutCase)
         {"trimmed", QStringLiteral("  Anna \t"), QStringLiteral("Anna"), true},
         {"empty", QString(), QString(), false},
         {"only spaces", QStringLiteral(" \u3000 "), QString(), false},
+        {"invisible only", QStringLiteral("\uFEFF\u200B"), QStringLiteral("\u200B"), false},
         {"composed", QStringLiteral("Jose\u0301"), QStringLiteral("Jos\u00E9"), true},
         {"100 emoji", QString(100, u'x').replace(u'x', QStringLiteral("😀")), QString(100, u'x').replace(u'x', QStringLiteral("😀")), true},
         {"101 letters", QString(101, u'a'), QString(101, u'a'), false},
