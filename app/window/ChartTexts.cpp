@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 
 QString HtmlColor(TColor color) {
@@ -36,7 +38,12 @@ QString LongDateText(TDaySerial day) {
 }
 
 QString Isolated(const QString& name) {
-    return QChar(0x2068) + name + QChar(0x2069);
+    const QList<uint> characters = name.toUcs4();
+    const bool rightToLeft = std::any_of(characters.begin(), characters.end(), [](uint c) {
+        const QChar::Direction direction = QChar::direction(c);
+        return direction == QChar::DirR || direction == QChar::DirAL;
+    });
+    return rightToLeft ? QChar(0x2068) + name + QChar(0x2069) : name;
 }
 
 QString TodayToolTip(const TDayTable& table, int bar) {

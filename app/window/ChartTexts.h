@@ -10,8 +10,8 @@
 // dd/MM/yyyy.
 [[nodiscard]] QString LongDateText(TDaySerial day);
 
-// A name set apart from the text around it, so that a right-to-left name
-// does not reorder the dates and numbers beside it.
+// A name set apart from the text around it when it holds right-to-left
+// letters, so that it does not reorder the dates and numbers beside it.
 [[nodiscard]] QString Isolated(const QString& name);
 
 // Bar 0..7 of the today chart: the cycle, its score and whether the day is

@@ -40,6 +40,23 @@ QString PersonText(const TComparedPerson& person) {
                                  : QStringLiteral("%1 (%2)").arg(Isolated(person.Name), LongDateText(person.Birth));
 }
 
+// Holds a chart and shows by a frame around it when the chart has the
+// keyboard focus, which its own picture cannot show.
+class TFocusFrame : public QWidget {
+public:
+    explicit TFocusFrame(QWidget* parent) : QWidget(parent) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        const QWidget* chart = findChild<QWidget*>();
+        if (!chart || !chart->hasFocus())
+            return;
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
+};
+
 bool WriteFile(const QString& file, const std::function<bool(QSaveFile&)>& write) {
     QSaveFile out(file);
     if (out.open(QIODevice::WriteOnly) && write(out) && out.commit())
@@ -67,11 +84,15 @@ void TCompatibilityWindow::CreateControls() {
     Heading->setTextFormat(Qt::PlainText);
 
     const auto newHost = [this](const char* name, QSize size) {
-        auto* host = new ChartHost(this);
+        auto* frame = new TFocusFrame(this);
+        auto* host = new ChartHost(frame);
         host->setObjectName(QString::fromLatin1(name));
         host->setMinimumSize(size);
         host->setFocusPolicy(Qt::StrongFocus);
         host->installEventFilter(this);
+        auto* inside = new QVBoxLayout(frame);
+        inside->setContentsMargins(2, 2, 2, 2);
+        inside->addWidget(host);
         return host;
     };
     BarsHost = newHost("CompatibilityChart", {776, 260});
@@ -94,11 +115,12 @@ void TCompatibilityWindow::CreateControls() {
     cycleRow->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Heading);
-    layout->addWidget(BarsHost, 5);
+    layout->addWidget(BarsHost->parentWidget(), 5);
     layout->addLayout(cycleRow);
-    layout->addWidget(LinesHost, 6);
+    layout->addWidget(LinesHost->parentWidget(), 6);
     setTabOrder(CycleList, BarsHost);
     setTabOrder(BarsHost, LinesHost);
+    CycleList->setFocus();
 
     BarsHost->setAccessibleName(QStringLiteral("Compatibility"));
     LinesHost->setAccessibleName(QStringLiteral("Cycle over 30 days"));
@@ -186,6 +208,8 @@ bool TCompatibilityWindow::eventFilter(QObject* watched, QEvent* event) {
     auto* host = watched == BarsHost || watched == LinesHost ? static_cast<ChartHost*>(watched) : nullptr;
     if (!host)
         return false;
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+        host->parentWidget()->update();
     if (event->type() == QEvent::ContextMenu) {
         const auto* menu = static_cast<QContextMenuEvent*>(event);
         OpenMenu(*host, menu->reason() == QContextMenuEvent::Keyboard ? host->mapToGlobal(host->rect().center())
