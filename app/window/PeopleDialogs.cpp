@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 enum TItemRole { irOrigin = Qt::UserRole, irName, irBirth };
@@ -162,7 +164,8 @@ TManagePeopleDialog::TManagePeopleDialog(QWidget* parent, const TManageRequest& 
         if (Choose->isEnabled())
             Finish(TManageResult::TAction::maChoose);
     });
-    List->setCurrentRow(std::clamp(request.Selected, 0, List->count() - 1));
+    if (List->count() > 0)
+        List->setCurrentRow(std::clamp(request.Selected, 0, List->count() - 1));
     List->setFocus();
     UpdateButtons();
 }
@@ -246,7 +249,7 @@ void TManagePeopleDialog::RenameSelected() {
     TPerson person = PersonAt(row);
     const std::optional<QString> name =
         AskPersonName(this, QStringLiteral("Rename person"), QStringLiteral("New &name for %1:").arg(Isolated(person.Name)), person.Name);
-    if (!name || NameProblem(*name).size())
+    if (!name || !NameProblem(*name).isEmpty())
         return;
     if (IndexOfName(PeopleListed(), *name, row) >= 0) {
         ShowMessageBox({TApplication::Title(), QStringLiteral("The name %1 is already used by another person.").arg(Isolated(*name)),
