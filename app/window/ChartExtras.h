@@ -28,6 +28,7 @@ class ChartHost;
 class QKeyEvent;
 class QLabel;
 class QMenu;
+class TChart;
 class TPrincipal;
 
 class TChartExtras : public QObject {
@@ -36,8 +37,13 @@ public:
     // chosen, or none when cancelled.
     using TDayDialogHandler = std::function<std::optional<QDate>(QDate initial)>;
 
+    // Adds items of another extra to a chart's menu, after the extras' own.
+    using TMenuSection = std::function<void(QMenu& menu, ChartHost& host)>;
+
     // Lives as long as the window, as its child.
     explicit TChartExtras(TPrincipal& window);
+
+    void AddMenuSection(TMenuSection section);
 
     // The context menu of a chart, built for its present state; the caller owns it.
     [[nodiscard]] QMenu* CreateMenu(ChartHost& host);
@@ -96,9 +102,18 @@ private:
     QPointer<QLabel> m_tip;
     ChartHost* m_tipHost = nullptr;
     QRect m_tipArea;
+    std::vector<TMenuSection> m_sections;
 };
 
 // Where a tip of `size` goes for the bar in `area` with the pointer at
 // `pointer` (all global): beside the bar at the pointer's height, to the right
 // unless the screen ends there, never over the bar.
 [[nodiscard]] QPoint ChartTipPosition(const QRect& area, QPoint pointer, QSize size, const QRect& screen);
+
+// The bar of a chart's bar series (its first) under pos, or else the bar
+// whose columns hold pos; -1 for none. area: where the answer holds.
+[[nodiscard]] int BarAt(const TChart& chart, QPoint pos, QRect* area = nullptr);
+
+// The row of a chart with one point per day from `first` on (rows 0 to 29)
+// nearest to pos; -1 outside the plotting rectangle or the rows.
+[[nodiscard]] int DayRowAt(const TChart& chart, TDaySerial first, QPoint pos, QRect* area = nullptr);

@@ -3,16 +3,20 @@
 #include "Application.h"
 #include "Chart.h"
 #include "ChartExtras.h"
+#include "ChartTexts.h"
+#include "CompatibilityWindow.h"
 #include "Controls.h"
 #include "FPrincipal.h"
 #include "LocalDate.h"
 #include "MessageBoxes.h"
 #include "PageControl.h"
+#include "People.h"
 #include "ShellOpen.h"
 #include "SpecialFolder.h"
 #include "Startup.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QPixmap>
 
 #include <memory>
@@ -34,6 +38,9 @@ constexpr TOptionHelp kOptionHelp[] = {
     {"--out FILE.png", "Write a PNG picture of the window."},
     {"--csv", "Print the 30 days of the 4-week chart as comma-separated values."},
     {"--values", "Show the value of each bar on the today chart."},
+    {"--compare YYYY-MM-DD", "Print the compatibility of the birth date with this one as CSV."},
+    {"--png FILE", "With --compare: write a picture of the comparison window (as --out)."},
+    {"--people FILE", "List a people file as CSV; entries it cannot read go to standard error."},
     {"-h, --help", "Print this help and exit."},
     {"-v, --version", "Print the version and licence and exit."},
 };
@@ -46,6 +53,8 @@ struct TSnapshotOptions {
     bool csv = false;
     bool values = false;
     int scale = 1;
+    std::optional<TLocalDate> compare;
+    QString people;
 };
 
 // YYYY-MM-DD, digits only; the day need not exist (a birth date may be any).
@@ -78,13 +87,14 @@ std::optional<TSnapshotOptions> ParseOptions(const QStringList& args, QString& e
             options.csv = true;
         } else if (arg == QLatin1String("--values")) {
             options.values = true;
-        } else if (arg == QLatin1String("--birth") || arg == QLatin1String("--today")) {
+        } else if (arg == QLatin1String("--birth") || arg == QLatin1String("--today") ||
+                   arg == QLatin1String("--compare")) {
             const std::optional<TLocalDate> date = hasValue ? ParseDate(args[++i]) : std::nullopt;
             if (!date) {
                 error = arg + QStringLiteral(" needs a date written YYYY-MM-DD");
                 return std::nullopt;
             }
-            (arg == QLatin1String("--birth") ? options.birth : options.today) = date;
+            (arg == QLatin1String("--birth") ? options.birth : arg == QLatin1String("--today") ? options.today : options.compare) = date;
         } else if (arg == QLatin1String("--tab")) {
             const QString tab = hasValue ? args[++i] : QString();
             if (tab != QLatin1String("today") && tab != QLatin1String("4weeks")) {
@@ -99,31 +109,43 @@ std::optional<TSnapshotOptions> ParseOptions(const QStringList& args, QString& e
                 error = QStringLiteral("--scale is a whole number from 1 to 4");
                 return std::nullopt;
             }
-        } else if (arg == QLatin1String("--out")) {
+        } else if (arg == QLatin1String("--out") || arg == QLatin1String("--png") || arg == QLatin1String("--people")) {
             if (!hasValue || args[i + 1].isEmpty()) {
-                error = QStringLiteral("--out needs a file name");
+                error = arg + QStringLiteral(" needs a file name");
                 return std::nullopt;
             }
-            options.out = args[++i];
+            (arg == QLatin1String("--people") ? options.people : options.out) = args[++i];
         } else {
             error = QStringLiteral("unknown option ") + arg;
             return std::nullopt;
         }
     }
-    if (options.today) {
-        // "Today" must be a real calendar day whose four weeks the calendar
-        // holds; the birth date need not be.
-        TDaySerial today = 0;
+    // "Today" and the second birth date must be real calendar days, and today
+    // one whose four weeks the calendar holds; the birth date need not be, as
+    // the lists let a user pick 31 April.
+    for (const auto& [date, name] : {std::pair{options.today, "--today"}, std::pair{options.compare, "--compare"}}) {
         try {
-            today = DateToSerial(options.today->Year, options.today->Month, options.today->Day);
+            if (date)
+                (void)DateToSerial(date->Year, date->Month, date->Day);
         } catch (const Exception&) {
-            error = QStringLiteral("--today is not a valid date");
+            error = QString::fromLatin1(name) + QStringLiteral(" is not a valid date");
             return std::nullopt;
         }
+    }
+    if (options.today) {
+        const TDaySerial today = DateToSerial(options.today->Year, options.today->Month, options.today->Day);
         if (today < FirstFourWeekDay() || today > LastFourWeekDay()) {
             error = QStringLiteral("--today is a day from 0001-01-16 to 9999-12-17");
             return std::nullopt;
         }
+    }
+    if (options.compare && options.csv) {
+        error = QStringLiteral("--csv and --compare each print a table: give one of them");
+        return std::nullopt;
+    }
+    if (!options.people.isEmpty() && (options.birth || options.compare || options.csv || options.values || !options.out.isEmpty())) {
+        error = QStringLiteral("--people goes alone, or with --today");
+        return std::nullopt;
     }
     return options;
 }
@@ -157,6 +179,45 @@ void WriteCsv(TCustomAxisPanel& chart, QTextStream& out) {
     }
 }
 
+// The comparison of the window's birth date with the second one: its values
+// on `out` and, when asked, the comparison window's picture. Nothing goes to
+// `out` when the picture cannot be written.
+int Compare(const TDayTable& table, const TSnapshotOptions& options, QTextStream& out, QTextStream& err) {
+    const TDaySerial second = DateToSerial(options.compare->Year, options.compare->Month, options.compare->Day);
+    if (!options.out.isEmpty()) {
+        TCompatibilityWindow window;
+        window.Compare({QString(), table.Birth}, {QString(), second}, table.Today);
+        window.show();
+        if (!window.grab().save(options.out, "PNG")) {
+            err << "biorhythm-snapshot: cannot write " << options.out << '\n';
+            return 3;
+        }
+    }
+    out << CompatibilityCsv(Compatibility(table.Birth, second));
+    return 0;
+}
+
+// Lists a people file as name,date lines; any entry that cannot be read
+// fails the whole listing, so that a script never takes a part for the whole.
+int ListPeople(const QString& file, QTextStream& out, QTextStream& err) {
+    const std::string path = QFile::encodeName(file).toStdString();
+    if (!QFileInfo::exists(file)) {
+        err << QStringLiteral("The file %1 does not exist.").arg(file) << '\n';
+        return 1;
+    }
+    const TPeopleRead read = ReadPeopleFile(path, TPrincipal::FirstYear, SerialToDate(Today()).Year);
+    if (!read.FileProblem.isEmpty())
+        err << QStringLiteral("The list of people in %1 could not be read: %2.").arg(file, read.FileProblem) << '\n';
+    for (const QString& skipped : read.Skipped)
+        err << skipped << '\n';
+    if (read.Damaged())
+        return 1;
+    out << "name,date\n";
+    for (const TPerson& person : read.People)
+        out << CsvField(person.Name) << ',' << IsoDateText(person.Birth) << '\n';
+    return 0;
+}
+
 }  // namespace
 
 QString SnapshotUsage() {
@@ -170,8 +231,9 @@ int RunSnapshot(const QStringList& arguments, QTextStream& out, QTextStream& err
     if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
         out << SnapshotUsage() << "\n\n"
             << "Opens the biorhythm window off screen with the stored birth date, or the one given,\n"
-               "and writes a picture of it or the 30 days of the 4-week chart. It never writes the\n"
-               "stored date, and when it fails it writes nothing on standard output.\n\nOptions:\n";
+               "and writes a picture of it or the 30 days of the 4-week chart; or compares two birth\n"
+               "dates, or lists a people file. It never writes the stored date, and when it fails it\n"
+               "writes nothing on standard output.\n\nOptions:\n";
         for (const TOptionHelp& option : kOptionHelp)
             out << QStringLiteral("  %1  %2\n").arg(QLatin1String(option.Names), -20).arg(QLatin1String(option.Help));
         out << "\nExit status: 0 done, 1 the window showed a message (on standard error),\n"
@@ -195,6 +257,12 @@ int RunSnapshot(const QStringList& arguments, QTextStream& out, QTextStream& err
     std::unique_ptr<LocalDateOverride> today;
     if (options->today)
         today = std::make_unique<LocalDateOverride>(*options->today);
+    if (!options->people.isEmpty()) {
+        const int status = ListPeople(options->people, out, err);
+        out.flush();
+        err.flush();
+        return status;
+    }
 
     bool boxShown = false;
     TScopedMessageBoxHandler boxes([&](const TMessageBoxRequest& box) {
@@ -215,16 +283,24 @@ int RunSnapshot(const QStringList& arguments, QTextStream& out, QTextStream& err
     // A picture needs the window shown, laid out and painted. The values need
     // only what showing it does at program start (FormShow): a window nobody
     // sees is not laid out for them.
-    if (options->out.isEmpty())
+    if (options->out.isEmpty() || options->compare)
         TApplication::Guard([&] { window.FormShow(); });
     else
         window.show();  // runs FormShow
-    if (options->birth) {
-        SelectBirthDate(window, *options->birth);
+    // A birth date equal to today is not calculated at start; a comparison needs it.
+    if (options->birth || (options->compare && !window.Table() && !boxShown)) {
+        if (options->birth)
+            SelectBirthDate(window, *options->birth);
         TApplication::Guard([&] { window.bCalculateClick(); });
     }
     window.PageControl2->SetActivePageIndex(options->tab);
 
+    if (options->compare) {
+        const int status = boxShown ? 1 : Compare(*window.Table(), *options, out, err);
+        out.flush();
+        err.flush();
+        return status;
+    }
     int status = boxShown ? 1 : 0;
     // The application was started at the scale (see main), so the grab holds
     // the window's device pixels.

@@ -4,9 +4,11 @@
 #include "ChartHost.h"
 #include "ChartOutput.h"
 #include "ChartTexts.h"
+#include "CompatibilityWindow.h"
 #include "Controls.h"
 #include "Dialogs.h"
 #include "PageControl.h"
+#include "PeopleExtras.h"
 #include "Series.h"
 #include "Snapshot.h"
 
@@ -346,9 +348,12 @@ void ExpectUniqueKeys(const QMenu& menu, const QString& path) {
 
 TEST_F(ChartExtrasTest, EveryMenuHasUniqueAcceleratorsAndShortcuts) {
     TPrincipal& w = StartWithExtras(false);
+    new TPeopleExtras(w, *m_extras);  // owned by the window, as the program has it
+    TCompatibilityWindow comparison;
     const auto walk = [&] {
-        for (ChartHost* host : {w.ChartTodayHost, w.chart4weeksHost}) {
-            std::unique_ptr<QMenu> menu(m_extras->CreateMenu(*host));
+        for (ChartHost* host : {w.ChartTodayHost, w.chart4weeksHost, comparison.BarsHost, comparison.LinesHost}) {
+            std::unique_ptr<QMenu> menu(host->window() == &comparison ? comparison.CreateMenu(*host)
+                                                                      : m_extras->CreateMenu(*host));
             ExpectUniqueKeys(*menu, host->objectName());
         }
     };
