@@ -4,6 +4,7 @@
 #include "Chart.h"
 #include "ChartExtras.h"
 #include "Controls.h"
+#include "CriticalTexts.h"
 #include "FPrincipal.h"
 #include "LocalDate.h"
 #include "MessageBoxes.h"
@@ -12,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QPixmap>
+#include <QSaveFile>
 
 #include <memory>
 #include <optional>
@@ -26,7 +28,12 @@ struct TSnapshotOptions {
     bool csv = false;
     bool values = false;
     int scale = 1;
+    int critical = 0;  // days ahead; 0 for none
+    QString ics;
 };
+
+// Ten years, more than any calendar needs at once.
+constexpr int kMostCriticalDays = 3660;
 
 // YYYY-MM-DD, digits only; the day need not exist (a birth date may be any).
 std::optional<TLocalDate> ParseDate(const QString& text) {
@@ -85,10 +92,31 @@ std::optional<TSnapshotOptions> ParseOptions(const QStringList& args, QString& e
                 return std::nullopt;
             }
             options.out = args[++i];
+        } else if (arg == QLatin1String("--critical")) {
+            bool ok = false;
+            options.critical = hasValue ? args[++i].toInt(&ok) : 0;
+            if (!ok || options.critical < 1 || options.critical > kMostCriticalDays) {
+                error = QStringLiteral("--critical is a whole number of days from 1 to %1").arg(kMostCriticalDays);
+                return std::nullopt;
+            }
+        } else if (arg == QLatin1String("--ics")) {
+            if (!hasValue || args[i + 1].isEmpty()) {
+                error = QStringLiteral("--ics needs a file name");
+                return std::nullopt;
+            }
+            options.ics = args[++i];
         } else {
             error = QStringLiteral("unknown option ") + arg;
             return std::nullopt;
         }
+    }
+    if (!options.ics.isEmpty() && options.critical == 0) {
+        error = QStringLiteral("--ics needs --critical DAYS");
+        return std::nullopt;
+    }
+    if (options.csv && options.critical > 0 && options.ics.isEmpty()) {
+        error = QStringLiteral("--csv and --critical print different tables; give one of them");
+        return std::nullopt;
     }
     if (options.today) {
         // "Today" must be a real calendar day; the birth date need not be.
@@ -131,12 +159,26 @@ void WriteCsv(TCustomAxisPanel& chart, QTextStream& out) {
     }
 }
 
+// The critical days ahead of the day shown: printed, or written to the
+// calendar file. False when the file could not be written.
+bool WriteCriticalDays(const TDayTable& table, const TSnapshotOptions& options, QTextStream& out) {
+    const std::vector<TCriticalDay> days = CriticalDaysAhead(table.Birth, table.Today, options.critical);
+    if (options.ics.isEmpty()) {
+        out << CriticalDaysCsv(days);
+        return true;
+    }
+    QSaveFile file(options.ics);
+    return file.open(QIODevice::WriteOnly) &&
+           file.write(CriticalDaysCalendar(table.Birth, days, QDateTime::currentDateTimeUtc())) >= 0 && file.commit();
+}
+
 }  // namespace
 
 QString SnapshotUsage() {
     return QStringLiteral(
         "usage: biorhythm-snapshot [--birth YYYY-MM-DD] [--today YYYY-MM-DD] "
-        "[--tab today|4weeks] [--scale K] [--out FILE.png] [--csv] [--values] [--help] [--version]");
+        "[--tab today|4weeks] [--scale K] [--out FILE.png] [--csv] [--values] "
+        "[--critical DAYS [--ics FILE.ics]] [--help] [--version]");
 }
 
 int RunSnapshot(const QStringList& arguments, QTextStream& out, QTextStream& err) {
@@ -144,9 +186,11 @@ int RunSnapshot(const QStringList& arguments, QTextStream& out, QTextStream& err
         out << SnapshotUsage() << "\n\n"
             << "Opens the biorhythm window off screen with the stored birth date, or the one given,\n"
                "and writes a picture of it (--out) or the 30 days of the 4-week chart (--csv).\n"
+               "--critical prints the critical days among the next DAYS from the day shown,\n"
+               "or writes them as calendar events to the file --ics names.\n"
                "--today fixes the day the window takes for today. Never writes the stored date.\n"
                "Exit status: 0 done, 1 the window showed a message (on standard error),\n"
-               "2 bad options, 3 the picture could not be written.\n";
+               "2 bad options, 3 a file could not be written.\n";
         out.flush();
         return 0;
     }
@@ -202,6 +246,17 @@ int RunSnapshot(const QStringList& arguments, QTextStream& out, QTextStream& err
     }
     if (options->csv)
         WriteCsv(*window.chart4weeks, out);
+    if (options->critical > 0) {
+        // Without a calculation at start (the stored date is today) the lists' date is taken.
+        if (!window.Table() && !boxShown)
+            TApplication::Guard([&] { window.bCalculateClick(); });
+        if (boxShown || !window.Table()) {
+            status = 1;
+        } else if (!WriteCriticalDays(*window.Table(), *options, out)) {
+            err << "biorhythm-snapshot: cannot write " << options->ics << '\n';
+            status = 3;
+        }
+    }
     out.flush();
     err.flush();
     // The window is destroyed without being closed, so the birthday file stays as it was.
