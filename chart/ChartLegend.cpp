@@ -168,10 +168,13 @@ int TCustomChartLegend::ItemAtPoint(int x, int y) const {
     return ::ItemAtPoint(m_layout, IsVertical(), m_itemHeight, x, y);
 }
 
-int TCustomChartLegend::DrawnItemAt(int x, int y) const {
+int TCustomChartLegend::DrawnItemAt(int x, int y, TRect* cell) const {
     for (const TDrawnItem& drawn : m_drawnItems) {
-        if (drawn.Cell.Contains(x, y))
+        if (drawn.Cell.Contains(x, y)) {
+            if (cell)
+                *cell = drawn.Cell;
             return drawn.Item;
+        }
     }
     return -1;
 }

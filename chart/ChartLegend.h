@@ -120,8 +120,9 @@ public:
     // Item slot under the pixel of the last paint, -1 for none.
     [[nodiscard]] int ItemAtPoint(int x, int y) const;
     // The item (counting from FirstValue) the last paint drew in the cell
-    // under the pixel, -1 for none; items without text are not drawn.
-    [[nodiscard]] int DrawnItemAt(int x, int y) const;
+    // under the pixel, -1 for none; items without text are not drawn. `cell`
+    // receives the item's cell.
+    [[nodiscard]] int DrawnItemAt(int x, int y, TRect* cell = nullptr) const;
     // The series of that item when the legend lists series; null otherwise.
     [[nodiscard]] TChartSeries* SeriesAtPoint(int x, int y) const;
     // For a paint that draws no legend.
