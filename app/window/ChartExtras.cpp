@@ -4,6 +4,7 @@
 #include "ChartHost.h"
 #include "ChartTexts.h"
 #include "Controls.h"
+#include "CycleChoice.h"
 #include "Dialogs.h"
 #include "Formatting.h"
 #include "FPrincipal.h"
@@ -82,6 +83,7 @@ TChartExtras::TChartExtras(TPrincipal& window) : QObject(&window), m_window(wind
         ++m_calculations;
         UpdateDescriptions();
     };
+    m_cycles = new TCycleChoice(window);
     SetAccessibleNames();
     UpdateDescriptions();
 }
@@ -229,6 +231,7 @@ QMenu* TChartExtras::CreateMenu(ChartHost& host) {
         values->setChecked(ValuesShown());
         QObject::connect(values, &QAction::toggled, this, [this](bool on) { SetValuesShown(on); });
     }
+    m_cycles->AddMenuItems(*menu);
     return menu;
 }
 

@@ -21,6 +21,7 @@
 class ChartHost;
 class QMenu;
 class QPainter;
+class TCycleChoice;
 class TPrincipal;
 
 class TChartExtras : public QObject {
@@ -53,6 +54,9 @@ public:
     [[nodiscard]] bool ValuesShown() const;
     void SetValuesShown(bool shown);
 
+    // Cycles shown or hidden, critical days marked and listed.
+    [[nodiscard]] TCycleChoice& Cycles() const { return *m_cycles; }
+
     // The line above a printed chart.
     [[nodiscard]] QString PrintHeading(const ChartHost& host) const;
 
@@ -70,6 +74,7 @@ private:
 
     TPrincipal& m_window;
     QObject* m_tabBar = nullptr;  // compared with, never dereferenced
+    TCycleChoice* m_cycles = nullptr;
     int m_calculations = 0;
 };
 

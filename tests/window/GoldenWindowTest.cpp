@@ -1,5 +1,7 @@
 #include "WindowTestSupport.h"
 
+#include "ChartExtras.h"
+#include "CycleChoice.h"
 #include "PageControl.h"
 
 #include <QDir>
@@ -80,4 +82,18 @@ TEST_F(GoldenWindowTest, EmptyChartsOnFirstStart) {
 TEST_F(GoldenWindowTest, CalculatedChartsForAStoredDate) {
     StoreFile("1980\r\n5\r\n17\r\n");
     ExpectTabs(Start(), "calculated");
+}
+
+// The program runs with its extras attached; choices undone leave no trace.
+TEST_F(GoldenWindowTest, ExtrasAttachedAndChoicesUndoneChangeNothing) {
+    StoreFile("1980\r\n5\r\n17\r\n");
+    TPrincipal& w = Start();
+    TCycleChoice& choice = (new TChartExtras(w))->Cycles();
+    ExpectTabs(w, "calculated");
+    choice.SetCycleShown(0, false);
+    choice.SetCriticalDaysMarked(true);
+    (void)w.grab();
+    choice.ShowAllCycles();
+    choice.SetCriticalDaysMarked(false);
+    ExpectTabs(w, "calculated");
 }
