@@ -61,6 +61,20 @@ std::optional<TSnapshotOptions> ParseOptions(const QStringList& args, QString& e
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
         const bool hasValue = i + 1 < args.size();
+        const auto wholeNumber = [&](int low, int high, int& value) {
+            bool ok = false;
+            value = hasValue ? args[++i].toInt(&ok) : 0;
+            if (!ok || value < low || value > high)
+                error = QStringLiteral("%1 is a whole number from %2 to %3").arg(arg).arg(low).arg(high);
+            return error.isEmpty();
+        };
+        const auto fileName = [&](QString& value) {
+            if (!hasValue || args[i + 1].isEmpty())
+                error = arg + QStringLiteral(" needs a file name");
+            else
+                value = args[++i];
+            return error.isEmpty();
+        };
         if (arg == QLatin1String("--csv")) {
             options.csv = true;
         } else if (arg == QLatin1String("--values")) {
@@ -80,31 +94,17 @@ std::optional<TSnapshotOptions> ParseOptions(const QStringList& args, QString& e
             }
             options.tab = tab == QLatin1String("today") ? 0 : 1;
         } else if (arg == QLatin1String("--scale")) {
-            bool ok = false;
-            options.scale = hasValue ? args[++i].toInt(&ok) : 0;
-            if (!ok || options.scale < 1 || options.scale > 4) {
-                error = QStringLiteral("--scale is a whole number from 1 to 4");
+            if (!wholeNumber(1, 4, options.scale))
                 return std::nullopt;
-            }
         } else if (arg == QLatin1String("--out")) {
-            if (!hasValue || args[i + 1].isEmpty()) {
-                error = QStringLiteral("--out needs a file name");
+            if (!fileName(options.out))
                 return std::nullopt;
-            }
-            options.out = args[++i];
         } else if (arg == QLatin1String("--critical")) {
-            bool ok = false;
-            options.critical = hasValue ? args[++i].toInt(&ok) : 0;
-            if (!ok || options.critical < 1 || options.critical > kMostCriticalDays) {
-                error = QStringLiteral("--critical is a whole number of days from 1 to %1").arg(kMostCriticalDays);
+            if (!wholeNumber(1, kMostCriticalDays, options.critical))
                 return std::nullopt;
-            }
         } else if (arg == QLatin1String("--ics")) {
-            if (!hasValue || args[i + 1].isEmpty()) {
-                error = QStringLiteral("--ics needs a file name");
+            if (!fileName(options.ics))
                 return std::nullopt;
-            }
-            options.ics = args[++i];
         } else {
             error = QStringLiteral("unknown option ") + arg;
             return std::nullopt;

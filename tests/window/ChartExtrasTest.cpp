@@ -77,13 +77,7 @@ protected:
             (void)TChartExtras::ChartImage(*host);
     }
 
-    void Trigger(ChartHost& host, const char* action) {
-        std::unique_ptr<QMenu> menu(m_extras->CreateMenu(host));
-        auto* a = menu->findChild<QAction*>(QString::fromLatin1(action));
-        ASSERT_NE(a, nullptr) << action;
-        ASSERT_TRUE(a->isEnabled()) << action;
-        a->trigger();
-    }
+    void Trigger(ChartHost& host, const char* name) { TriggerMenuAction(*m_extras, host, name); }
 
     // Opens the menu through `open` and reads it while it is up.
     MenuSeen SeeMenu(const std::function<void()>& open) {

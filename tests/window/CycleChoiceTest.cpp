@@ -40,13 +40,7 @@ protected:
     }
     TCycleChoice& Choice() { return m_extras->Cycles(); }
     QImage Picture(ChartHost& host) { return TChartExtras::ChartImage(host); }
-    void Trigger(ChartHost& host, const char* name) {
-        std::unique_ptr<QMenu> menu(m_extras->CreateMenu(host));
-        auto* action = menu->findChild<QAction*>(QString::fromLatin1(name));
-        ASSERT_NE(action, nullptr) << name;
-        ASSERT_TRUE(action->isEnabled()) << name;
-        action->trigger();
-    }
+    void Trigger(ChartHost& host, const char* name) { TriggerMenuAction(*m_extras, host, name); }
     // The middle of the legend's item for series s, as the last paint drew it.
     QPoint LegendItem(int s) {
         const TChartLegend& legend = m_window->chart4weeks->Legend();

@@ -32,6 +32,12 @@ private:
     typename Dialog::THandler m_previous;
 };
 
+class ChartHost;
+class TChartExtras;
+
+// Triggers the action of that name in the chart's menu; it must be enabled.
+void TriggerMenuAction(TChartExtras& extras, ChartHost& host, const char* name);
+
 class WindowTest : public testing::Test {
 protected:
     WindowTest();
