@@ -84,7 +84,7 @@ TCriticalDaysDialog::TCriticalDaysDialog(TDaySerial birth, TDaySerial from, TSav
     exportButton->setObjectName(QStringLiteral("Export"));
     exportButton->setToolTip(QStringLiteral("Writes the days as events of an iCalendar file"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Close"));
+    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Cl&ose"));
     buttons->addButton(copy, QDialogButtonBox::ActionRole);
     buttons->addButton(exportButton, QDialogButtonBox::ActionRole);
     for (QPushButton* button : {copy, exportButton})

@@ -52,9 +52,9 @@ TEST(CriticalDaysAhead, AYearAgreesWithTheZeroCrossings) {
 }
 
 TEST(CriticalDaysAhead, EndsWithTheCalendar) {
-    const TDaySerial last = SerialOf(9999y / December / 31);
-    const std::vector<TCriticalDay> found = CriticalDaysAhead(SerialOf(9999y / January / 1), last - 40, 365);
+    const TDaySerial lastDay = SerialOf(9999y / December / 31);
+    const std::vector<TCriticalDay> found = CriticalDaysAhead(SerialOf(9999y / January / 1), lastDay - 40, 365);
     ASSERT_FALSE(found.empty());
-    EXPECT_LE(found.back().Day, last);
-    EXPECT_TRUE(CriticalDaysAhead(SerialOf(1980y / May / 17), last, 0).empty());
+    EXPECT_LE(found.back().Day, lastDay);
+    EXPECT_TRUE(CriticalDaysAhead(SerialOf(1980y / May / 17), lastDay, 0).empty());
 }
