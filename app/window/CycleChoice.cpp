@@ -43,7 +43,6 @@ TCycleChoice::TCycleChoice(TPrincipal& window) : QObject(&window), m_window(wind
         };
     }
     m_legendHost = m_window.chart4weeksHost;
-    m_window.chart4weeksHost->installEventFilter(this);
     m_window.chart4weeksHost->setMouseTracking(true);
 }
 
@@ -162,7 +161,7 @@ int TCycleChoice::LegendCycleAt(QPoint pos, QRect* cell) const {
     return -1;
 }
 
-bool TCycleChoice::eventFilter(QObject* watched, QEvent* event) {
+bool TCycleChoice::ChartEvent(QObject* watched, QEvent* event) {
     // Decided on the event first: while the window is being destroyed its
     // children still send events here, and the window's fields are gone.
     const QEvent::Type type = event->type();

@@ -38,8 +38,9 @@ public:
     // The cycle whose legend item the last paint drew under pos, -1 for none.
     [[nodiscard]] int LegendCycleAt(QPoint pos, QRect* cell = nullptr) const;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // An event of a chart's host, seen first by the extras' filter: clicks
+    // and the tooltip on the 4-week legend. True when handled.
+    bool ChartEvent(QObject* watched, QEvent* event);
 
 private:
     [[nodiscard]] TCustomSeries& Line(int cycle) const;
