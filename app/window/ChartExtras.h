@@ -23,6 +23,7 @@ class ChartHost;
 class QMenu;
 class QPainter;
 class TChart;
+class TCycleChoice;
 class TPrincipal;
 
 class TChartExtras : public QObject {
@@ -60,6 +61,9 @@ public:
     [[nodiscard]] bool ValuesShown() const;
     void SetValuesShown(bool shown);
 
+    // Cycles shown or hidden, critical days marked and listed.
+    [[nodiscard]] TCycleChoice& Cycles() const { return *m_cycles; }
+
     // The line above a printed chart.
     [[nodiscard]] QString PrintHeading(const ChartHost& host) const;
 
@@ -77,6 +81,7 @@ private:
 
     TPrincipal& m_window;
     QObject* m_tabBar = nullptr;  // compared with, never dereferenced
+    TCycleChoice* m_cycles = nullptr;
     int m_calculations = 0;
     std::vector<TMenuSection> m_sections;
 };

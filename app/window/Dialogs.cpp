@@ -56,6 +56,17 @@ bool TSaveDialog::Execute(QWidget* parent) {
     return true;
 }
 
+bool TSaveDialog::ExecuteFor(QWidget* parent, const QString& suffix, const QStringList& filters) {
+    const QString keptSuffix = m_defaultSuffix;
+    const QStringList keptFilters = m_nameFilters;
+    m_defaultSuffix = suffix;
+    m_nameFilters = filters;
+    const bool accepted = Execute(parent);
+    m_defaultSuffix = keptSuffix;
+    m_nameFilters = keptFilters;
+    return accepted && !m_selectedFile.isEmpty();
+}
+
 TSaveDialog::THandler TSaveDialog::SetHandler(THandler handler) {
     THandler previous = std::move(SaveHandler());
     SaveHandler() = std::move(handler);

@@ -42,6 +42,9 @@ public:
     // then the chosen file and directory() the folder it lies in, so the next
     // opening starts there.
     bool Execute(QWidget* parent);
+    // Execute for a file of one kind: the suffix and filters hold for this
+    // opening only.
+    bool ExecuteFor(QWidget* parent, const QString& suffix, const QStringList& filters);
 
     // The open dialog, or null; for tests that drive it.
     [[nodiscard]] QFileDialog* OpenDialog() const { return m_dialog; }

@@ -6,6 +6,7 @@
 #include "ChartTexts.h"
 #include "CompatibilityWindow.h"
 #include "Controls.h"
+#include "CriticalTexts.h"
 #include "FPrincipal.h"
 #include "LocalDate.h"
 #include "MessageBoxes.h"
@@ -16,6 +17,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QPixmap>
+#include <QSaveFile>
 
 #include <memory>
 #include <optional>
@@ -32,7 +34,12 @@ struct TSnapshotOptions {
     int scale = 1;
     std::optional<TLocalDate> compare;
     QString people;
+    int critical = 0;  // days ahead; 0 for none
+    QString ics;
 };
+
+// Ten years, more than any calendar needs at once.
+constexpr int kMostCriticalDays = 3660;
 
 // YYYY-MM-DD, digits only; the day need not exist (a birth date may be any).
 std::optional<TLocalDate> ParseDate(const QString& text) {
@@ -60,6 +67,20 @@ std::optional<TSnapshotOptions> ParseOptions(const QStringList& args, QString& e
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
         const bool hasValue = i + 1 < args.size();
+        const auto wholeNumber = [&](int low, int high, int& value) {
+            bool ok = false;
+            value = hasValue ? args[++i].toInt(&ok) : 0;
+            if (!ok || value < low || value > high)
+                error = QStringLiteral("%1 is a whole number from %2 to %3").arg(arg).arg(low).arg(high);
+            return error.isEmpty();
+        };
+        const auto fileName = [&](QString& value) {
+            if (!hasValue || args[i + 1].isEmpty())
+                error = arg + QStringLiteral(" needs a file name");
+            else
+                value = args[++i];
+            return error.isEmpty();
+        };
         if (arg == QLatin1String("--csv")) {
             options.csv = true;
         } else if (arg == QLatin1String("--values")) {
@@ -80,22 +101,32 @@ std::optional<TSnapshotOptions> ParseOptions(const QStringList& args, QString& e
             }
             options.tab = tab == QLatin1String("today") ? 0 : 1;
         } else if (arg == QLatin1String("--scale")) {
-            bool ok = false;
-            options.scale = hasValue ? args[++i].toInt(&ok) : 0;
-            if (!ok || options.scale < 1 || options.scale > 4) {
-                error = QStringLiteral("--scale is a whole number from 1 to 4");
+            if (!wholeNumber(1, 4, options.scale))
                 return std::nullopt;
-            }
-        } else if (arg == QLatin1String("--out") || arg == QLatin1String("--png") || arg == QLatin1String("--people")) {
-            if (!hasValue || args[i + 1].isEmpty()) {
-                error = arg + QStringLiteral(" needs a file name");
+        } else if (arg == QLatin1String("--out") || arg == QLatin1String("--png")) {
+            if (!fileName(options.out))
                 return std::nullopt;
-            }
-            (arg == QLatin1String("--people") ? options.people : options.out) = args[++i];
+        } else if (arg == QLatin1String("--people")) {
+            if (!fileName(options.people))
+                return std::nullopt;
+        } else if (arg == QLatin1String("--critical")) {
+            if (!wholeNumber(1, kMostCriticalDays, options.critical))
+                return std::nullopt;
+        } else if (arg == QLatin1String("--ics")) {
+            if (!fileName(options.ics))
+                return std::nullopt;
         } else {
             error = QStringLiteral("unknown option ") + arg;
             return std::nullopt;
         }
+    }
+    if (!options.ics.isEmpty() && options.critical == 0) {
+        error = QStringLiteral("--ics needs --critical DAYS");
+        return std::nullopt;
+    }
+    if (options.csv && options.critical > 0 && options.ics.isEmpty()) {
+        error = QStringLiteral("--csv and --critical print different tables; give one of them");
+        return std::nullopt;
     }
     // "Today" and the second birth date must be real calendar days; the birth
     // date need not be, as the lists let a user pick 31 April.
@@ -108,11 +139,12 @@ std::optional<TSnapshotOptions> ParseOptions(const QStringList& args, QString& e
             return std::nullopt;
         }
     }
-    if (options.compare && options.csv) {
-        error = QStringLiteral("--csv and --compare each print a table: give one of them");
+    if (options.compare && (options.csv || options.critical > 0)) {
+        error = QStringLiteral("--compare prints a table of its own: give it without --csv and --critical");
         return std::nullopt;
     }
-    if (!options.people.isEmpty() && (options.birth || options.compare || options.csv || options.values || !options.out.isEmpty())) {
+    if (!options.people.isEmpty() && (options.birth || options.compare || options.csv || options.values || !options.out.isEmpty() ||
+                                     options.critical > 0)) {
         error = QStringLiteral("--people goes alone, or with --today");
         return std::nullopt;
     }
@@ -148,6 +180,9 @@ void WriteCsv(TCustomAxisPanel& chart, QTextStream& out) {
     }
 }
 
+// The comparison of the window's birth date with the second one: its values
+// on `out` and, when asked, the comparison window's picture. Nothing goes to
+// `out` when the picture cannot be written.
 // The comparison of the window's birth date with the second one: its values
 // on `out` and, when asked, the comparison window's picture. Nothing goes to
 // `out` when the picture cannot be written.
@@ -187,13 +222,26 @@ int ListPeople(const QString& file, QTextStream& out, QTextStream& err) {
     return 0;
 }
 
+// The critical days ahead of the day shown: printed, or written to the
+// calendar file. False when the file could not be written.
+bool WriteCriticalDays(const TDayTable& table, const TSnapshotOptions& options, QTextStream& out) {
+    const std::vector<TCriticalDay> days = CriticalDaysAhead(table.Birth, table.Today, options.critical);
+    if (options.ics.isEmpty()) {
+        out << CriticalDaysCsv(days);
+        return true;
+    }
+    QSaveFile file(options.ics);
+    return file.open(QIODevice::WriteOnly) &&
+           file.write(CriticalDaysCalendar(table.Birth, days, QDateTime::currentDateTimeUtc())) >= 0 && file.commit();
+}
+
 }  // namespace
 
 QString SnapshotUsage() {
     return QStringLiteral(
         "usage: biorhythm-snapshot [--birth YYYY-MM-DD] [--today YYYY-MM-DD] "
         "[--tab today|4weeks] [--scale K] [--out FILE.png] [--csv] [--values] [--compare YYYY-MM-DD [--png FILE]] "
-        "[--people FILE] [--help] [--version]");
+        "[--people FILE] [--critical DAYS [--ics FILE.ics]] [--help] [--version]");
 }
 
 int RunSnapshot(const QStringList& arguments, QTextStream& out, QTextStream& err) {
@@ -201,12 +249,14 @@ int RunSnapshot(const QStringList& arguments, QTextStream& out, QTextStream& err
         out << SnapshotUsage() << "\n\n"
             << "Opens the biorhythm window off screen with the stored birth date, or the one given,\n"
                "and writes a picture of it (--out) or the 30 days of the 4-week chart (--csv).\n"
+               "--critical prints the critical days among the next DAYS from the day shown,\n"
+               "or writes them as calendar events to the file --ics names.\n"
                "--today fixes the day the window takes for today. Never writes the stored date.\n"
                "--compare prints the compatibility of the birth date with a second one as CSV;\n"
                "--png (or --out) then writes a picture of the comparison window.\n"
                "--people lists a people file as CSV; entries it cannot read go to standard error.\n"
                "Exit status: 0 done, 1 the window showed a message (on standard error),\n"
-               "2 bad options, 3 the picture could not be written.\n";
+               "2 bad options, 3 a file could not be written.\n";
         out.flush();
         return 0;
     }
@@ -276,6 +326,17 @@ int RunSnapshot(const QStringList& arguments, QTextStream& out, QTextStream& err
     }
     if (options->csv)
         WriteCsv(*window.chart4weeks, out);
+    if (options->critical > 0) {
+        // Without a calculation at start (the stored date is today) the lists' date is taken.
+        if (!window.Table() && !boxShown)
+            TApplication::Guard([&] { window.bCalculateClick(); });
+        if (boxShown || !window.Table()) {
+            status = 1;
+        } else if (!WriteCriticalDays(*window.Table(), *options, out)) {
+            err << "biorhythm-snapshot: cannot write " << options->ics << '\n';
+            status = 3;
+        }
+    }
     out.flush();
     err.flush();
     // The window is destroyed without being closed, so the birthday file stays as it was.

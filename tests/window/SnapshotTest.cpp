@@ -146,7 +146,8 @@ TEST_F(SnapshotTest, CompareAndPeoplePrintTablesOrNothingOnFailure) {
         {"damaged people", {"--people", damaged, "--today", "2010-03-01"}, 1, {},
          "Entry 2, \u201CKid\u201D: the birth date 2011-01-01 lies outside the years 1910 to 2010."},
         {"no people file", {"--people", dir.filePath("none.json")}, 1, {}, "The file "},
-        {"compare and csv", {"--compare", "1982-11-03", "--csv"}, 2, {}, "biorhythm-snapshot: --csv and --compare"},
+        {"compare and csv", {"--compare", "1982-11-03", "--csv"}, 2, {}, "biorhythm-snapshot: --compare prints a table of its own"},
+        {"compare and critical", {"--compare", "1982-11-03", "--critical", "30"}, 2, {}, "biorhythm-snapshot: --compare prints a table of its own"},
         {"people with more", {"--people", people, "--birth", "1980-05-17"}, 2, {}, "biorhythm-snapshot: --people goes alone"},
         {"no such second date", {"--compare", "2010-02-30"}, 2, {}, "biorhythm-snapshot: --compare is not a valid date"},
     };
