@@ -33,6 +33,10 @@ file(MAKE_DIRECTORY ${BIORHYTHM_TEST_HOME}/runtime)
 # Qt refuses a runtime folder that others can enter.
 file(CHMOD ${BIORHYTHM_TEST_HOME}/runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
 
+# The calendar checks read files with Debian's icalendar module, which the
+# system's interpreter has (a python3 of one's own, found first on PATH, may not).
+find_program(BIORHYTHM_PYTHON3 python3 HINTS /usr/bin REQUIRED)
+
 # One GoogleTest executable per test folder; every *.cpp in it belongs to it.
 function(biorhythm_add_test_folder name folder)
   cmake_parse_arguments(ARG "" "MAIN" "LIBS" ${ARGN})

@@ -29,6 +29,7 @@ class QKeyEvent;
 class QLabel;
 class QMenu;
 class TChart;
+class TCycleChoice;
 class TPrincipal;
 
 class TChartExtras : public QObject {
@@ -60,6 +61,9 @@ public:
     void StepDay(int days);
     [[nodiscard]] bool ValuesShown() const;
     void SetValuesShown(bool shown);
+
+    // Cycles shown or hidden, critical days marked and listed.
+    [[nodiscard]] TCycleChoice& Cycles() const { return *m_cycles; }
 
     // The line above a printed chart, and the name suggested for its picture
     // (without extension); both name the day shown.
@@ -97,6 +101,7 @@ private:
 
     TPrincipal& m_window;
     QObject* m_tabBar = nullptr;  // compared with, never dereferenced
+    TCycleChoice* m_cycles = nullptr;
     int m_calculations = 0;
     int m_wheel = 0;  // eighths of a degree not yet turned into a day
     QPointer<QLabel> m_tip;

@@ -13,7 +13,6 @@
 #include <QPrinter>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <QStorageInfo>
 
 #include <functional>
 
@@ -47,16 +46,6 @@ bool WriteFile(const QString& file, QIODevice::OpenMode mode, const std::functio
 TSaveSession& SaveSession() {
     static TSaveSession session;
     return session;
-}
-
-bool OrdinaryWritableFolder(const QString& folder) {
-    const QFileInfo info(folder);
-    if (folder.isEmpty() || !info.isDir() || !info.isWritable())
-        return false;
-    static const QList<QByteArray> kernelFileSystems = {
-        "proc",    "sysfs",    "devtmpfs", "devpts",   "debugfs", "tracefs", "securityfs", "cgroup",
-        "cgroup2", "configfs", "efivarfs", "pstore",   "bpf",     "fusectl", "mqueue",     "binfmt_misc"};
-    return !kernelFileSystems.contains(QStorageInfo(info.absoluteFilePath()).fileSystemType());
 }
 
 QImage ChartImage(ChartHost& host) {

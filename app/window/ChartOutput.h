@@ -42,8 +42,3 @@ struct TSaveSession {
     QString PictureFilter;  // the type of the last picture written
 };
 [[nodiscard]] TSaveSession& SaveSession();
-
-// Whether a save dialog may start in `folder`: an existing, writable folder
-// of a file system that stores files. The kernel's own (/proc, /sys, /dev)
-// hold files that block when read, and a file dialog reads what it lists.
-[[nodiscard]] bool OrdinaryWritableFolder(const QString& folder);

@@ -1,10 +1,12 @@
 #include "Dialogs.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QStorageInfo>
 
 namespace {
 
@@ -63,10 +65,10 @@ bool TSaveDialog::ExecuteDialog(QWidget* parent) {
         if (const QString suffix = FilterSuffix(filter); !suffix.isEmpty())
             dialog->setDefaultSuffix(suffix);
     });
-    if (!m_directory.isEmpty())
-        m_dialog->setDirectory(m_directory);
+    m_dialog->setDirectory(OrdinaryWritableFolder(m_directory) ? m_directory : QDir::homePath());
+    // The name alone: a path would take the dialog to its folder, whatever that is.
     if (!m_selectedFile.isEmpty())
-        m_dialog->selectFile(m_selectedFile);
+        m_dialog->selectFile(QFileInfo(m_selectedFile).fileName());
     const int result = m_dialog->exec();
     if (!m_dialog)
         return false;
@@ -79,6 +81,17 @@ bool TSaveDialog::ExecuteDialog(QWidget* parent) {
     if (!filter.isEmpty())
         m_selectedNameFilter = filter;
     return true;
+}
+
+bool TSaveDialog::ExecuteFor(QWidget* parent, const QString& suffix, const QStringList& filters) {
+    const QString keptSuffix = m_defaultSuffix;
+    const QStringList keptFilters = m_nameFilters;
+    m_defaultSuffix = suffix;
+    m_nameFilters = filters;
+    const bool accepted = Execute(parent);
+    m_defaultSuffix = keptSuffix;
+    m_nameFilters = keptFilters;
+    return accepted && !m_selectedFile.isEmpty();
 }
 
 QString TSaveDialog::SuffixToAdd() const {
@@ -103,6 +116,16 @@ bool TSaveDialog::Offers(const QString& suffix) const {
 
 QString TSaveDialog::FilterSuffix(const QString& filter) {
     return SuffixPattern().match(filter).captured(1);
+}
+
+bool OrdinaryWritableFolder(const QString& folder) {
+    const QFileInfo info(folder);
+    if (folder.isEmpty() || !info.isDir() || !info.isWritable())
+        return false;
+    static const QList<QByteArray> kernelFileSystems = {
+        "proc",    "sysfs",    "devtmpfs", "devpts",   "debugfs", "tracefs", "securityfs", "cgroup",
+        "cgroup2", "configfs", "efivarfs", "pstore",   "bpf",     "fusectl", "mqueue",     "binfmt_misc"};
+    return !kernelFileSystems.contains(QStorageInfo(info.absoluteFilePath()).fileSystemType());
 }
 
 TSaveDialog::THandler TSaveDialog::SetHandler(THandler handler) {

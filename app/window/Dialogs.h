@@ -10,6 +10,8 @@
 //
 // A file chosen without one of the offered extensions gets that of the filter
 // chosen; the real dialog adds it before it asks whether to replace a file.
+// The real dialog starts in directory() only while that is an ordinary
+// writable folder (see OrdinaryWritableFolder), else in the home folder.
 
 #include <QFileDialog>
 #include <QObject>
@@ -51,6 +53,9 @@ public:
     // then the chosen file with its extension, selectedNameFilter() the filter
     // chosen and directory() the folder the file lies in.
     bool Execute(QWidget* parent);
+    // Execute for a file of one kind: the suffix and filters hold for this
+    // opening only.
+    bool ExecuteFor(QWidget* parent, const QString& suffix, const QStringList& filters);
 
     // The open dialog, or null; for tests that drive it.
     [[nodiscard]] QFileDialog* OpenDialog() const { return m_dialog; }
@@ -76,6 +81,11 @@ private:
     QString m_selectedFile;
     QPointer<QFileDialog> m_dialog;
 };
+
+// Whether a save dialog may start in `folder`: an existing, writable folder
+// of a file system that stores files. The kernel's own (/proc, /sys, /dev)
+// hold files that block when read, and a file dialog reads what it lists.
+[[nodiscard]] bool OrdinaryWritableFolder(const QString& folder);
 
 // The print dialog component: its copies, and a modal Qt print dialog made
 // for the time it is open.

@@ -6,6 +6,7 @@
 #include "ChartTexts.h"
 #include "CompatibilityWindow.h"
 #include "Controls.h"
+#include "CriticalTexts.h"
 #include "FPrincipal.h"
 #include "LocalDate.h"
 #include "MessageBoxes.h"
@@ -18,6 +19,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QPixmap>
+#include <QSaveFile>
 
 #include <memory>
 #include <optional>
@@ -41,6 +43,8 @@ constexpr TOptionHelp kOptionHelp[] = {
     {"--compare YYYY-MM-DD", "Print the compatibility of the birth date with this one as CSV."},
     {"--png FILE", "With --compare: write a picture of the comparison window (as --out)."},
     {"--people FILE", "List a people file as CSV; entries it cannot read go to standard error."},
+    {"--critical DAYS", "Print the critical days among the next DAYS (1 to 3660) from the day shown."},
+    {"--ics FILE.ics", "With --critical: write them as calendar events to this file instead."},
     {"-h, --help", "Print this help and exit."},
     {"-v, --version", "Print the version and licence and exit."},
 };
@@ -55,7 +59,12 @@ struct TSnapshotOptions {
     int scale = 1;
     std::optional<TLocalDate> compare;
     QString people;
+    int critical = 0;  // days ahead; 0 for none
+    QString ics;
 };
+
+// Ten years, more than any calendar needs at once.
+constexpr int kMostCriticalDays = 3660;
 
 // YYYY-MM-DD, digits only; the day need not exist (a birth date may be any).
 std::optional<TLocalDate> ParseDate(const QString& text) {
@@ -83,6 +92,20 @@ std::optional<TSnapshotOptions> ParseOptions(const QStringList& args, QString& e
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
         const bool hasValue = i + 1 < args.size();
+        const auto wholeNumber = [&](int low, int high, int& value) {
+            bool ok = false;
+            value = hasValue ? args[++i].toInt(&ok) : 0;
+            if (!ok || value < low || value > high)
+                error = QStringLiteral("%1 is a whole number from %2 to %3").arg(arg).arg(low).arg(high);
+            return error.isEmpty();
+        };
+        const auto fileName = [&](QString& value) {
+            if (!hasValue || args[i + 1].isEmpty())
+                error = arg + QStringLiteral(" needs a file name");
+            else
+                value = args[++i];
+            return error.isEmpty();
+        };
         if (arg == QLatin1String("--csv")) {
             options.csv = true;
         } else if (arg == QLatin1String("--values")) {
@@ -103,22 +126,32 @@ std::optional<TSnapshotOptions> ParseOptions(const QStringList& args, QString& e
             }
             options.tab = tab == QLatin1String("today") ? 0 : 1;
         } else if (arg == QLatin1String("--scale")) {
-            bool ok = false;
-            options.scale = hasValue ? args[++i].toInt(&ok) : 0;
-            if (!ok || options.scale < 1 || options.scale > 4) {
-                error = QStringLiteral("--scale is a whole number from 1 to 4");
+            if (!wholeNumber(1, 4, options.scale))
                 return std::nullopt;
-            }
-        } else if (arg == QLatin1String("--out") || arg == QLatin1String("--png") || arg == QLatin1String("--people")) {
-            if (!hasValue || args[i + 1].isEmpty()) {
-                error = arg + QStringLiteral(" needs a file name");
+        } else if (arg == QLatin1String("--out") || arg == QLatin1String("--png")) {
+            if (!fileName(options.out))
                 return std::nullopt;
-            }
-            (arg == QLatin1String("--people") ? options.people : options.out) = args[++i];
+        } else if (arg == QLatin1String("--people")) {
+            if (!fileName(options.people))
+                return std::nullopt;
+        } else if (arg == QLatin1String("--critical")) {
+            if (!wholeNumber(1, kMostCriticalDays, options.critical))
+                return std::nullopt;
+        } else if (arg == QLatin1String("--ics")) {
+            if (!fileName(options.ics))
+                return std::nullopt;
         } else {
             error = QStringLiteral("unknown option ") + arg;
             return std::nullopt;
         }
+    }
+    if (!options.ics.isEmpty() && options.critical == 0) {
+        error = QStringLiteral("--ics needs --critical DAYS");
+        return std::nullopt;
+    }
+    if (options.csv && options.critical > 0 && options.ics.isEmpty()) {
+        error = QStringLiteral("--csv and --critical print different tables; give one of them");
+        return std::nullopt;
     }
     // "Today" and the second birth date must be real calendar days, and today
     // one whose four weeks the calendar holds; the birth date need not be, as
@@ -139,11 +172,12 @@ std::optional<TSnapshotOptions> ParseOptions(const QStringList& args, QString& e
             return std::nullopt;
         }
     }
-    if (options.compare && options.csv) {
-        error = QStringLiteral("--csv and --compare each print a table: give one of them");
+    if (options.compare && (options.csv || options.critical > 0)) {
+        error = QStringLiteral("--compare prints a table of its own: give it without --csv and --critical");
         return std::nullopt;
     }
-    if (!options.people.isEmpty() && (options.birth || options.compare || options.csv || options.values || !options.out.isEmpty())) {
+    if (!options.people.isEmpty() && (options.birth || options.compare || options.csv || options.values || !options.out.isEmpty() ||
+                                     options.critical > 0)) {
         error = QStringLiteral("--people goes alone, or with --today");
         return std::nullopt;
     }
@@ -218,6 +252,15 @@ int ListPeople(const QString& file, QTextStream& out, QTextStream& err) {
     return 0;
 }
 
+// The critical days ahead of the day shown, written to the calendar file;
+// false when it could not be written.
+bool WriteCriticalCalendar(const TDayTable& table, const TSnapshotOptions& options) {
+    const std::vector<TCriticalDay> days = CriticalDaysAhead(table.Birth, table.Today, options.critical);
+    QSaveFile file(options.ics);
+    return file.open(QIODevice::WriteOnly) &&
+           file.write(CriticalDaysCalendar(table.Birth, days, QDateTime::currentDateTimeUtc())) >= 0 && file.commit();
+}
+
 }  // namespace
 
 QString SnapshotUsage() {
@@ -231,13 +274,13 @@ int RunSnapshot(const QStringList& arguments, QTextStream& out, QTextStream& err
     if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
         out << SnapshotUsage() << "\n\n"
             << "Opens the biorhythm window off screen with the stored birth date, or the one given,\n"
-               "and writes a picture of it or the 30 days of the 4-week chart; or compares two birth\n"
-               "dates, or lists a people file. It never writes the stored date, and when it fails it\n"
-               "writes nothing on standard output.\n\nOptions:\n";
+               "and writes a picture of it or the 30 days of the 4-week chart; or the critical days\n"
+               "ahead, compares two birth dates, or lists a people file. It never writes the stored\n"
+               "date, and when it fails it writes nothing on standard output.\n\nOptions:\n";
         for (const TOptionHelp& option : kOptionHelp)
             out << QStringLiteral("  %1  %2\n").arg(QLatin1String(option.Names), -20).arg(QLatin1String(option.Help));
         out << "\nExit status: 0 done, 1 the window showed a message (on standard error),\n"
-               "2 bad options, 3 the picture could not be written.\n";
+               "2 bad options, 3 a file could not be written.\n";
         out.flush();
         return 0;
     }
@@ -308,8 +351,22 @@ int RunSnapshot(const QStringList& arguments, QTextStream& out, QTextStream& err
         err << "biorhythm-snapshot: cannot write " << options->out << '\n';
         status = 3;
     }
-    if (options->csv && status == 0)
+    if (options->critical > 0 && status == 0) {
+        // Without a calculation at start (the stored date is today) the lists' date is taken.
+        if (!window.Table() && !boxShown)
+            TApplication::Guard([&] { window.bCalculateClick(); });
+        if (boxShown || !window.Table()) {
+            status = 1;
+        } else if (!options->ics.isEmpty() && !WriteCriticalCalendar(*window.Table(), *options)) {
+            err << "biorhythm-snapshot: cannot write " << options->ics << '\n';
+            status = 3;
+        }
+    }
+    // Tables go out only once every file is written.
+    if (status == 0 && options->csv)
         WriteCsv(*window.chart4weeks, out);
+    if (status == 0 && options->critical > 0 && options->ics.isEmpty())
+        out << CriticalDaysCsv(CriticalDaysAhead(window.Table()->Birth, window.Table()->Today, options->critical));
     out.flush();
     err.flush();
     // The window is destroyed without being closed, so the birthday file stays as it was.

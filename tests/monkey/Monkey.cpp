@@ -22,6 +22,7 @@
 #include "ChartHost.h"
 #include "CompatibilityWindow.h"
 #include "Controls.h"
+#include "CriticalDaysDialog.h"
 #include "Cycles.h"
 #include "Dialogs.h"
 #include "FPrincipal.h"
@@ -41,6 +42,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QPrinter>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -234,6 +236,8 @@ private:
             const int page = Pick(2);
             Log("tab", std::to_string(page));
             m_window.PageControl2->SetActivePageIndex(page);
+        } else if (kind < 48) {
+            ClickLegendItem(window);
         } else {
             SendRandomKey(window);
         }
@@ -272,6 +276,17 @@ private:
         const TKey& k = keys[Pick(static_cast<int>(std::size(keys)))];
         Log("key", k.name);
         QTest::keyClick(window, k.key, k.modifiers);
+    }
+
+    // An item of the 4-week legend as it was last drawn, which hides or shows its cycle.
+    void ClickLegendItem(QWindow* window) {
+        const TChartLegend& legend = m_window.chart4weeks->Legend();
+        const int item = Pick(std::max(1, legend.ColumnCount() * legend.RowCount()));
+        const TRect cell = LegendItemCell(legend.Layout(), legend.IsVertical(), item, legend.ItemHeight());
+        const QPoint p = m_window.chart4weeksHost->mapTo(&m_window, QPoint(cell.left + Pick(std::max(1, cell.right - cell.left)),
+                                                                           cell.top + Pick(std::max(1, cell.bottom - cell.top))));
+        Log("legend", std::to_string(item) + " " + Describe(p));
+        QTest::mouseClick(window, Qt::LeftButton, {}, p);
     }
 
     std::string Describe(const QPoint& p) const {
@@ -313,6 +328,11 @@ void CheckChartsMatchModel(TPrincipal& window, TDaySerial birth) {
     for (int k = 0; k <= CycleCount; ++k) {
         if (bars.PointY(k) != todayValues[static_cast<std::size_t>(k)])
             Fail("today chart bar " + std::to_string(k) + " differs from the model");
+    }
+    // A cycle hidden on the 4-week chart has no bar, and only then.
+    for (int k = 0; k < CycleCount; ++k) {
+        if ((bars.PointColor(k) == clNone) == window.chart4weeks->SeriesList()[k + 1]->Active())
+            Fail("today chart bar " + std::to_string(k) + " does not follow its line being shown");
     }
     const auto table = FourWeekTable(birth, today);
     const TChartSeriesList& list = window.chart4weeks->SeriesList();
@@ -523,6 +543,28 @@ int main(int argc, char** argv) {
         return std::optional<QDate>(day);
     });
 
+    // The critical days ahead: looked through, sorted, copied and exported at random.
+    const TCriticalDaysDialog::THandler oldCritical = TCriticalDaysDialog::SetHandler([&](TCriticalDaysDialog& d) {
+        log << "critical days\n";
+        for (int step = static_cast<int>(answers() % 5); step > 0; --step) {
+            switch (answers() % 4) {
+            case 0:
+                d.SetSpan(CriticalSpans[answers() % CriticalSpans.size()]);
+                break;
+            case 1:
+                if (auto* table = d.findChild<QTableWidget*>(QStringLiteral("Table")))
+                    table->sortByColumn(static_cast<int>(answers() % 3), chance(2) ? Qt::AscendingOrder : Qt::DescendingOrder);
+                break;
+            case 2:
+                d.CopyTable(chance(2));
+                break;
+            default:
+                TApplication::Guard([&] { d.ExportToCalendar(); });
+                break;
+            }
+        }
+    });
+
     TPeopleAnswers peopleAnswers(options.seed ^ 0xbeefULL, log);
     auto window = std::make_unique<TPrincipal>();
     // Owned by the window, as the program has them.
@@ -553,6 +595,7 @@ int main(int argc, char** argv) {
     TSaveDialog::SetHandler(oldSave);
     TPrintDialog::SetHandler(oldPrint);
     TChartExtras::SetDayDialogHandler(oldDay);
+    TCriticalDaysDialog::SetHandler(oldCritical);
     CheckStoredFile(stored, year, month, day);
     CheckHome(home.path(), {stored, QString::fromStdString(PeopleFilePath())});
 

@@ -57,19 +57,6 @@ QString Plain(QString html) {
     return html.simplified();
 }
 
-// Scoped replacements of the dialogs.
-template <class Dialog>
-class ScopedHandler {
-public:
-    explicit ScopedHandler(typename Dialog::THandler handler) : m_previous(Dialog::SetHandler(std::move(handler))) {}
-    ~ScopedHandler() { Dialog::SetHandler(std::move(m_previous)); }
-    ScopedHandler(const ScopedHandler&) = delete;
-    ScopedHandler& operator=(const ScopedHandler&) = delete;
-
-private:
-    typename Dialog::THandler m_previous;
-};
-
 class ScopedDayAnswer {
 public:
     explicit ScopedDayAnswer(std::optional<QDate> answer)
@@ -129,13 +116,7 @@ protected:
             (void)ChartImage(*host);
     }
 
-    void Trigger(ChartHost& host, const char* action) {
-        std::unique_ptr<QMenu> menu(m_extras->CreateMenu(host));
-        auto* a = menu->findChild<QAction*>(QString::fromLatin1(action));
-        ASSERT_NE(a, nullptr) << action;
-        ASSERT_TRUE(a->isEnabled()) << action;
-        a->trigger();
-    }
+    void Trigger(ChartHost& host, const char* name) { TriggerMenuAction(*m_extras, host, name); }
 
     // Opens the menu through `open` and reads it while it is up.
     MenuSeen SeeMenu(const std::function<void()>& open) {
@@ -300,13 +281,13 @@ TEST_F(ChartExtrasTest, MenuOpensByMouseAndKeyboardWithItemsNeedingACalculationD
     QContextMenuEvent click(QContextMenuEvent::Mouse, {100, 100}, w.ChartTodayHost->mapToGlobal(QPoint(100, 100)));
     MenuSeen seen = SeeMenu([&] { QApplication::sendEvent(w.ChartTodayHost, &click); });
     EXPECT_EQ(seen.owner, "ChartToday");
-    EXPECT_EQ(seen.enabled, QStringList{"AnotherDay"});
-    EXPECT_EQ(seen.disabled, allButDay);
+    EXPECT_EQ(seen.enabled, (QStringList{"AnotherDay", "Cycles", "MarkCriticalDays"}));
+    EXPECT_EQ(seen.disabled, allButDay + QStringList{"CriticalDaysAhead"});
 
     w.bCalculate->click();
     seen = SeeMenu([&] { QApplication::sendEvent(w.ChartTodayHost, &click); });
     EXPECT_EQ(seen.enabled, (QStringList{"CopyChart", "SaveChart", "SaveValues", "Print", "AnotherDay", "PreviousDay",
-                                         "NextDay", "ShowValues"}));
+                                         "NextDay", "ShowValues", "Cycles", "MarkCriticalDays", "CriticalDaysAhead"}));
     EXPECT_EQ(seen.disabled, QStringList{"Today"});  // already today
 
     // Shift+F10 and the Menu key on the tab bar open the menu of the page shown.

@@ -1,6 +1,7 @@
 #include "WindowTestSupport.h"
 
 #include "ChartExtras.h"
+#include "CycleChoice.h"
 #include "PageControl.h"
 #include "PeopleExtras.h"
 
@@ -103,4 +104,18 @@ TEST_F(GoldenWindowTest, SavedPeopleChangeNothingUntilUsed) {
         Close();
     }
     EXPECT_TRUE(m_boxes.empty());
+}
+
+// The program runs with its extras attached; choices undone leave no trace.
+TEST_F(GoldenWindowTest, ExtrasAttachedAndChoicesUndoneChangeNothing) {
+    StoreFile("1980\r\n5\r\n17\r\n");
+    TPrincipal& w = Start();
+    TCycleChoice& choice = (new TChartExtras(w))->Cycles();
+    ExpectTabs(w, "calculated");
+    choice.SetCycleShown(0, false);
+    choice.SetCriticalDaysMarked(true);
+    (void)w.grab();
+    choice.ShowAllCycles();
+    choice.SetCriticalDaysMarked(false);
+    ExpectTabs(w, "calculated");
 }

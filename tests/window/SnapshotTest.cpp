@@ -90,6 +90,19 @@ TEST_F(SnapshotTest, BadOptionsGiveUsageAndStatusTwo) {
     }
 }
 
+TEST_F(SnapshotTest, AFileNotWrittenLeavesStandardOutputEmpty) {
+    const QStringList cases[] = {
+        {"--birth", "1980-05-17", "--today", "2010-03-01", "--csv", "--out", "/nonexistent/w.png"},
+        {"--birth", "1980-05-17", "--today", "2010-03-01", "--csv", "--critical", "30", "--ics", "/nonexistent/c.ics"},
+    };
+    for (const QStringList& arguments : cases) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const TRun run = Run(arguments);
+        EXPECT_EQ(run.status, 3);
+        EXPECT_THAT(run.out, testing::IsEmpty());
+    }
+}
+
 TEST_F(SnapshotTest, VersionAsTheProgramAnswersIt) {
     for (const char* option : {"-v", "--version"}) {
         SCOPED_TRACE(option);
@@ -183,7 +196,8 @@ TEST_F(SnapshotTest, CompareAndPeoplePrintTablesOrNothingOnFailure) {
         {"damaged people", {"--people", damaged, "--today", "2010-03-01"}, 1, {},
          "Entry 2, \u201CKid\u201D: the birth date 2011-01-01 lies outside the years 1910 to 2010."},
         {"no people file", {"--people", dir.filePath("none.json")}, 1, {}, "The file "},
-        {"compare and csv", {"--compare", "1982-11-03", "--csv"}, 2, {}, "biorhythm-snapshot: --csv and --compare"},
+        {"compare and csv", {"--compare", "1982-11-03", "--csv"}, 2, {}, "biorhythm-snapshot: --compare prints a table of its own"},
+        {"compare and critical", {"--compare", "1982-11-03", "--critical", "30"}, 2, {}, "biorhythm-snapshot: --compare prints a table of its own"},
         {"people with more", {"--people", people, "--birth", "1980-05-17"}, 2, {}, "biorhythm-snapshot: --people goes alone"},
         {"no such second date", {"--compare", "2010-02-30"}, 2, {}, "biorhythm-snapshot: --compare is not a valid date"},
     };
