@@ -16,6 +16,7 @@ bin/biorhythm-snapshot
 share/applications/$id.desktop
 share/doc/biorhythm/changelog.gz
 share/doc/biorhythm/copyright
+share/icons/hicolor/scalable/apps/$id.svg
 share/man/man1/biorhythm-snapshot.1.gz
 share/man/man1/biorhythm.1.gz
 share/metainfo/$id.metainfo.xml"
@@ -40,6 +41,7 @@ done
 
 desktop-file-validate "$prefix/share/applications/$id.desktop"
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$id.metainfo.xml"
+grep -q '<svg ' "$prefix/share/icons/hicolor/scalable/apps/$id.svg" || { echo "FAIL: the scalable icon is no SVG"; exit 1; }
 grep -qx "Icon=$id" "$prefix/share/applications/$id.desktop"
 
 version=$("$prefix/bin/biorhythm" --version)
