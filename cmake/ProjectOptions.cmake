@@ -11,6 +11,16 @@ function(biorhythm_target_options target)
   endif()
 endfunction()
 
+# Debian's hardening, as `DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags`
+# gives it (the compiler makes position-independent executables by default).
+# Sanitized builds check more than this, and Debug ones have no optimisation
+# for _FORTIFY_SOURCE to work with.
+if(NOT BIORHYTHM_SANITIZE)
+  add_compile_options(-fstack-protector-strong -Wformat -Werror=format-security -Wdate-time
+    $<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>)
+  add_link_options(-Wl,-z,relro -Wl,-z,now)
+endif()
+
 if(BIORHYTHM_SANITIZE)
   set(_san -fsanitize=address,undefined,float-divide-by-zero,float-cast-overflow
            -fno-sanitize-recover=undefined,float-divide-by-zero,float-cast-overflow
