@@ -86,6 +86,10 @@ TChartExtras::TChartExtras(TPrincipal& window) : QObject(&window), m_window(wind
     UpdateDescriptions();
 }
 
+void TChartExtras::AddMenuSection(TMenuSection section) {
+    m_sections.push_back(std::move(section));
+}
+
 TChartExtras::TDayDialogHandler TChartExtras::SetDayDialogHandler(TDayDialogHandler handler) {
     TDayDialogHandler previous = std::move(DayDialogHandler());
     DayDialogHandler() = std::move(handler);
@@ -147,48 +151,69 @@ ChartHost& TChartExtras::ActiveHost() const {
 
 QString TChartExtras::ToolTipAt(const ChartHost& host, QPoint pos, QRect* area) const {
     const std::optional<TDayTable>& table = m_window.Table();
-    const TChart& chart = host.Chart();
-    if (!table || chart.SeriesList().Count() == 0 || chart.SeriesList()[0]->PointCount() == 0)
+    if (!table)
         return {};
+    if (&host == m_window.ChartTodayHost) {
+        const int bar = BarAt(host.Chart(), pos, area);
+        return bar < 0 ? QString() : TodayToolTip(*table, bar);
+    }
+    const int row = DayRowAt(host.Chart(), table->Rows.front().Day, pos, area);
+    return row < 0 ? QString() : FourWeekToolTip(*table, row);
+}
+
+namespace {
+
+// The plotting rectangle of a chart that shows points, when pos lies in it.
+std::optional<TRect> PointsRect(const TChart& chart, QPoint pos) {
+    if (chart.SeriesList().Count() == 0 || chart.SeriesList()[0]->PointCount() == 0)
+        return std::nullopt;
     const TRect r = chart.ChartRect();
     if (pos.x() < r.left || pos.x() >= r.right || pos.y() < r.top || pos.y() >= r.bottom)
-        return {};
+        return std::nullopt;
+    return r;
+}
 
-    if (&host == m_window.ChartTodayHost) {
-        const auto* bars = dynamic_cast<const TBarSeries*>(chart.SeriesList()[0]);
-        if (!bars || bars->FirstVisible() < 0)
-            return {};
-        // The bar under the mouse, or else the bar whose columns it is in, so
-        // that a short bar is as easy to point at as a tall one.
-        int index = bars->PointAt(pos.x(), pos.y());
-        for (int i = bars->FirstVisible(); index < 0 && i <= bars->LastVisible(); ++i) {
-            const int left = bars->ScreenX(i);
-            if (pos.x() >= left && pos.x() <= left + bars->BarPixelWidth())
-                index = i;
-        }
-        if (index < 0 || index > CycleCount)
-            return {};
-        if (area) {
-            const int left = bars->ScreenX(index);
-            *area = QRect(QPoint(left, r.top), QPoint(left + bars->BarPixelWidth(), r.bottom - 1));
-        }
-        return TodayToolTip(*table, index);
+}  // namespace
+
+int BarAt(const TChart& chart, QPoint pos, QRect* area) {
+    const std::optional<TRect> r = PointsRect(chart, pos);
+    const auto* bars = r ? dynamic_cast<const TBarSeries*>(chart.SeriesList()[0]) : nullptr;
+    if (!bars || bars->FirstVisible() < 0)
+        return -1;
+    // The bar under the mouse, or else the bar whose columns it is in, so
+    // that a short bar is as easy to point at as a tall one.
+    int index = bars->PointAt(pos.x(), pos.y());
+    for (int i = bars->FirstVisible(); index < 0 && i <= bars->LastVisible(); ++i) {
+        const int left = bars->ScreenX(i);
+        if (pos.x() >= left && pos.x() <= left + bars->BarPixelWidth())
+            index = i;
     }
+    if (index < 0 || index > CycleCount)
+        return -1;
+    if (area) {
+        const int left = bars->ScreenX(index);
+        *area = QRect(QPoint(left, r->top), QPoint(left + bars->BarPixelWidth(), r->bottom - 1));
+    }
+    return index;
+}
 
+int DayRowAt(const TChart& chart, TDaySerial first, QPoint pos, QRect* area) {
+    const std::optional<TRect> r = PointsRect(chart, pos);
+    if (!r)
+        return -1;
     const TChartAxis& axis = *chart.BottomAxis();
-    const double first = table->Rows.front().Day;
     const double offset = axis.PixelToValue(pos.x()) - first;
     if (!std::isfinite(offset))
-        return {};
+        return -1;
     const int row = static_cast<int>(std::lround(offset));
     if (row < 0 || row >= FourWeekDays)
-        return {};
+        return -1;
     if (area) {
         const int left = axis.ValueToPixel(first + row - 0.5);
         const int right = axis.ValueToPixel(first + row + 0.5);
-        *area = QRect(QPoint(std::min(left, right), r.top), QPoint(std::max(left, right), r.bottom - 1));
+        *area = QRect(QPoint(std::min(left, right), r->top), QPoint(std::max(left, right), r->bottom - 1));
     }
-    return FourWeekToolTip(*table, row);
+    return row;
 }
 
 // ---------------------------------------------------------------------------
@@ -224,11 +249,13 @@ QMenu* TChartExtras::CreateMenu(ChartHost& host) {
     today->setEnabled(calculated && m_window.ReferenceDay().has_value());
     if (&host == m_window.ChartTodayHost) {
         menu->addSeparator();
-        QAction* values = add("ShowValues", QStringLiteral("Show &values"), true, [] {});
+        QAction* values = add("ShowValues", QStringLiteral("Sho&w values"), true, [] {});
         values->setCheckable(true);
         values->setChecked(ValuesShown());
         QObject::connect(values, &QAction::toggled, this, [this](bool on) { SetValuesShown(on); });
     }
+    for (const TMenuSection& section : m_sections)
+        section(*menu, host);
     return menu;
 }
 

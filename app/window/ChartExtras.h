@@ -17,10 +17,12 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 class ChartHost;
 class QMenu;
 class QPainter;
+class TChart;
 class TPrincipal;
 
 class TChartExtras : public QObject {
@@ -29,8 +31,13 @@ public:
     // chosen, or none when cancelled.
     using TDayDialogHandler = std::function<std::optional<QDate>(QDate initial)>;
 
+    // Adds items of another extra to a chart's menu, after the extras' own.
+    using TMenuSection = std::function<void(QMenu& menu, ChartHost& host)>;
+
     // Lives as long as the window, as its child.
     explicit TChartExtras(TPrincipal& window);
+
+    void AddMenuSection(TMenuSection section);
 
     // The context menu of a chart, built for its present state; the caller owns it.
     [[nodiscard]] QMenu* CreateMenu(ChartHost& host);
@@ -71,7 +78,16 @@ private:
     TPrincipal& m_window;
     QObject* m_tabBar = nullptr;  // compared with, never dereferenced
     int m_calculations = 0;
+    std::vector<TMenuSection> m_sections;
 };
+
+// The bar of a chart's bar series (its first) under pos, or else the bar
+// whose columns hold pos; -1 for none. area: where the answer holds.
+[[nodiscard]] int BarAt(const TChart& chart, QPoint pos, QRect* area = nullptr);
+
+// The row of a chart with one point per day from `first` on (rows 0 to 29)
+// nearest to pos; -1 outside the plotting rectangle or the rows.
+[[nodiscard]] int DayRowAt(const TChart& chart, TDaySerial first, QPoint pos, QRect* area = nullptr);
 
 // Draws a printed page: the heading line at the top, the chart below it,
 // enlarged by a whole factor (each pixel a block of device pixels, no

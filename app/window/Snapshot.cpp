@@ -3,14 +3,18 @@
 #include "Application.h"
 #include "Chart.h"
 #include "ChartExtras.h"
+#include "ChartTexts.h"
+#include "CompatibilityWindow.h"
 #include "Controls.h"
 #include "FPrincipal.h"
 #include "LocalDate.h"
 #include "MessageBoxes.h"
 #include "PageControl.h"
+#include "People.h"
 #include "ShellOpen.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QPixmap>
 
 #include <memory>
@@ -26,6 +30,8 @@ struct TSnapshotOptions {
     bool csv = false;
     bool values = false;
     int scale = 1;
+    std::optional<TLocalDate> compare;
+    QString people;
 };
 
 // YYYY-MM-DD, digits only; the day need not exist (a birth date may be any).
@@ -58,13 +64,14 @@ std::optional<TSnapshotOptions> ParseOptions(const QStringList& args, QString& e
             options.csv = true;
         } else if (arg == QLatin1String("--values")) {
             options.values = true;
-        } else if (arg == QLatin1String("--birth") || arg == QLatin1String("--today")) {
+        } else if (arg == QLatin1String("--birth") || arg == QLatin1String("--today") ||
+                   arg == QLatin1String("--compare")) {
             const std::optional<TLocalDate> date = hasValue ? ParseDate(args[++i]) : std::nullopt;
             if (!date) {
                 error = arg + QStringLiteral(" needs a date written YYYY-MM-DD");
                 return std::nullopt;
             }
-            (arg == QLatin1String("--birth") ? options.birth : options.today) = date;
+            (arg == QLatin1String("--birth") ? options.birth : arg == QLatin1String("--today") ? options.today : options.compare) = date;
         } else if (arg == QLatin1String("--tab")) {
             const QString tab = hasValue ? args[++i] : QString();
             if (tab != QLatin1String("today") && tab != QLatin1String("4weeks")) {
@@ -79,25 +86,35 @@ std::optional<TSnapshotOptions> ParseOptions(const QStringList& args, QString& e
                 error = QStringLiteral("--scale is a whole number from 1 to 4");
                 return std::nullopt;
             }
-        } else if (arg == QLatin1String("--out")) {
+        } else if (arg == QLatin1String("--out") || arg == QLatin1String("--png") || arg == QLatin1String("--people")) {
             if (!hasValue || args[i + 1].isEmpty()) {
-                error = QStringLiteral("--out needs a file name");
+                error = arg + QStringLiteral(" needs a file name");
                 return std::nullopt;
             }
-            options.out = args[++i];
+            (arg == QLatin1String("--people") ? options.people : options.out) = args[++i];
         } else {
             error = QStringLiteral("unknown option ") + arg;
             return std::nullopt;
         }
     }
-    if (options.today) {
-        // "Today" must be a real calendar day; the birth date need not be.
+    // "Today" and the second birth date must be real calendar days; the birth
+    // date need not be, as the lists let a user pick 31 April.
+    for (const auto& [date, name] : {std::pair{options.today, "--today"}, std::pair{options.compare, "--compare"}}) {
         try {
-            (void)DateToSerial(options.today->Year, options.today->Month, options.today->Day);
+            if (date)
+                (void)DateToSerial(date->Year, date->Month, date->Day);
         } catch (const Exception&) {
-            error = QStringLiteral("--today is not a valid date");
+            error = QString::fromLatin1(name) + QStringLiteral(" is not a valid date");
             return std::nullopt;
         }
+    }
+    if (options.compare && options.csv) {
+        error = QStringLiteral("--csv and --compare each print a table: give one of them");
+        return std::nullopt;
+    }
+    if (!options.people.isEmpty() && (options.birth || options.compare || options.csv || options.values || !options.out.isEmpty())) {
+        error = QStringLiteral("--people goes alone, or with --today");
+        return std::nullopt;
     }
     return options;
 }
@@ -131,12 +148,52 @@ void WriteCsv(TCustomAxisPanel& chart, QTextStream& out) {
     }
 }
 
+// The comparison of the window's birth date with the second one: its values
+// on `out` and, when asked, the comparison window's picture. Nothing goes to
+// `out` when the picture cannot be written.
+int Compare(const TDayTable& table, const TSnapshotOptions& options, QTextStream& out, QTextStream& err) {
+    const TDaySerial second = DateToSerial(options.compare->Year, options.compare->Month, options.compare->Day);
+    if (!options.out.isEmpty()) {
+        TCompatibilityWindow window;
+        window.Compare({QString(), table.Birth}, {QString(), second}, table.Today);
+        window.show();
+        if (!window.grab().save(options.out, "PNG")) {
+            err << "biorhythm-snapshot: cannot write " << options.out << '\n';
+            return 3;
+        }
+    }
+    out << CompatibilityCsv(Compatibility(table.Birth, second));
+    return 0;
+}
+
+// Lists a people file as name,date lines; any entry that cannot be read
+// fails the whole listing, so that a script never takes a part for the whole.
+int ListPeople(const QString& file, QTextStream& out, QTextStream& err) {
+    const std::string path = QFile::encodeName(file).toStdString();
+    if (!QFileInfo::exists(file)) {
+        err << QStringLiteral("The file %1 does not exist.").arg(file) << '\n';
+        return 1;
+    }
+    const TPeopleRead read = ReadPeopleFile(path, TPrincipal::FirstYear, SerialToDate(Today()).Year);
+    if (!read.FileProblem.isEmpty())
+        err << QStringLiteral("The list of people in %1 could not be read: %2.").arg(file, read.FileProblem) << '\n';
+    for (const QString& skipped : read.Skipped)
+        err << skipped << '\n';
+    if (read.Damaged())
+        return 1;
+    out << "name,date\n";
+    for (const TPerson& person : read.People)
+        out << CsvField(person.Name) << ',' << IsoDateText(person.Birth) << '\n';
+    return 0;
+}
+
 }  // namespace
 
 QString SnapshotUsage() {
     return QStringLiteral(
         "usage: biorhythm-snapshot [--birth YYYY-MM-DD] [--today YYYY-MM-DD] "
-        "[--tab today|4weeks] [--scale K] [--out FILE.png] [--csv] [--values] [--help] [--version]");
+        "[--tab today|4weeks] [--scale K] [--out FILE.png] [--csv] [--values] [--compare YYYY-MM-DD [--png FILE]] "
+        "[--people FILE] [--help] [--version]");
 }
 
 int RunSnapshot(const QStringList& arguments, QTextStream& out, QTextStream& err) {
@@ -145,6 +202,9 @@ int RunSnapshot(const QStringList& arguments, QTextStream& out, QTextStream& err
             << "Opens the biorhythm window off screen with the stored birth date, or the one given,\n"
                "and writes a picture of it (--out) or the 30 days of the 4-week chart (--csv).\n"
                "--today fixes the day the window takes for today. Never writes the stored date.\n"
+               "--compare prints the compatibility of the birth date with a second one as CSV;\n"
+               "--png (or --out) then writes a picture of the comparison window.\n"
+               "--people lists a people file as CSV; entries it cannot read go to standard error.\n"
                "Exit status: 0 done, 1 the window showed a message (on standard error),\n"
                "2 bad options, 3 the picture could not be written.\n";
         out.flush();
@@ -166,6 +226,12 @@ int RunSnapshot(const QStringList& arguments, QTextStream& out, QTextStream& err
     std::unique_ptr<LocalDateOverride> today;
     if (options->today)
         today = std::make_unique<LocalDateOverride>(*options->today);
+    if (!options->people.isEmpty()) {
+        const int status = ListPeople(options->people, out, err);
+        out.flush();
+        err.flush();
+        return status;
+    }
 
     bool boxShown = false;
     TScopedMessageBoxHandler boxes([&](const TMessageBoxRequest& box) {
@@ -183,16 +249,24 @@ int RunSnapshot(const QStringList& arguments, QTextStream& out, QTextStream& err
     // A picture needs the window shown, laid out and painted. The values need
     // only what showing it does at program start (FormShow): a window nobody
     // sees is not laid out for them.
-    if (options->out.isEmpty())
+    if (options->out.isEmpty() || options->compare)
         TApplication::Guard([&] { window.FormShow(); });
     else
         window.show();  // runs FormShow
-    if (options->birth) {
-        SelectBirthDate(window, *options->birth);
+    // A birth date equal to today is not calculated at start; a comparison needs it.
+    if (options->birth || (options->compare && !window.Table() && !boxShown)) {
+        if (options->birth)
+            SelectBirthDate(window, *options->birth);
         TApplication::Guard([&] { window.bCalculateClick(); });
     }
     window.PageControl2->SetActivePageIndex(options->tab);
 
+    if (options->compare) {
+        const int status = boxShown ? 1 : Compare(*window.Table(), *options, out, err);
+        out.flush();
+        err.flush();
+        return status;
+    }
     int status = boxShown ? 1 : 0;
     // The application was started at the scale (see main), so the grab holds
     // the window's device pixels.

@@ -2,15 +2,17 @@
 // environment names), driven by a seeded stream of random clicks, right
 // clicks, wheel turns, mouse moves and keys. Open context menus get a random
 // enabled action or Escape, and any modal dialog is rejected, so nothing
-// blocks the run; message boxes and the browser go through their seams. Every
-// event is logged with its number. Afterwards the window must still answer,
-// the charts must match the model for the selected date, and the birthday
-// file written on close must be valid.
+// blocks the run; message boxes, the browser and the people's dialogs go
+// through their seams. The comparison window, once open, gets events too.
+// Every event is logged with its number. Afterwards the window must still
+// answer, the charts must match the model for the selected date, the people
+// file must hold the people the window keeps, and the birthday file written
+// on close must be valid.
 //
 //   monkey [--events N] [--seed S] [--log FILE]
 //
 // HOME and the XDG folders point into a temporary folder, which is checked to
-// hold nothing but the birthday file at the end.
+// hold nothing but the birthday and people files at the end.
 
 #include "Application.h"
 #include "BirthdayFile.h"
@@ -18,16 +20,21 @@
 #include "Chart.h"
 #include "ChartExtras.h"
 #include "ChartHost.h"
+#include "CompatibilityWindow.h"
 #include "Controls.h"
 #include "Cycles.h"
 #include "Dialogs.h"
 #include "FPrincipal.h"
 #include "MessageBoxes.h"
 #include "PageControl.h"
+#include "PeopleDialogs.h"
+#include "PeopleExtras.h"
 #include "ShellOpen.h"
 #include "Startup.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QDirIterator>
 #include <QElapsedTimer>
@@ -43,6 +50,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <random>
@@ -82,8 +90,8 @@ void Fail(const std::string& what) {
 
 class TMonkey {
 public:
-    TMonkey(TPrincipal& window, std::uint64_t seed, std::ofstream& log)
-        : m_window(window), m_random(seed), m_log(log) {}
+    TMonkey(TPrincipal& window, const TPeopleExtras& people, std::uint64_t seed, std::ofstream& log)
+        : m_window(window), m_people(people), m_random(seed), m_log(log) {}
 
     void Run(long long events) {
         // Menus opened with exec() and modal dialogs run loops of their own;
@@ -167,7 +175,36 @@ private:
 
     QWindow* Window() const { return m_window.windowHandle(); }
 
+    // The comparison window: its cycle list, its charts' menus, its keys.
+    bool SendComparisonEvent() {
+        TCompatibilityWindow* comparison = m_people.Comparison();
+        if (!comparison || !comparison->isVisible() || Pick(10) != 0)
+            return false;
+        const int kind = Pick(4);
+        if (kind == 0) {
+            const int cycle = Pick(CycleCount);
+            Log("comparison", "cycle " + std::to_string(cycle));
+            comparison->CycleList->setCurrentIndex(cycle);
+        } else if (kind == 1) {
+            ChartHost* host = Pick(2) ? comparison->BarsHost : comparison->LinesHost;
+            const QPoint p(Pick(host->width()), Pick(host->height()));
+            Log("comparison", "menu " + host->objectName().toStdString());
+            QContextMenuEvent menu(QContextMenuEvent::Mouse, p, host->mapToGlobal(p));
+            QApplication::sendEvent(host, &menu);
+        } else {
+            static const std::pair<const char*, QKeySequence> keys[] = {
+                {"Ctrl+C", QKeySequence::Copy}, {"Ctrl+S", QKeySequence::Save}, {"Ctrl+P", QKeySequence::Print},
+                {"Escape", QKeySequence(Qt::Key_Escape)}, {"Tab", QKeySequence(Qt::Key_Tab)}};
+            const auto& [name, sequence] = keys[Pick(static_cast<int>(std::size(keys)))];
+            Log("comparison", name);
+            QTest::keySequence(comparison->windowHandle(), sequence);
+        }
+        return true;
+    }
+
     void SendRandomEvent() {
+        if (SendComparisonEvent())
+            return;
         QWindow* window = Window();
         const int kind = Pick(100);
         if (kind < 22) {
@@ -242,6 +279,7 @@ private:
     }
 
     TPrincipal& m_window;
+    const TPeopleExtras& m_people;
     mutable std::mt19937_64 m_random;
     std::ofstream& m_log;
     long long m_event = 0;
@@ -323,16 +361,86 @@ void CheckStoredFile(const QString& path, const QString& year, int month, int da
         Fail("the birthday file is not what the lists showed");
 }
 
-// Nothing but the birthday file (and the folders leading to it) in the
-// temporary home, besides what the monkey itself asked the menus to save.
-void CheckHome(const QString& home, const QString& stored) {
+// Nothing but the birthday and people files (and the folders leading to
+// them) in the temporary home, besides what the monkey itself asked the menus
+// to save.
+void CheckHome(const QString& home, const QStringList& stored) {
     QDirIterator it(home, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString file = it.next();
-        if (file != stored && !file.startsWith(home + "/runtime/") && !file.startsWith(home + "/saved/"))
+        if (!stored.contains(file) && !file.startsWith(home + "/runtime/") && !file.startsWith(home + "/saved/"))
             Fail("the run wrote " + file.toStdString());
     }
 }
+
+// The people file holds what the window keeps, readable as a whole.
+void CheckPeopleFile(const TPeople& kept) {
+    const TPeopleRead read = ReadPeopleFile(PeopleFilePath(), TPrincipal::FirstYear, SerialToDate(Today()).Year);
+    if (read.Damaged() || read.People != kept)
+        Fail("the people file is not the list the window keeps");
+}
+
+// Answers of the people's dialogs, as a user might give them: names good and
+// bad in many scripts, and managed lists reordered, renamed, cut short.
+class TPeopleAnswers {
+public:
+    TPeopleAnswers(std::uint64_t seed, std::ofstream& log) : m_random(seed), m_log(log) {
+        SetNameDialogHandler([this](const QString&, const QString&, const QString&) -> std::optional<QString> {
+            if (Pick(4) == 0)
+                return std::nullopt;
+            static const char* const names[] = {"Anna", "  Ben ", "anna", "山田 花子", "فاطمة", "Émile & Co", "😀 🎸",
+                                                "", "   ", "Tab\there"};
+            QString name = Pick(8) == 0 ? QString(101, u'x') : QString::fromUtf8(names[Pick(std::size(names))]);
+            if (Pick(3) == 0)
+                name += QString::number(Pick(50));
+            m_log << "name " << name.toStdString() << '\n';
+            return name;
+        });
+        SetQuestionHandler([this](const QString&) { return Pick(2) == 0; });
+        SetManageDialogHandler([this](const TManageRequest& request) { return Manage(request); });
+    }
+    ~TPeopleAnswers() {
+        SetNameDialogHandler({});
+        SetQuestionHandler({});
+        SetManageDialogHandler({});
+    }
+    TPeopleAnswers(const TPeopleAnswers&) = delete;
+    TPeopleAnswers& operator=(const TPeopleAnswers&) = delete;
+
+private:
+    int Pick(std::size_t n) { return static_cast<int>(m_random() % n); }
+
+    // What the manager could answer: never two people of one name.
+    std::optional<TManageResult> Manage(const TManageRequest& request) {
+        if (Pick(4) == 0)
+            return std::nullopt;
+        TManageResult result;
+        for (std::size_t i = 0; i < request.People.size(); ++i) {
+            if (Pick(6) != 0) {
+                result.People.push_back(request.People[i]);
+                result.Origins.push_back(static_cast<int>(i));
+            }
+        }
+        for (std::size_t i = 1; i < result.People.size(); ++i) {
+            const std::size_t j = static_cast<std::size_t>(Pick(i + 1));
+            std::swap(result.People[i], result.People[j]);
+            std::swap(result.Origins[i], result.Origins[j]);
+        }
+        if (!result.People.empty()) {
+            const int at = Pick(result.People.size());
+            const QString name = QStringLiteral("Renamed %1").arg(Pick(20));
+            if (IndexOfName(result.People, name, at) < 0)
+                result.People[static_cast<std::size_t>(at)].Name = name;
+            result.Action = static_cast<TManageResult::TAction>(Pick(3));
+            result.Index = at;
+        }
+        m_log << "manage " << result.People.size() << " people, action " << static_cast<int>(result.Action) << '\n';
+        return result;
+    }
+
+    std::mt19937_64 m_random;
+    std::ofstream& m_log;
+};
 
 }  // namespace
 
@@ -407,11 +515,13 @@ int main(int argc, char** argv) {
         return std::optional<QDate>(day);
     });
 
+    TPeopleAnswers peopleAnswers(options.seed ^ 0xbeefULL, log);
     auto window = std::make_unique<TPrincipal>();
-    new TChartExtras(*window);  // owned by the window, as the program has it
+    // Owned by the window, as the program has them.
+    const TPeopleExtras& people = *new TPeopleExtras(*window, *new TChartExtras(*window));
     window->show();
     QCoreApplication::processEvents();
-    TMonkey monkey(*window, options.seed, log);
+    TMonkey monkey(*window, people, options.seed, log);
     monkey.Run(options.events);
     log.flush();
     monkey.PrintCounts();
@@ -429,13 +539,14 @@ int main(int argc, char** argv) {
     const int month = window->cMes->currentIndex();
     const int day = window->cDia->currentIndex();
     const QString stored = QString::fromStdString(BirthdayFilePath());
+    CheckPeopleFile(people.People());
     window->close();
     window.reset();
     TSaveDialog::SetHandler(oldSave);
     TPrintDialog::SetHandler(oldPrint);
     TChartExtras::SetDayDialogHandler(oldDay);
     CheckStoredFile(stored, year, month, day);
-    CheckHome(home.path(), stored);
+    CheckHome(home.path(), {stored, QString::fromStdString(PeopleFilePath())});
 
     if (g_failures) {
         std::fprintf(stderr, "monkey: %d failures; replay with --seed %llu --events %lld\n", g_failures,

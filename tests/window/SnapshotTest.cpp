@@ -115,3 +115,57 @@ TEST_F(SnapshotTest, ValuesShowOnTheTodayChartOnly) {
     EXPECT_EQ(plain.copy(0, 488, 784, 126), marked.copy(0, 488, 784, 126));
     EXPECT_EQ(picture("4weeks", false), picture("4weeks", true));
 }
+
+TEST_F(SnapshotTest, CompareAndPeoplePrintTablesOrNothingOnFailure) {
+    QTemporaryDir dir;
+    const QString people = dir.filePath("people.json"), damaged = dir.filePath("damaged.json");
+    const auto put = [](const QString& file, const QByteArray& bytes) {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    };
+    put(people, R"({"version": 1, "people": [{"name": "Anna", "birth": "1980-05-17"},
+                   {"name": "Ben, \"Jr.\"", "birth": "1975-01-01"}]})");
+    put(damaged, R"({"version": 1, "people": [{"name": "Anna", "birth": "1980-05-17"},
+                    {"name": "Kid", "birth": "2011-01-01"}]})");
+    struct Case {
+        const char* name;
+        QStringList arguments;
+        int status;
+        QStringList out;  // lines that must be there; all of them when the status is not 0
+        QString err;      // the start of the first line
+    } cases[] = {
+        // 900 days: Physical 50 (1 + cos(6 pi / 23)) = 84.1, Spiritual (52 of 53 days) 99.6,
+        // average 483 / 7 = 69.
+        {"compare", {"--birth", "1980-05-17", "--today", "2010-03-01", "--compare", "1982-11-03"}, 0,
+         {"first,second,days,cycle,period,compatibility", "1980-05-17,1982-11-03,900,Physical,23,84",
+          "1980-05-17,1982-11-03,900,Spiritual,53,100", "1980-05-17,1982-11-03,900,Average,,69"}, ""},
+        {"compare with a future birth", {"--birth", "2010-03-02", "--today", "2010-03-01", "--compare", "1982-11-03"},
+         1, {}, "Your birthday couldn't be greater than today..."},
+        {"people", {"--people", people}, 0, {"name,date", "Anna,1980-05-17", "\"Ben, \"\"Jr.\"\"\",1975-01-01"}, ""},
+        {"damaged people", {"--people", damaged, "--today", "2010-03-01"}, 1, {},
+         "Entry 2, \u201CKid\u201D: the birth date 2011-01-01 lies outside the years 1910 to 2010."},
+        {"no people file", {"--people", dir.filePath("none.json")}, 1, {}, "The file "},
+        {"compare and csv", {"--compare", "1982-11-03", "--csv"}, 2, {}, "biorhythm-snapshot: --csv and --compare"},
+        {"people with more", {"--people", people, "--birth", "1980-05-17"}, 2, {}, "biorhythm-snapshot: --people goes alone"},
+        {"no such second date", {"--compare", "2010-02-30"}, 2, {}, "biorhythm-snapshot: --compare is not a valid date"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const TRun run = Run(c.arguments);
+        EXPECT_EQ(run.status, c.status);
+        if (c.status != 0) {
+            EXPECT_TRUE(run.out.isEmpty()) << run.out.join('|').toStdString();
+        }
+        for (const QString& line : c.out)
+            EXPECT_TRUE(run.out.contains(line)) << line.toStdString();
+        EXPECT_TRUE(c.err.isEmpty() ? run.err.isEmpty() : !run.err.isEmpty() && run.err[0].startsWith(c.err))
+            << run.err.join('|').toStdString();
+    }
+    EXPECT_EQ(Run(cases[0].arguments).out.size(), 9);
+
+    const QString picture = dir.filePath("compare.png");
+    EXPECT_EQ(Run(cases[0].arguments + QStringList{"--png", picture}).status, 0);
+    EXPECT_FALSE(QImage(picture).isNull());
+    EXPECT_EQ(Run(cases[0].arguments + QStringList{"--png", dir.filePath("missing/compare.png")}).out.size(), 0);
+}
