@@ -92,6 +92,10 @@ void TChartExtras::AddMenuSection(TMenuSection section) {
     m_sections.push_back(std::move(section));
 }
 
+void TChartExtras::AddLastMenuSection(TMenuSection section) {
+    m_lastSections.push_back(std::move(section));
+}
+
 TChartExtras::TDayDialogHandler TChartExtras::SetDayDialogHandler(TDayDialogHandler handler) {
     TDayDialogHandler previous = std::move(DayDialogHandler());
     DayDialogHandler() = std::move(handler);
@@ -265,6 +269,8 @@ QMenu* TChartExtras::CreateMenu(ChartHost& host) {
     for (const TMenuSection& section : m_sections)
         section(*menu, host);
     m_cycles->AddMenuItems(*menu);
+    for (const TMenuSection& section : m_lastSections)
+        section(*menu, host);
     return menu;
 }
 

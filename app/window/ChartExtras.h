@@ -39,6 +39,8 @@ public:
     explicit TChartExtras(TPrincipal& window);
 
     void AddMenuSection(TMenuSection section);
+    // The same, for a section that closes the menu, after the cycles' items.
+    void AddLastMenuSection(TMenuSection section);
 
     // The context menu of a chart, built for its present state; the caller owns it.
     [[nodiscard]] QMenu* CreateMenu(ChartHost& host);
@@ -84,6 +86,7 @@ private:
     TCycleChoice* m_cycles = nullptr;
     int m_calculations = 0;
     std::vector<TMenuSection> m_sections;
+    std::vector<TMenuSection> m_lastSections;
 };
 
 // The bar of a chart's bar series (its first) under pos, or else the bar

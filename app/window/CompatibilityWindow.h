@@ -11,6 +11,7 @@
 
 #include "ChartTexts.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 class ChartHost;
@@ -26,6 +27,8 @@ struct TComparedPerson {
 };
 
 class TCompatibilityWindow : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(TCompatibilityWindow)
+
 public:
     explicit TCompatibilityWindow(QWidget* parent = nullptr);
     ~TCompatibilityWindow() override;
@@ -57,16 +60,23 @@ public:
     TPrintDialog* PrintDialog = nullptr;
 
 protected:
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls();
     void CreateShortcuts();
+    // Every text in the language of the texts.
+    void Retranslate();
+    // The heading, and the people's labels in the charts and their texts.
+    void ShowPeople();
     void FillBars();
     void FillLines();
     [[nodiscard]] ChartHost& FocusedHost() const;
     void OpenMenu(ChartHost& host, QPoint globalPos);
 
+    QLabel* m_cycleLabel = nullptr;
+    bool m_compared = false;
     TComparedPerson m_people[2];
     TComparison m_comparison;
 };
