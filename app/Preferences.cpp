@@ -16,7 +16,7 @@ struct Texts {
 
 constexpr char FileName[] = "preferences.json";
 // Far more than the preferences will ever need.
-constexpr std::size_t FileLimit = 64 << 10;
+constexpr int FileLimit = 64 * 1024;
 
 QString ProblemOf(const QByteArray& json, const QStringList& languages, TPreferences& preferences) {
     QJsonParseError error{};

@@ -6,85 +6,85 @@
     <message>
         <source>, </source>
         <extracomment>Between the items of a list of values, as in &quot;Physical 27, Emotional -43&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt;: %2</source>
         <extracomment>A cycle in bold and its value in a tooltip; rich text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt;: %2</translation>
     </message>
     <message>
         <source>critical day</source>
-        <translation type="unfinished"></translation>
+        <translation>kritischer Tag</translation>
     </message>
     <message>
         <source>critical</source>
         <extracomment>Beside a cycle&apos;s value on a day on which the cycle crosses zero.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kritisch</translation>
     </message>
     <message>
         <source>From %1 to %2. %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Vom %1 bis %2. %3: %4</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A person and their value in a tooltip; rich text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1 from %2 to %3. %4: %5 %6, %7 %8</source>
         <extracomment>A cycle, a span of days, then a day and the value of each person on it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 vom %2 bis %3. %4: %5 %6, %7 %8</translation>
     </message>
 </context>
 <context>
     <name>Cycle</name>
     <message>
         <source>Physical</source>
-        <translation type="unfinished"></translation>
+        <translation>Körperlich</translation>
     </message>
     <message>
         <source>Emotional</source>
-        <translation type="unfinished"></translation>
+        <translation>Seelisch</translation>
     </message>
     <message>
         <source>Intellectual</source>
-        <translation type="unfinished"></translation>
+        <translation>Geistig</translation>
     </message>
     <message>
         <source>Spiritual</source>
-        <translation type="unfinished"></translation>
+        <translation>Spirituell</translation>
     </message>
     <message>
         <source>Awareness</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewusstsein</translation>
     </message>
     <message>
         <source>Aesthetic</source>
-        <translation type="unfinished"></translation>
+        <translation>Ästhetisch</translation>
     </message>
     <message>
         <source>Intuition</source>
-        <translation type="unfinished"></translation>
+        <translation>Intuition</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchschnitt</translation>
     </message>
     <message>
         <source>Phyisical</source>
-        <translation type="unfinished"></translation>
+        <translation>Körperlich</translation>
     </message>
 </context>
 <context>
     <name>Errors</name>
     <message>
         <source>Invalid argument to date encode</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Datum</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine gültige ganze Zahl</translation>
     </message>
 </context>
 <context>
@@ -92,248 +92,546 @@
     <message>
         <source>“%1”</source>
         <extracomment>Quotation marks around a name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“</translation>
     </message>
     <message>
         <source>Entry %1 is not a person.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag %1 ist keine Person.</translation>
     </message>
     <message>
         <source>Entry %1 has no name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag %1 hat keinen Namen.</translation>
     </message>
     <message>
         <source>Entry %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag %1: %2</translation>
     </message>
     <message>
         <source>Entry %1, %2: the birth date “%3” is not a date written YYYY-MM-DD.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag %1, %2: Das Geburtsdatum „%3“ ist kein Datum der Form JJJJ-MM-TT.</translation>
     </message>
     <message>
         <source>Entry %1, %2: the birth date %3 lies outside the years %4 to %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag %1, %2: Das Geburtsdatum %3 liegt außerhalb der Jahre %4 bis %5.</translation>
     </message>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist leer</translation>
     </message>
     <message>
         <source>the file is not valid JSON (%1 at byte %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist kein gültiges JSON (%1 bei Byte %2)</translation>
     </message>
     <message>
         <source>the file holds no list of people</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei enthält keine Liste von Personen</translation>
     </message>
     <message>
         <source>the file has no version number</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei hat keine Versionsnummer</translation>
     </message>
     <message>
         <source>the file has version %1, which this program does not know</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei hat die Version %1, die dieses Programm nicht kennt</translation>
     </message>
     <message numerus="yes">
         <source>… and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>… und %n weiterer Eintrag.</numerusform>
+            <numerusform>… und %n weitere Einträge.</numerusform>
         </translation>
     </message>
     <message>
         <source>Some people in %1 could not be read and were left out:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Personen in %1 konnten nicht gelesen werden und wurden ausgelassen:
+%2</translation>
     </message>
     <message>
         <source>The list of people in %1 could not be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste der Personen in %1 konnte nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>The whole file was kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ganze Datei wurde als %1 aufbewahrt.</translation>
     </message>
     <message>
         <source>The file could not be renamed, so it stays as it is and changes to the list of people are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht umbenannt werden; sie bleibt, wie sie ist, und Änderungen an der Liste der Personen werden nicht gespeichert.</translation>
     </message>
     <message>
         <source>A name cannot hold line breaks, tabs or other control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Name darf keine Zeilenumbrüche, Tabulatoren oder andere Steuerzeichen enthalten.</translation>
     </message>
     <message>
         <source>A name cannot be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Name darf nicht leer sein.</translation>
     </message>
     <message>
         <source>A name has at most %1 characters; this one has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Name hat höchstens %1 Zeichen; dieser hat %2.</translation>
     </message>
     <message>
         <source>Entry %1, %2: the name is used by an earlier entry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag %1, %2: Der Name gehört schon einem früheren Eintrag.</translation>
     </message>
     <message>
         <source>the file cannot be opened or read</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei lässt sich nicht öffnen oder lesen</translation>
     </message>
     <message>
         <source>the file is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist größer als %1 MB</translation>
     </message>
     <message>
         <source>the language is not written as a code</source>
-        <translation type="unfinished"></translation>
+        <translation>die Sprache ist nicht als Kürzel angegeben</translation>
     </message>
     <message>
         <source>the language “%1” is not one this program knows</source>
-        <translation type="unfinished"></translation>
+        <translation>die Sprache „%1“ kennt dieses Programm nicht</translation>
     </message>
     <message>
         <source>the file is larger than %1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist größer als %1 KB</translation>
     </message>
     <message>
         <source>The preferences in %1 could not be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen in %1 konnten nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>The file was kept as %1, and the program starts with its defaults.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei wurde als %1 aufbewahrt; das Programm startet mit seinen Voreinstellungen.</translation>
     </message>
     <message>
         <source>The file could not be renamed, so it stays as it is and changes to the preferences are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht umbenannt werden; sie bleibt, wie sie ist, und Änderungen an den Einstellungen werden nicht gespeichert.</translation>
     </message>
 </context>
 <context>
     <name>MessageBoxes</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
+    </message>
+</context>
+<context>
+    <name>PeopleDialogs</name>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A person: the name and, in brackets, the birth date.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>Personen</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>&amp;People, in the order of the menu:</source>
+        <translation>&amp;Personen, in der Reihenfolge des Menüs:</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose</source>
+        <translation>&amp;Wählen</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare</source>
+        <translation>&amp;Vergleichen</translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation>&amp;Umbenennen…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <translation>&amp;Löschen…</translation>
+    </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move d&amp;own</source>
+        <translation>Nach u&amp;nten</translation>
+    </message>
+    <message>
+        <source>Rename person</source>
+        <translation>Person umbenennen</translation>
+    </message>
+    <message>
+        <source>New &amp;name for %1:</source>
+        <translation>Neuer &amp;Name für %1:</translation>
+    </message>
+    <message>
+        <source>The name %1 is already used by another person.</source>
+        <translation>Der Name %1 gehört schon einer anderen Person.</translation>
+    </message>
+    <message>
+        <source>Delete %1 from the people?</source>
+        <translation>%1 aus den Personen löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>Shows the seven biorhythm cycles of a birth date for today and the four weeks around it.
+The last birth date is kept in $XDG_DATA_HOME/biorhythm/temp/biorhythm.ini,
+the people saved by name beside it in people.json, the language chosen in preferences.json.</source>
+        <translation>Zeigt die sieben Biorhythmus-Zyklen eines Geburtsdatums für heute und die vier Wochen darum.
+Das letzte Geburtsdatum steht in $XDG_DATA_HOME/biorhythm/temp/biorhythm.ini,
+die unter Namen gespeicherten Personen daneben in people.json, die gewählte Sprache in preferences.json.</translation>
+    </message>
+    <message>
+        <source>takes no arguments: %1</source>
+        <translation>nimmt keine Argumente an: %1</translation>
     </message>
 </context>
 <context>
     <name>TApplication</name>
     <message>
         <source>Quellmar - Biorhythm Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Quellmar - Biorhythmus-Rechner</translation>
+    </message>
+</context>
+<context>
+    <name>TChartExtras</name>
+    <message>
+        <source>The file %1 could not be written.</source>
+        <translation>Die Datei %1 konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>&amp;Copy chart</source>
+        <translation>Diagramm &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save chart as…</source>
+        <translation>Diagramm speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>Save &amp;values as…</source>
+        <translation>&amp;Werte speichern unter…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Drucken…</translation>
+    </message>
+    <message>
+        <source>The chart could not be printed.</source>
+        <translation>Das Diagramm konnte nicht gedruckt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>TCompatibilityWindow</name>
+    <message>
+        <source>Compatibility</source>
+        <translation>Kompatibilität</translation>
+    </message>
+    <message>
+        <source>&amp;Cycle over 30 days:</source>
+        <translation>&amp;Zyklus über 30 Tage:</translation>
+    </message>
+    <message>
+        <source>Cycle over 30 days</source>
+        <translation>Zyklus über 30 Tage</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %2: born %n days apart</source>
+        <extracomment>Two people, %n the days between their birth dates.</extracomment>
+        <translation>
+            <numerusform>%1 und %2: im Abstand von %Ln Tag geboren</numerusform>
+            <numerusform>%1 und %2: im Abstand von %Ln Tagen geboren</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TCriticalDaysDialog</name>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>Wochentag</translation>
+    </message>
+    <message>
+        <source>Cycles</source>
+        <translation>Zyklen</translation>
+    </message>
+    <message>
+        <source>Critical days ahead</source>
+        <translation>Bevorstehende kritische Tage</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%Ln Tag</numerusform>
+            <numerusform>%Ln Tage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Look ahead:</source>
+        <translation>&amp;Vorausschau:</translation>
+    </message>
+    <message>
+        <source>Critical days</source>
+        <translation>Kritische Tage</translation>
+    </message>
+    <message>
+        <source>Days on which two or more cycles are critical are highlighted.</source>
+        <translation>Tage, an denen zwei oder mehr Zyklen kritisch sind, sind hervorgehoben.</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copies the table as text (Ctrl+C copies the selected rows)</source>
+        <translation>Kopiert die Tabelle als Text (Strg+C kopiert die gewählten Zeilen)</translation>
+    </message>
+    <message>
+        <source>&amp;Export to calendar…</source>
+        <translation>In Kalender &amp;exportieren…</translation>
+    </message>
+    <message>
+        <source>Writes the days as events of an iCalendar file</source>
+        <translation>Schreibt die Tage als Termine in eine iCalendar-Datei</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Birth date %1: %n critical days from %2 to %3.</source>
+        <extracomment>%n is the number of critical days; %1 the birth date, %2 and %3 the first and the last day looked at.</extracomment>
+        <translation>
+            <numerusform>Geburtsdatum %1: %Ln kritischer Tag vom %2 bis %3.</numerusform>
+            <numerusform>Geburtsdatum %1: %Ln kritische Tage vom %2 bis %3.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>iCalendar Files (*.ics)</source>
+        <translation>iCalendar-Dateien (*.ics)</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written.</source>
+        <translation>Die Datei %1 konnte nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>TCycleChoice</name>
+    <message>
+        <source>&amp;Physical</source>
+        <translation>&amp;Körperlich</translation>
+    </message>
+    <message>
+        <source>&amp;Emotional</source>
+        <translation>&amp;Seelisch</translation>
+    </message>
+    <message>
+        <source>&amp;Intellectual</source>
+        <translation>&amp;Geistig</translation>
+    </message>
+    <message>
+        <source>Spi&amp;ritual</source>
+        <translation>S&amp;pirituell</translation>
+    </message>
+    <message>
+        <source>A&amp;wareness</source>
+        <translation>&amp;Bewusstsein</translation>
+    </message>
+    <message>
+        <source>&amp;Aesthetic</source>
+        <translation>Äs&amp;thetisch</translation>
+    </message>
+    <message>
+        <source>In&amp;tuition</source>
+        <translation>&amp;Intuition</translation>
+    </message>
+    <message>
+        <source>C&amp;ycles</source>
+        <translation>Z&amp;yklen</translation>
+    </message>
+    <message>
+        <source>&amp;Show all</source>
+        <translation>&amp;Alle anzeigen</translation>
+    </message>
+    <message>
+        <source>Mark critical &amp;days</source>
+        <translation>Kritische &amp;Tage markieren</translation>
+    </message>
+    <message>
+        <source>Critical days a&amp;head…</source>
+        <translation>&amp;Bevorstehende kritische Tage…</translation>
+    </message>
+    <message>
+        <source>Click to hide the %1 cycle</source>
+        <translation>Klicken, um den Zyklus „%1“ auszublenden</translation>
+    </message>
+    <message>
+        <source>Click to show the %1 cycle</source>
+        <translation>Klicken, um den Zyklus „%1“ einzublenden</translation>
     </message>
 </context>
 <context>
     <name>TLanguageChoice</name>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache</translation>
     </message>
     <message>
         <source>The language could not be saved in %1; it holds until the program closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache konnte nicht in %1 gespeichert werden; sie gilt, bis das Programm beendet wird.</translation>
     </message>
     <message>
         <source>The language is not saved: the damaged file %1 could not be renamed. It holds until the program closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache wird nicht gespeichert: Die beschädigte Datei %1 konnte nicht umbenannt werden. Sie gilt, bis das Programm beendet wird.</translation>
+    </message>
+</context>
+<context>
+    <name>TPeopleExtras</name>
+    <message>
+        <source>P&amp;eople</source>
+        <translation>&amp;Personen</translation>
+    </message>
+    <message>
+        <source>&amp;Save as person…</source>
+        <translation>Als Person &amp;speichern…</translation>
+    </message>
+    <message>
+        <source>&amp;More…</source>
+        <translation>&amp;Weitere…</translation>
+    </message>
+    <message>
+        <source>Ma&amp;nage people…</source>
+        <translation>Personen &amp;verwalten…</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with</source>
+        <translation>Ver&amp;gleichen mit</translation>
+    </message>
+    <message>
+        <source>The list of people could not be saved in %1.</source>
+        <translation>Die Liste der Personen konnte nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The list of people is not saved: the damaged file %1 could not be renamed.</source>
+        <translation>Die Liste der Personen wird nicht gespeichert: Die beschädigte Datei %1 konnte nicht umbenannt werden.</translation>
+    </message>
+    <message>
+        <source>Keep the birth date %1 under the &amp;name:</source>
+        <translation>Das Geburtsdatum %1 unter dem &amp;Namen speichern:</translation>
+    </message>
+    <message>
+        <source>Save as person</source>
+        <translation>Als Person speichern</translation>
+    </message>
+    <message>
+        <source>%1 is already kept with the birth date %2. Replace it with %3?</source>
+        <translation>%1 ist schon mit dem Geburtsdatum %2 gespeichert. Durch %3 ersetzen?</translation>
     </message>
 </context>
 <context>
     <name>TPrincipal</name>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>Januar</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>Februar</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>März</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>April</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>Mai</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>Juni</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>Juli</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>August</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>September</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>Oktober</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>November</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezember</translation>
     </message>
     <message>
         <source>To learn more about biorhythms, please visit our website</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr über Biorhythmen erfahren Sie auf unserer Website</translation>
     </message>
     <message>
         <source>To calculate your Biorhythm, please enter your birthday:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie für Ihren Biorhythmus Ihr Geburtsdatum ein:</translation>
     </message>
     <message>
         <source>High</source>
         <extracomment>The scale of the today chart, at 100.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hoch</translation>
     </message>
     <message>
         <source>Critical</source>
         <extracomment>The scale of the today chart, at 0: a day on which a cycle crosses zero is critical.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kritisch</translation>
     </message>
     <message>
         <source>Low</source>
         <extracomment>The scale of the today chart, at -100.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tief</translation>
     </message>
     <message>
         <source>&amp;Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Berechnen</translation>
     </message>
     <message>
         <source>Calculate biorhythm...</source>
-        <translation type="unfinished"></translation>
+        <translation>Biorhythmus berechnen...</translation>
     </message>
     <message>
         <source>  Current state analysis  </source>
         <extracomment>A tab&apos;s caption; the two spaces on either side give the tab its width.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  Tagesanalyse  </translation>
     </message>
     <message>
         <source>  4-Week analysis  </source>
         <extracomment>A tab&apos;s caption; the two spaces on either side give the tab its width.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  4-Wochen-Analyse  </translation>
     </message>
     <message>
         <source>Your birthday couldn&apos;t be greater than today...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Geburtstag kann nicht nach dem heutigen Tag liegen...</translation>
     </message>
     <message>
         <source>Free Biorhythm calculator...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostenloser Biorhythmus-Rechner...</translation>
     </message>
 </context>
 </TS>

@@ -6,85 +6,85 @@
     <message>
         <source>, </source>
         <extracomment>Between the items of a list of values, as in &quot;Physical 27, Emotional -43&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>、</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt;: %2</source>
         <extracomment>A cycle in bold and its value in a tooltip; rich text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt;：%2</translation>
     </message>
     <message>
         <source>critical day</source>
-        <translation type="unfinished"></translation>
+        <translation>要注意日</translation>
     </message>
     <message>
         <source>critical</source>
         <extracomment>Beside a cycle&apos;s value on a day on which the cycle crosses zero.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>要注意</translation>
     </message>
     <message>
         <source>From %1 to %2. %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1～%2。%3：%4</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A person and their value in a tooltip; rich text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1：%2</translation>
     </message>
     <message>
         <source>%1 from %2 to %3. %4: %5 %6, %7 %8</source>
         <extracomment>A cycle, a span of days, then a day and the value of each person on it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1（%2～%3）。%4：%5 %6、%7 %8</translation>
     </message>
 </context>
 <context>
     <name>Cycle</name>
     <message>
         <source>Physical</source>
-        <translation type="unfinished"></translation>
+        <translation>身体</translation>
     </message>
     <message>
         <source>Emotional</source>
-        <translation type="unfinished"></translation>
+        <translation>感情</translation>
     </message>
     <message>
         <source>Intellectual</source>
-        <translation type="unfinished"></translation>
+        <translation>知性</translation>
     </message>
     <message>
         <source>Spiritual</source>
-        <translation type="unfinished"></translation>
+        <translation>精神</translation>
     </message>
     <message>
         <source>Awareness</source>
-        <translation type="unfinished"></translation>
+        <translation>意識</translation>
     </message>
     <message>
         <source>Aesthetic</source>
-        <translation type="unfinished"></translation>
+        <translation>美感</translation>
     </message>
     <message>
         <source>Intuition</source>
-        <translation type="unfinished"></translation>
+        <translation>直感</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>平均</translation>
     </message>
     <message>
         <source>Phyisical</source>
-        <translation type="unfinished"></translation>
+        <translation>身体</translation>
     </message>
 </context>
 <context>
     <name>Errors</name>
     <message>
         <source>Invalid argument to date encode</source>
-        <translation type="unfinished"></translation>
+        <translation>日付が正しくありません</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は正しい整数ではありません</translation>
     </message>
 </context>
 <context>
@@ -92,247 +92,542 @@
     <message>
         <source>“%1”</source>
         <extracomment>Quotation marks around a name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>「%1」</translation>
     </message>
     <message>
         <source>Entry %1 is not a person.</source>
-        <translation type="unfinished"></translation>
+        <translation>項目 %1 は人物ではありません。</translation>
     </message>
     <message>
         <source>Entry %1 has no name.</source>
-        <translation type="unfinished"></translation>
+        <translation>項目 %1 に名前がありません。</translation>
     </message>
     <message>
         <source>Entry %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>項目 %1：%2</translation>
     </message>
     <message>
         <source>Entry %1, %2: the birth date “%3” is not a date written YYYY-MM-DD.</source>
-        <translation type="unfinished"></translation>
+        <translation>項目 %1、%2：生年月日「%3」は YYYY-MM-DD 形式の日付ではありません。</translation>
     </message>
     <message>
         <source>Entry %1, %2: the birth date %3 lies outside the years %4 to %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>項目 %1、%2：生年月日 %3 が %4 年～%5 年の範囲外です。</translation>
     </message>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが空です</translation>
     </message>
     <message>
         <source>the file is not valid JSON (%1 at byte %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが正しい JSON ではありません（%2 バイト目：%1）</translation>
     </message>
     <message>
         <source>the file holds no list of people</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルに人物の一覧がありません</translation>
     </message>
     <message>
         <source>the file has no version number</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルにバージョン番号がありません</translation>
     </message>
     <message>
         <source>the file has version %1, which this program does not know</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルのバージョン %1 はこのプログラムが対応していないものです</translation>
     </message>
     <message numerus="yes">
         <source>… and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>…ほか %n 件。</numerusform>
         </translation>
     </message>
     <message>
         <source>Some people in %1 could not be read and were left out:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の一部の人物を読み込めなかったため、除外しました：
+%2</translation>
     </message>
     <message>
         <source>The list of people in %1 could not be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の人物一覧を読み込めませんでした：%2。</translation>
     </message>
     <message>
         <source>The whole file was kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル全体を %1 として保存しました。</translation>
     </message>
     <message>
         <source>The file could not be renamed, so it stays as it is and changes to the list of people are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル名を変更できなかったため、ファイルはそのまま残り、人物一覧の変更は保存されません。</translation>
     </message>
     <message>
         <source>A name cannot hold line breaks, tabs or other control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>名前に改行、タブ、その他の制御文字は使えません。</translation>
     </message>
     <message>
         <source>A name cannot be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を空にすることはできません。</translation>
     </message>
     <message>
         <source>A name has at most %1 characters; this one has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>名前は %1 文字までです。この名前は %2 文字あります。</translation>
     </message>
     <message>
         <source>Entry %1, %2: the name is used by an earlier entry.</source>
-        <translation type="unfinished"></translation>
+        <translation>項目 %1、%2：この名前は前の項目で使われています。</translation>
     </message>
     <message>
         <source>the file cannot be opened or read</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを開けないか、読み込めません</translation>
     </message>
     <message>
         <source>the file is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが %1 MB を超えています</translation>
     </message>
     <message>
         <source>the language is not written as a code</source>
-        <translation type="unfinished"></translation>
+        <translation>言語がコードで書かれていません</translation>
     </message>
     <message>
         <source>the language “%1” is not one this program knows</source>
-        <translation type="unfinished"></translation>
+        <translation>言語「%1」はこのプログラムが対応していないものです</translation>
     </message>
     <message>
         <source>the file is larger than %1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが %1 KB を超えています</translation>
     </message>
     <message>
         <source>The preferences in %1 could not be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の設定を読み込めませんでした：%2。</translation>
     </message>
     <message>
         <source>The file was kept as %1, and the program starts with its defaults.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを %1 として保存し、既定の設定で起動します。</translation>
     </message>
     <message>
         <source>The file could not be renamed, so it stays as it is and changes to the preferences are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル名を変更できなかったため、ファイルはそのまま残り、設定の変更は保存されません。</translation>
     </message>
 </context>
 <context>
     <name>MessageBoxes</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>情報</translation>
+    </message>
+</context>
+<context>
+    <name>PeopleDialogs</name>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A person: the name and, in brackets, the birth date.</extracomment>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>人物</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>検索(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>&amp;People, in the order of the menu:</source>
+        <translation>人物（メニューの順）(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose</source>
+        <translation>選択(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare</source>
+        <translation>比較(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation>名前の変更(&amp;R)…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <translation>削除(&amp;D)…</translation>
+    </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation>上へ(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Move d&amp;own</source>
+        <translation>下へ(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Rename person</source>
+        <translation>人物の名前の変更</translation>
+    </message>
+    <message>
+        <source>New &amp;name for %1:</source>
+        <translation>%1 の新しい名前(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>The name %1 is already used by another person.</source>
+        <translation>名前 %1 はすでにほかの人物に使われています。</translation>
+    </message>
+    <message>
+        <source>Delete %1 from the people?</source>
+        <translation>%1 を人物一覧から削除しますか？</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>Shows the seven biorhythm cycles of a birth date for today and the four weeks around it.
+The last birth date is kept in $XDG_DATA_HOME/biorhythm/temp/biorhythm.ini,
+the people saved by name beside it in people.json, the language chosen in preferences.json.</source>
+        <translation>生年月日から、今日とその前後4週間のバイオリズムの7つのサイクルを表示します。
+最後の生年月日は $XDG_DATA_HOME/biorhythm/temp/biorhythm.ini に保存され、
+名前を付けて保存した人物は同じ場所の people.json に、選んだ言語は preferences.json に保存されます。</translation>
+    </message>
+    <message>
+        <source>takes no arguments: %1</source>
+        <translation>引数は指定できません：%1</translation>
     </message>
 </context>
 <context>
     <name>TApplication</name>
     <message>
         <source>Quellmar - Biorhythm Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Quellmar - バイオリズム計算</translation>
+    </message>
+</context>
+<context>
+    <name>TChartExtras</name>
+    <message>
+        <source>The file %1 could not be written.</source>
+        <translation>ファイル %1 に書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>&amp;Copy chart</source>
+        <translation>グラフをコピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Save chart as…</source>
+        <translation>グラフに名前を付けて保存(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>Save &amp;values as…</source>
+        <translation>値に名前を付けて保存(&amp;V)…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>印刷(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>The chart could not be printed.</source>
+        <translation>グラフを印刷できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>TCompatibilityWindow</name>
+    <message>
+        <source>Compatibility</source>
+        <translation>相性</translation>
+    </message>
+    <message>
+        <source>&amp;Cycle over 30 days:</source>
+        <translation>30日間のサイクル(&amp;C)：</translation>
+    </message>
+    <message>
+        <source>Cycle over 30 days</source>
+        <translation>30日間のサイクル</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %2: born %n days apart</source>
+        <extracomment>Two people, %n the days between their birth dates.</extracomment>
+        <translation>
+            <numerusform>%1 と %2：生まれた日の差は %Ln 日</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TCriticalDaysDialog</name>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>曜日</translation>
+    </message>
+    <message>
+        <source>Cycles</source>
+        <translation>サイクル</translation>
+    </message>
+    <message>
+        <source>Critical days ahead</source>
+        <translation>これからの要注意日</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%Ln 日間</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Look ahead:</source>
+        <translation>期間(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>Critical days</source>
+        <translation>要注意日</translation>
+    </message>
+    <message>
+        <source>Days on which two or more cycles are critical are highlighted.</source>
+        <translation>2つ以上のサイクルが要注意の日は強調表示されます。</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Copies the table as text (Ctrl+C copies the selected rows)</source>
+        <translation>表をテキストとしてコピーします（Ctrl+C で選択した行をコピー）</translation>
+    </message>
+    <message>
+        <source>&amp;Export to calendar…</source>
+        <translation>カレンダーに書き出し(&amp;E)…</translation>
+    </message>
+    <message>
+        <source>Writes the days as events of an iCalendar file</source>
+        <translation>要注意日を iCalendar ファイルの予定として書き出します</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation>閉じる(&amp;O)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Birth date %1: %n critical days from %2 to %3.</source>
+        <extracomment>%n is the number of critical days; %1 the birth date, %2 and %3 the first and the last day looked at.</extracomment>
+        <translation>
+            <numerusform>生年月日 %1：%2～%3 の要注意日は %Ln 日です。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>iCalendar Files (*.ics)</source>
+        <translation>iCalendar ファイル (*.ics)</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written.</source>
+        <translation>ファイル %1 に書き込めませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>TCycleChoice</name>
+    <message>
+        <source>&amp;Physical</source>
+        <translation>身体(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Emotional</source>
+        <translation>感情(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Intellectual</source>
+        <translation>知性(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Spi&amp;ritual</source>
+        <translation>精神(&amp;R)</translation>
+    </message>
+    <message>
+        <source>A&amp;wareness</source>
+        <translation>意識(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Aesthetic</source>
+        <translation>美感(&amp;A)</translation>
+    </message>
+    <message>
+        <source>In&amp;tuition</source>
+        <translation>直感(&amp;T)</translation>
+    </message>
+    <message>
+        <source>C&amp;ycles</source>
+        <translation>サイクル(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;Show all</source>
+        <translation>すべて表示(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Mark critical &amp;days</source>
+        <translation>要注意日に印を付ける(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Critical days a&amp;head…</source>
+        <translation>これからの要注意日(&amp;H)…</translation>
+    </message>
+    <message>
+        <source>Click to hide the %1 cycle</source>
+        <translation>クリックすると「%1」サイクルを隠します</translation>
+    </message>
+    <message>
+        <source>Click to show the %1 cycle</source>
+        <translation>クリックすると「%1」サイクルを表示します</translation>
     </message>
 </context>
 <context>
     <name>TLanguageChoice</name>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>言語(&amp;L)</translation>
     </message>
     <message>
         <source>The language could not be saved in %1; it holds until the program closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>言語を %1 に保存できませんでした。プログラムを終了するまで有効です。</translation>
     </message>
     <message>
         <source>The language is not saved: the damaged file %1 could not be renamed. It holds until the program closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>言語は保存されません。破損したファイル %1 の名前を変更できませんでした。プログラムを終了するまで有効です。</translation>
+    </message>
+</context>
+<context>
+    <name>TPeopleExtras</name>
+    <message>
+        <source>P&amp;eople</source>
+        <translation>人物(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Save as person…</source>
+        <translation>人物として保存(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>&amp;More…</source>
+        <translation>その他(&amp;M)…</translation>
+    </message>
+    <message>
+        <source>Ma&amp;nage people…</source>
+        <translation>人物の管理(&amp;N)…</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with</source>
+        <translation>比較する相手(&amp;M)</translation>
+    </message>
+    <message>
+        <source>The list of people could not be saved in %1.</source>
+        <translation>人物一覧を %1 に保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>The list of people is not saved: the damaged file %1 could not be renamed.</source>
+        <translation>人物一覧は保存されません。破損したファイル %1 の名前を変更できませんでした。</translation>
+    </message>
+    <message>
+        <source>Keep the birth date %1 under the &amp;name:</source>
+        <translation>生年月日 %1 を保存する名前(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>Save as person</source>
+        <translation>人物として保存</translation>
+    </message>
+    <message>
+        <source>%1 is already kept with the birth date %2. Replace it with %3?</source>
+        <translation>%1 はすでに生年月日 %2 で保存されています。%3 に置き換えますか？</translation>
     </message>
 </context>
 <context>
     <name>TPrincipal</name>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>1月</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>2月</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>3月</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>4月</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>5月</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>6月</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>7月</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>8月</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>9月</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>10月</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>11月</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>12月</translation>
     </message>
     <message>
         <source>To learn more about biorhythms, please visit our website</source>
-        <translation type="unfinished"></translation>
+        <translation>バイオリズムについて詳しくは、当社のウェブサイトへ</translation>
     </message>
     <message>
         <source>To calculate your Biorhythm, please enter your birthday:</source>
-        <translation type="unfinished"></translation>
+        <translation>バイオリズム計算用の生年月日を入力してください：</translation>
     </message>
     <message>
         <source>High</source>
         <extracomment>The scale of the today chart, at 100.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>高調</translation>
     </message>
     <message>
         <source>Critical</source>
         <extracomment>The scale of the today chart, at 0: a day on which a cycle crosses zero is critical.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>要注意</translation>
     </message>
     <message>
         <source>Low</source>
         <extracomment>The scale of the today chart, at -100.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>低調</translation>
     </message>
     <message>
         <source>&amp;Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>計算(&amp;C)</translation>
     </message>
     <message>
         <source>Calculate biorhythm...</source>
-        <translation type="unfinished"></translation>
+        <translation>バイオリズムを計算します...</translation>
     </message>
     <message>
         <source>  Current state analysis  </source>
         <extracomment>A tab&apos;s caption; the two spaces on either side give the tab its width.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  今日の分析  </translation>
     </message>
     <message>
         <source>  4-Week analysis  </source>
         <extracomment>A tab&apos;s caption; the two spaces on either side give the tab its width.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  4週間の分析  </translation>
     </message>
     <message>
         <source>Your birthday couldn&apos;t be greater than today...</source>
-        <translation type="unfinished"></translation>
+        <translation>生年月日に今日より後の日付は指定できません...</translation>
     </message>
     <message>
         <source>Free Biorhythm calculator...</source>
-        <translation type="unfinished"></translation>
+        <translation>無料バイオリズム計算...</translation>
     </message>
 </context>
 </TS>
