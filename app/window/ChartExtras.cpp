@@ -48,14 +48,14 @@ TChartExtras::TDayDialogHandler& DayDialogHandler() {
 std::optional<QDate> ExecDayDialog(QWidget* parent, QDate initial) {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("AnotherDayDialog"));
-    dialog.setWindowTitle(QStringLiteral("Another day"));
+    dialog.setWindowTitle(TChartExtras::tr("Another day"));
     auto* edit = new QDateEdit(initial, &dialog);
     edit->setObjectName(QStringLiteral("Day"));
-    edit->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    edit->setDisplayFormat(DateEditFormat());
     edit->setCalendarPopup(true);
     edit->setMinimumDate(QDate(100, 1, 1));
     edit->setMaximumDate(QDate(9999, 12, 31));
-    edit->setAccessibleName(QStringLiteral("Day to show"));
+    edit->setAccessibleName(TChartExtras::tr("Day to show"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
@@ -68,7 +68,7 @@ std::optional<QDate> ExecDayDialog(QWidget* parent, QDate initial) {
 }
 
 QString WriteError(const QString& file) {
-    return QStringLiteral("The file %1 could not be written.").arg(file);
+    return TChartExtras::tr("The file %1 could not be written.").arg(file);
 }
 
 }  // namespace
@@ -104,6 +104,15 @@ TChartExtras::TDayDialogHandler TChartExtras::SetDayDialogHandler(TDayDialogHand
 
 // ---------------------------------------------------------------------------
 // Events
+
+bool TChartExtras::event(QEvent* event) {
+    // Sent on by the window once it has translated its own texts.
+    if (event->type() == QEvent::LanguageChange) {
+        SetAccessibleNames();
+        UpdateDescriptions();
+    }
+    return QObject::event(event);
+}
 
 bool TChartExtras::eventFilter(QObject* watched, QEvent* event) {
     // The cycle choice sees the hosts' events through this filter, not one of
@@ -249,19 +258,19 @@ QMenu* TChartExtras::CreateMenu(ChartHost& host) {
         QObject::connect(action, &QAction::triggered, this, [slot] { TApplication::Guard(slot); });
         return action;
     };
-    add("CopyChart", QStringLiteral("&Copy chart"), true, [this, target] { CopyChart(*target); });
-    add("SaveChart", QStringLiteral("&Save chart as\u2026"), true, [this, target] { SaveChart(*target); });
-    add("SaveValues", QStringLiteral("Save &values as\u2026"), true, [this] { SaveValues(); });
-    add("Print", QStringLiteral("&Print\u2026"), true, [this, target] { Print(*target); });
+    add("CopyChart", tr("&Copy chart"), true, [this, target] { CopyChart(*target); });
+    add("SaveChart", tr("&Save chart as\u2026"), true, [this, target] { SaveChart(*target); });
+    add("SaveValues", tr("Save &values as\u2026"), true, [this] { SaveValues(); });
+    add("Print", tr("&Print\u2026"), true, [this, target] { Print(*target); });
     menu->addSeparator();
-    add("AnotherDay", QStringLiteral("&Another day\u2026"), false, [this] { AnotherDay(); });
-    add("PreviousDay", QStringLiteral("P&revious day"), true, [this] { StepDay(-1); });
-    add("NextDay", QStringLiteral("&Next day"), true, [this] { StepDay(1); });
-    QAction* today = add("Today", QStringLiteral("&Today"), true, [this] { ShowDay(std::nullopt); });
+    add("AnotherDay", tr("&Another day\u2026"), false, [this] { AnotherDay(); });
+    add("PreviousDay", tr("P&revious day"), true, [this] { StepDay(-1); });
+    add("NextDay", tr("&Next day"), true, [this] { StepDay(1); });
+    QAction* today = add("Today", tr("&Today"), true, [this] { ShowDay(std::nullopt); });
     today->setEnabled(calculated && m_window.ReferenceDay().has_value());
     if (&host == m_window.ChartTodayHost) {
         menu->addSeparator();
-        QAction* values = add("ShowValues", QStringLiteral("Sho&w values"), true, [] {});
+        QAction* values = add("ShowValues", tr("Sho&w values"), true, [] {});
         values->setCheckable(true);
         values->setChecked(ValuesShown());
         QObject::connect(values, &QAction::toggled, this, [this](bool on) { SetValuesShown(on); });
@@ -293,7 +302,7 @@ bool TChartExtras::SaveChart(ChartHost& host) {
         if (!pictures.isEmpty() && QDir(pictures).exists())
             dialog.setDirectory(pictures);
     }
-    dialog.setNameFilters({filters.value(0, QStringLiteral(".BMP Files (*.bmp)")), QStringLiteral("PNG Files (*.png)")});
+    dialog.setNameFilters({filters.value(0, tr(".BMP Files (*.bmp)")), tr("PNG Files (*.png)")});
     const bool accepted = dialog.Execute(&m_window);
     dialog.setNameFilters(filters);
     if (!accepted || dialog.selectedFile().isEmpty())
@@ -316,7 +325,7 @@ bool TChartExtras::SaveValues() {
     const QString suffix = dialog.defaultSuffix();
     const QStringList filters = dialog.nameFilters();
     dialog.setDefaultSuffix(QStringLiteral("csv"));
-    dialog.setNameFilters({QStringLiteral("CSV Files (*.csv)")});
+    dialog.setNameFilters({tr("CSV Files (*.csv)")});
     const bool accepted = dialog.Execute(&m_window);
     dialog.setDefaultSuffix(suffix);
     dialog.setNameFilters(filters);
@@ -341,7 +350,8 @@ QString TChartExtras::PrintHeading(const ChartHost& host) const {
     const std::optional<TDayTable>& table = m_window.Table();
     if (!table)
         return PageCaption(host);
-    return QStringLiteral("%1 \u2013 birth date %2, day shown %3")
+    //: Above a printed chart: the tab's caption, the birth date and the day shown.
+    return tr("%1 \u2013 birth date %2, day shown %3")
         .arg(PageCaption(host), LongDateText(table->Birth), LongDateText(table->Today));
 }
 
@@ -353,7 +363,7 @@ bool TChartExtras::Print(ChartHost& host) {
     const QImage image = ChartImage(host);
     QPainter painter;
     if (!painter.begin(&printer)) {
-        ShowMessageBox({TApplication::Title(), QStringLiteral("The chart could not be printed."), TMessageIcon::miStop});
+        ShowMessageBox({TApplication::Title(), tr("The chart could not be printed."), TMessageIcon::miStop});
         return false;
     }
     const QRect page(QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
@@ -434,15 +444,15 @@ void TChartExtras::SetValuesShown(bool shown) {
 void TChartExtras::SetAccessibleNames() {
     m_window.ChartTodayHost->setAccessibleName(PageCaption(*m_window.ChartTodayHost));
     m_window.chart4weeksHost->setAccessibleName(PageCaption(*m_window.chart4weeksHost));
-    m_window.cDia->setAccessibleName(QStringLiteral("Day of birth"));
-    m_window.cMes->setAccessibleName(QStringLiteral("Month of birth"));
-    m_window.cAnne->setAccessibleName(QStringLiteral("Year of birth"));
-    m_window.bCalculate->setAccessibleName(QStringLiteral("Calculate"));
+    m_window.cDia->setAccessibleName(tr("Day of birth"));
+    m_window.cMes->setAccessibleName(tr("Month of birth"));
+    m_window.cAnne->setAccessibleName(tr("Year of birth"));
+    m_window.bCalculate->setAccessibleName(tr("Calculate"));
     m_window.bCalculate->setAccessibleDescription(m_window.bCalculate->toolTip());
-    const QString site = QStringLiteral("Opens the website %1").arg(TPrincipal::WebAddress());
-    m_window.Image1->setAccessibleName(QStringLiteral("Biorhythm charts"));
+    const QString site = tr("Opens the website %1").arg(TPrincipal::WebAddress());
+    m_window.Image1->setAccessibleName(tr("Biorhythm charts"));
     m_window.Image1->setAccessibleDescription(site);
-    m_window.Image2->setAccessibleName(QStringLiteral("Logo"));
+    m_window.Image2->setAccessibleName(tr("Logo"));
     m_window.Image2->setAccessibleDescription(site);
     m_window.cLink->setAccessibleName(TPrincipal::WebAddressCaption());
     m_window.cLink->setAccessibleDescription(site);
@@ -450,7 +460,7 @@ void TChartExtras::SetAccessibleNames() {
 
 void TChartExtras::UpdateDescriptions() {
     const std::optional<TDayTable>& table = m_window.Table();
-    const QString empty = QStringLiteral("No values yet: choose a birth date and press Calculate.");
+    const QString empty = tr("No values yet: choose a birth date and press Calculate.");
     m_window.ChartTodayHost->setAccessibleDescription(table ? TodayDescription(*table) : empty);
     m_window.chart4weeksHost->setAccessibleDescription(table ? FourWeekDescription(*table) : empty);
 }

@@ -10,6 +10,7 @@
 
 #include "Calendar.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QImage>
 #include <QObject>
@@ -27,6 +28,8 @@ class TCycleChoice;
 class TPrincipal;
 
 class TChartExtras : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(TChartExtras)
+
 public:
     // Answers the "Another day" dialog in place of the real one: the day
     // chosen, or none when cancelled.
@@ -72,6 +75,7 @@ public:
     static TDayDialogHandler SetDayDialogHandler(TDayDialogHandler handler);
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -65,6 +65,11 @@ QString LongDateText(TDaySerial day) {
     return locale->toString(*date, NumericDateFormat(*locale, true));
 }
 
+QString DateEditFormat() {
+    const std::optional<QLocale> locale = LanguageLocale();
+    return locale ? NumericDateFormat(*locale, true) : QStringLiteral("dd/MM/yyyy");
+}
+
 QString AxisDateFormat() {
     const std::optional<QLocale> locale = LanguageLocale();
     return locale ? NumericDateFormat(*locale, false) : QString::fromLatin1(ShortDateFormat);

@@ -12,6 +12,8 @@
 
 // dd/MM/yyyy in English; else the language's short date with the year in full.
 [[nodiscard]] QString LongDateText(TDaySerial day);
+// Its format, for Qt's date widgets.
+[[nodiscard]] QString DateEditFormat();
 // The 4-week chart's date labels: dd/MM/yy in English; else the language's
 // short date with two-digit days, months and years.
 [[nodiscard]] QString AxisDateFormat();

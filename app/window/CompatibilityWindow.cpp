@@ -101,6 +101,8 @@ void TCompatibilityWindow::CreateControls() {
 
     CycleList = new QComboBox(this);
     CycleList->setObjectName(QStringLiteral("CycleList"));
+    // As wide as the names of the language shown.
+    CycleList->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     for (int k = 0; k < CycleCount; ++k)
         CycleList->addItem(QString());
     m_cycleLabel = new QLabel(this);

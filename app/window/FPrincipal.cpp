@@ -299,7 +299,6 @@ void TPrincipal::CreateDialogs() {
     SaveDialog = new TSaveDialog(this);
     SaveDialog->setObjectName(QStringLiteral("SaveDialog"));
     SaveDialog->setDefaultSuffix(QStringLiteral("bmp"));
-    SaveDialog->setNameFilters({QStringLiteral(".BMP Files (*.bmp)")});
     // The home folder stands for the fixed drive root the dialog starts in.
     SaveDialog->setDirectory(QString::fromStdString(FallbackFolderPath()));
 
@@ -363,6 +362,7 @@ void TPrincipal::Retranslate() {
     for (int s = 0; s < chart4weeks->SeriesList().Count(); ++s)
         SeriesOf(*chart4weeks, s).SetTitle(QCoreApplication::translate("Cycle", FourWeekTitles[s]).toStdString());
     chart4weeks->BottomAxis()->SetDateTimeFormat(AxisDateFormat().toStdString());
+    SaveDialog->setNameFilters({tr(".BMP Files (*.bmp)")});
     UpdateCaption();
 }
 
