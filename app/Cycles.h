@@ -78,6 +78,11 @@ struct TDayTable {
 
 [[nodiscard]] TDayTable DayTable(TDaySerial birth, TDaySerial today);
 
+// The first and the last day whose 30 rows lie within the calendar's years 1
+// to 9999: 16/01/0001 and 17/12/9999.
+[[nodiscard]] TDaySerial FirstFourWeekDay();
+[[nodiscard]] TDaySerial LastFourWeekDay();
+
 // Day `days` (whole days since birth, not negative) is critical for the cycle
 // of `period` days when the cycle crosses zero during it: some multiple of
 // period / 2 lies in [days, days + 1). Day 0 is critical for every cycle.

@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>ChartOutput</name>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>BMP image (*.bmp)</source>
+        <translation>BMP-Bild (*.bmp)</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written.</source>
+        <translation>Die Datei %1 konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Save Chart</source>
+        <translation>Diagramm speichern</translation>
+    </message>
+    <message>
+        <source>Save Values</source>
+        <translation>Werte speichern</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The chart could not be printed.</source>
+        <translation>Das Diagramm konnte nicht gedruckt werden.</translation>
+    </message>
+</context>
+<context>
     <name>ChartTexts</name>
     <message>
         <source>, </source>
@@ -23,10 +54,6 @@
         <translation>kritisch</translation>
     </message>
     <message>
-        <source>From %1 to %2. %3: %4</source>
-        <translation>Vom %1 bis %2. %3: %4</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <extracomment>A person and their value in a tooltip; rich text.</extracomment>
         <translation>%1: %2</translation>
@@ -35,6 +62,16 @@
         <source>%1 from %2 to %3. %4: %5 %6, %7 %8</source>
         <extracomment>A cycle, a span of days, then a day and the value of each person on it.</extracomment>
         <translation>%1 vom %2 bis %3. %4: %5 %6, %7 %8</translation>
+    </message>
+    <message>
+        <source> (critical day)</source>
+        <extracomment>After a cycle&apos;s value in a list of values, the cycle crossing zero on that day.</extracomment>
+        <translation> (kritischer Tag)</translation>
+    </message>
+    <message>
+        <source>From %1 to %2. %3</source>
+        <extracomment>The span of the 4-week chart, then the day shown and its values.</extracomment>
+        <translation>Vom %1 bis %2. %3</translation>
     </message>
 </context>
 <context>
@@ -276,6 +313,154 @@
     </message>
 </context>
 <context>
+    <name>Snapshot</name>
+    <message>
+        <source>Select this birth date and calculate.</source>
+        <translation>Dieses Geburtsdatum wählen und berechnen.</translation>
+    </message>
+    <message>
+        <source>Take this day for today (0001-01-16 to 9999-12-17).</source>
+        <translation>Diesen Tag als heute nehmen (0001-01-16 bis 9999-12-17).</translation>
+    </message>
+    <message>
+        <source>The tab shown in the picture (default: today).</source>
+        <translation>Die im Bild gezeigte Registerkarte (Vorgabe: today).</translation>
+    </message>
+    <message>
+        <source>Draw the window as a screen scaled K times (1 to 4) does.</source>
+        <translation>Das Fenster wie auf einem K-fach skalierten Bildschirm zeichnen (1 bis 4).</translation>
+    </message>
+    <message>
+        <source>Write a PNG picture of the window.</source>
+        <translation>Ein PNG-Bild des Fensters schreiben.</translation>
+    </message>
+    <message>
+        <source>Print the 30 days of the 4-week chart as comma-separated values.</source>
+        <translation>Die 30 Tage des 4-Wochen-Diagramms als kommagetrennte Werte ausgeben.</translation>
+    </message>
+    <message>
+        <source>Show the value of each bar on the today chart.</source>
+        <translation>Den Wert jedes Balkens im Heute-Diagramm zeigen.</translation>
+    </message>
+    <message>
+        <source>Print the compatibility of the birth date with this one as CSV.</source>
+        <translation>Die Übereinstimmung des Geburtsdatums mit diesem als CSV ausgeben.</translation>
+    </message>
+    <message>
+        <source>With --compare: write a picture of the comparison window (as --out).</source>
+        <translation>Mit --compare: ein Bild des Vergleichsfensters schreiben (wie --out).</translation>
+    </message>
+    <message>
+        <source>List a people file as CSV; entries it cannot read go to standard error.</source>
+        <translation>Eine Personendatei als CSV auflisten; unlesbare Einträge gehen auf die Standardfehlerausgabe.</translation>
+    </message>
+    <message>
+        <source>Print the critical days among the next DAYS (1 to 3660) from the day shown.</source>
+        <translation>Die kritischen Tage unter den nächsten DAYS (1 bis 3660) ab dem gezeigten Tag ausgeben.</translation>
+    </message>
+    <message>
+        <source>Show the window in this language: en, de, fr, es or ja (default: en).</source>
+        <translation>Das Fenster in dieser Sprache zeigen: en, de, fr, es oder ja (Vorgabe: en).</translation>
+    </message>
+    <message>
+        <source>With --critical: write them as calendar events to this file instead.</source>
+        <translation>Mit --critical: sie stattdessen als Kalendertermine in diese Datei schreiben.</translation>
+    </message>
+    <message>
+        <source>Print this help and exit.</source>
+        <translation>Diese Hilfe ausgeben und beenden.</translation>
+    </message>
+    <message>
+        <source>Print the version and licence and exit.</source>
+        <translation>Version und Lizenz ausgeben und beenden.</translation>
+    </message>
+    <message>
+        <source>%1 is a whole number from %2 to %3</source>
+        <translation>%1 ist eine ganze Zahl von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>%1 needs a file name</source>
+        <translation>%1 braucht einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>%1 needs a date written YYYY-MM-DD</source>
+        <translation>%1 braucht ein Datum der Form YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>--tab is today or 4weeks</source>
+        <translation>--tab ist today oder 4weeks</translation>
+    </message>
+    <message>
+        <source>--language is one of %1</source>
+        <translation>--language ist eine von %1</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>--ics needs --critical DAYS</source>
+        <translation>--ics braucht --critical DAYS</translation>
+    </message>
+    <message>
+        <source>--csv and --critical print different tables; give one of them</source>
+        <translation>--csv und --critical geben verschiedene Tabellen aus; nur eine angeben</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid date</source>
+        <translation>%1 ist kein gültiges Datum</translation>
+    </message>
+    <message>
+        <source>--today is a day from 0001-01-16 to 9999-12-17</source>
+        <translation>--today ist ein Tag von 0001-01-16 bis 9999-12-17</translation>
+    </message>
+    <message>
+        <source>--compare prints a table of its own: give it without --csv and --critical</source>
+        <translation>--compare gibt eine eigene Tabelle aus: ohne --csv und --critical angeben</translation>
+    </message>
+    <message>
+        <source>--people goes alone, or with --today</source>
+        <translation>--people steht allein oder mit --today</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The file %1 does not exist.</source>
+        <translation>Die Datei %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The list of people in %1 could not be read: %2.</source>
+        <translation>Die Liste der Personen in %1 konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>usage: biorhythm-snapshot</source>
+        <translation>Aufruf: biorhythm-snapshot</translation>
+    </message>
+    <message>
+        <source>Opens the biorhythm window off screen with the stored birth date, or the one given,
+and writes a picture of it or the 30 days of the 4-week chart; or the critical days
+ahead, compares two birth dates, or lists a people file. It never writes the stored
+date, and when it fails it writes nothing on standard output.</source>
+        <translation>Öffnet das Biorhythmus-Fenster unsichtbar mit dem gespeicherten oder dem angegebenen
+Geburtsdatum und schreibt ein Bild davon oder die 30 Tage des 4-Wochen-Diagramms; oder die
+bevorstehenden kritischen Tage, vergleicht zwei Geburtsdaten oder listet eine Personendatei.
+Das gespeicherte Datum schreibt es nie, und wenn es scheitert, schreibt es nichts auf die
+Standardausgabe.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 the window showed a message (on standard error),
+2 bad options, 3 a file could not be written.</source>
+        <translation>Rückgabewert: 0 erledigt, 1 das Fenster zeigte eine Meldung (auf der Standardfehlerausgabe),
+2 falsche Optionen, 3 eine Datei konnte nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>Shows the seven biorhythm cycles of a birth date for today and the four weeks around it.
@@ -300,10 +485,6 @@ die unter Namen gespeicherten Personen daneben in people.json, die gewählte Spr
 <context>
     <name>TChartExtras</name>
     <message>
-        <source>The file %1 could not be written.</source>
-        <translation>Die Datei %1 konnte nicht geschrieben werden.</translation>
-    </message>
-    <message>
         <source>&amp;Copy chart</source>
         <translation>Diagramm &amp;kopieren</translation>
     </message>
@@ -320,8 +501,81 @@ die unter Namen gespeicherten Personen daneben in people.json, die gewählte Spr
         <translation>&amp;Drucken…</translation>
     </message>
     <message>
-        <source>The chart could not be printed.</source>
-        <translation>Das Diagramm konnte nicht gedruckt werden.</translation>
+        <source>from %1 to %2</source>
+        <translation>vom %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Another day</source>
+        <translation>Anderer Tag</translation>
+    </message>
+    <message>
+        <source>Day to show</source>
+        <translation>Anzuzeigender Tag</translation>
+    </message>
+    <message>
+        <source>A day from %1 to %2: the 4-week chart shows the 15 days before it and the 14 after it.</source>
+        <translation>Ein Tag vom %1 bis %2: Das 4-Wochen-Diagramm zeigt die 15 Tage davor und die 14 danach.</translation>
+    </message>
+    <message>
+        <source>&amp;Another day…</source>
+        <translation>&amp;Anderer Tag…</translation>
+    </message>
+    <message>
+        <source>P&amp;revious day</source>
+        <translation>&amp;Vorheriger Tag</translation>
+    </message>
+    <message>
+        <source>&amp;Next day</source>
+        <translation>&amp;Nächster Tag</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>&amp;Heute</translation>
+    </message>
+    <message>
+        <source>Sho&amp;w values</source>
+        <translation>Werte an&amp;zeigen</translation>
+    </message>
+    <message>
+        <source>%1 – birth date %2, day shown %3</source>
+        <extracomment>Above a printed chart: the tab&apos;s caption, the birth date and the day shown.</extracomment>
+        <translation>%1 – Geburtsdatum %2, gezeigter Tag %3</translation>
+    </message>
+    <message>
+        <source>The charts show the days %1 only: the 4-week chart needs the 15 days before the day shown and the 14 after it.</source>
+        <translation>Die Diagramme zeigen nur die Tage %1: Das 4-Wochen-Diagramm braucht die 15 Tage vor dem gezeigten Tag und die 14 danach.</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Berechnen</translation>
+    </message>
+    <message>
+        <source>Opens the website %1</source>
+        <translation>Öffnet die Website %1</translation>
+    </message>
+    <message>
+        <source>Biorhythm charts</source>
+        <translation>Biorhythmus-Diagramme</translation>
+    </message>
+    <message>
+        <source>Logo</source>
+        <translation>Logo</translation>
+    </message>
+    <message>
+        <source>No values yet: choose a birth date and press Calculate.</source>
+        <translation>Noch keine Werte: Geburtsdatum wählen und „Berechnen“ drücken.</translation>
     </message>
 </context>
 <context>
@@ -632,6 +886,10 @@ die unter Namen gespeicherten Personen daneben in people.json, die gewählte Spr
     <message>
         <source>Free Biorhythm calculator...</source>
         <translation>Kostenloser Biorhythmus-Rechner...</translation>
+    </message>
+    <message>
+        <source>.BMP Files (*.bmp)</source>
+        <translation>.BMP-Dateien (*.bmp)</translation>
     </message>
 </context>
 </TS>

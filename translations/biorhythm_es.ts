@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>ChartOutput</name>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Imagen PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>BMP image (*.bmp)</source>
+        <translation>Imagen BMP (*.bmp)</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written.</source>
+        <translation>No se pudo escribir el archivo %1.</translation>
+    </message>
+    <message>
+        <source>Save Chart</source>
+        <translation>Guardar gráfico</translation>
+    </message>
+    <message>
+        <source>Save Values</source>
+        <translation>Guardar valores</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The chart could not be printed.</source>
+        <translation>No se pudo imprimir el gráfico.</translation>
+    </message>
+</context>
+<context>
     <name>ChartTexts</name>
     <message>
         <source>, </source>
@@ -23,10 +54,6 @@
         <translation>crítico</translation>
     </message>
     <message>
-        <source>From %1 to %2. %3: %4</source>
-        <translation>Del %1 al %2. %3: %4</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <extracomment>A person and their value in a tooltip; rich text.</extracomment>
         <translation>%1: %2</translation>
@@ -35,6 +62,16 @@
         <source>%1 from %2 to %3. %4: %5 %6, %7 %8</source>
         <extracomment>A cycle, a span of days, then a day and the value of each person on it.</extracomment>
         <translation>%1 del %2 al %3. %4: %5 %6, %7 %8</translation>
+    </message>
+    <message>
+        <source> (critical day)</source>
+        <extracomment>After a cycle&apos;s value in a list of values, the cycle crossing zero on that day.</extracomment>
+        <translation> (día crítico)</translation>
+    </message>
+    <message>
+        <source>From %1 to %2. %3</source>
+        <extracomment>The span of the 4-week chart, then the day shown and its values.</extracomment>
+        <translation>Del %1 al %2. %3</translation>
     </message>
 </context>
 <context>
@@ -276,6 +313,153 @@
     </message>
 </context>
 <context>
+    <name>Snapshot</name>
+    <message>
+        <source>Select this birth date and calculate.</source>
+        <translation>Elegir esta fecha de nacimiento y calcular.</translation>
+    </message>
+    <message>
+        <source>Take this day for today (0001-01-16 to 9999-12-17).</source>
+        <translation>Tomar este día como hoy (0001-01-16 a 9999-12-17).</translation>
+    </message>
+    <message>
+        <source>The tab shown in the picture (default: today).</source>
+        <translation>La pestaña que muestra la imagen (por defecto: today).</translation>
+    </message>
+    <message>
+        <source>Draw the window as a screen scaled K times (1 to 4) does.</source>
+        <translation>Dibujar la ventana como una pantalla escalada K veces (1 a 4).</translation>
+    </message>
+    <message>
+        <source>Write a PNG picture of the window.</source>
+        <translation>Escribir una imagen PNG de la ventana.</translation>
+    </message>
+    <message>
+        <source>Print the 30 days of the 4-week chart as comma-separated values.</source>
+        <translation>Mostrar los 30 días del gráfico de 4 semanas como valores separados por comas.</translation>
+    </message>
+    <message>
+        <source>Show the value of each bar on the today chart.</source>
+        <translation>Mostrar el valor de cada barra en el gráfico de hoy.</translation>
+    </message>
+    <message>
+        <source>Print the compatibility of the birth date with this one as CSV.</source>
+        <translation>Mostrar en CSV la compatibilidad de la fecha de nacimiento con esta.</translation>
+    </message>
+    <message>
+        <source>With --compare: write a picture of the comparison window (as --out).</source>
+        <translation>Con --compare: escribir una imagen de la ventana de comparación (como --out).</translation>
+    </message>
+    <message>
+        <source>List a people file as CSV; entries it cannot read go to standard error.</source>
+        <translation>Listar un archivo de personas en CSV; las entradas ilegibles van a la salida de error.</translation>
+    </message>
+    <message>
+        <source>Print the critical days among the next DAYS (1 to 3660) from the day shown.</source>
+        <translation>Mostrar los días críticos entre los próximos DAYS (1 a 3660) desde el día mostrado.</translation>
+    </message>
+    <message>
+        <source>Show the window in this language: en, de, fr, es or ja (default: en).</source>
+        <translation>Mostrar la ventana en este idioma: en, de, fr, es o ja (por defecto: en).</translation>
+    </message>
+    <message>
+        <source>With --critical: write them as calendar events to this file instead.</source>
+        <translation>Con --critical: escribirlos en su lugar como eventos de calendario en este archivo.</translation>
+    </message>
+    <message>
+        <source>Print this help and exit.</source>
+        <translation>Mostrar esta ayuda y salir.</translation>
+    </message>
+    <message>
+        <source>Print the version and licence and exit.</source>
+        <translation>Mostrar la versión y la licencia y salir.</translation>
+    </message>
+    <message>
+        <source>%1 is a whole number from %2 to %3</source>
+        <translation>%1 es un número entero de %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1 needs a file name</source>
+        <translation>%1 necesita un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>%1 needs a date written YYYY-MM-DD</source>
+        <translation>%1 necesita una fecha escrita YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>--tab is today or 4weeks</source>
+        <translation>--tab es today o 4weeks</translation>
+    </message>
+    <message>
+        <source>--language is one of %1</source>
+        <translation>--language es uno de %1</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opción desconocida %1</translation>
+    </message>
+    <message>
+        <source>--ics needs --critical DAYS</source>
+        <translation>--ics necesita --critical DAYS</translation>
+    </message>
+    <message>
+        <source>--csv and --critical print different tables; give one of them</source>
+        <translation>--csv y --critical muestran tablas distintas; indique solo una</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid date</source>
+        <translation>%1 no es una fecha válida</translation>
+    </message>
+    <message>
+        <source>--today is a day from 0001-01-16 to 9999-12-17</source>
+        <translation>--today es un día de 0001-01-16 a 9999-12-17</translation>
+    </message>
+    <message>
+        <source>--compare prints a table of its own: give it without --csv and --critical</source>
+        <translation>--compare muestra su propia tabla: indíquelo sin --csv ni --critical</translation>
+    </message>
+    <message>
+        <source>--people goes alone, or with --today</source>
+        <translation>--people va solo o con --today</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>no se puede escribir %1</translation>
+    </message>
+    <message>
+        <source>The file %1 does not exist.</source>
+        <translation>El archivo %1 no existe.</translation>
+    </message>
+    <message>
+        <source>The list of people in %1 could not be read: %2.</source>
+        <translation>No se pudo leer la lista de personas de %1: %2.</translation>
+    </message>
+    <message>
+        <source>usage: biorhythm-snapshot</source>
+        <translation>uso: biorhythm-snapshot</translation>
+    </message>
+    <message>
+        <source>Opens the biorhythm window off screen with the stored birth date, or the one given,
+and writes a picture of it or the 30 days of the 4-week chart; or the critical days
+ahead, compares two birth dates, or lists a people file. It never writes the stored
+date, and when it fails it writes nothing on standard output.</source>
+        <translation>Abre fuera de pantalla la ventana del biorritmo con la fecha de nacimiento guardada, o la indicada,
+y escribe una imagen de ella o los 30 días del gráfico de 4 semanas; o los próximos días críticos,
+compara dos fechas de nacimiento o lista un archivo de personas. Nunca escribe la fecha guardada
+y, si falla, no escribe nada en la salida estándar.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 the window showed a message (on standard error),
+2 bad options, 3 a file could not be written.</source>
+        <translation>Estado de salida: 0 hecho, 1 la ventana mostró un mensaje (en la salida de error),
+2 opciones incorrectas, 3 no se pudo escribir un archivo.</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>Shows the seven biorhythm cycles of a birth date for today and the four weeks around it.
@@ -300,10 +484,6 @@ las personas guardadas por nombre a su lado en people.json, el idioma elegido en
 <context>
     <name>TChartExtras</name>
     <message>
-        <source>The file %1 could not be written.</source>
-        <translation>No se pudo escribir el archivo %1.</translation>
-    </message>
-    <message>
         <source>&amp;Copy chart</source>
         <translation>&amp;Copiar gráfico</translation>
     </message>
@@ -320,8 +500,81 @@ las personas guardadas por nombre a su lado en people.json, el idioma elegido en
         <translation>&amp;Imprimir…</translation>
     </message>
     <message>
-        <source>The chart could not be printed.</source>
-        <translation>No se pudo imprimir el gráfico.</translation>
+        <source>from %1 to %2</source>
+        <translation>del %1 al %2</translation>
+    </message>
+    <message>
+        <source>Another day</source>
+        <translation>Otro día</translation>
+    </message>
+    <message>
+        <source>Day to show</source>
+        <translation>Día que mostrar</translation>
+    </message>
+    <message>
+        <source>A day from %1 to %2: the 4-week chart shows the 15 days before it and the 14 after it.</source>
+        <translation>Un día del %1 al %2: el gráfico de 4 semanas muestra los 15 días anteriores y los 14 posteriores.</translation>
+    </message>
+    <message>
+        <source>&amp;Another day…</source>
+        <translation>&amp;Otro día…</translation>
+    </message>
+    <message>
+        <source>P&amp;revious day</source>
+        <translation>Día &amp;anterior</translation>
+    </message>
+    <message>
+        <source>&amp;Next day</source>
+        <translation>Día &amp;siguiente</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>&amp;Hoy</translation>
+    </message>
+    <message>
+        <source>Sho&amp;w values</source>
+        <translation>Mos&amp;trar valores</translation>
+    </message>
+    <message>
+        <source>%1 – birth date %2, day shown %3</source>
+        <extracomment>Above a printed chart: the tab&apos;s caption, the birth date and the day shown.</extracomment>
+        <translation>%1 – fecha de nacimiento %2, día mostrado %3</translation>
+    </message>
+    <message>
+        <source>The charts show the days %1 only: the 4-week chart needs the 15 days before the day shown and the 14 after it.</source>
+        <translation>Los gráficos solo muestran los días %1: el gráfico de 4 semanas necesita los 15 días anteriores al día mostrado y los 14 posteriores.</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calcular</translation>
+    </message>
+    <message>
+        <source>Opens the website %1</source>
+        <translation>Abre el sitio web %1</translation>
+    </message>
+    <message>
+        <source>Biorhythm charts</source>
+        <translation>Gráficos del biorritmo</translation>
+    </message>
+    <message>
+        <source>Logo</source>
+        <translation>Logotipo</translation>
+    </message>
+    <message>
+        <source>No values yet: choose a birth date and press Calculate.</source>
+        <translation>Aún no hay valores: elija una fecha de nacimiento y pulse Calcular.</translation>
     </message>
 </context>
 <context>
@@ -632,6 +885,10 @@ las personas guardadas por nombre a su lado en people.json, el idioma elegido en
     <message>
         <source>Free Biorhythm calculator...</source>
         <translation>Calculadora de biorritmos gratuita...</translation>
+    </message>
+    <message>
+        <source>.BMP Files (*.bmp)</source>
+        <translation>Archivos .BMP (*.bmp)</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>ChartOutput</name>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Image PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>BMP image (*.bmp)</source>
+        <translation>Image BMP (*.bmp)</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written.</source>
+        <translation>Le fichier %1 n’a pas pu être écrit.</translation>
+    </message>
+    <message>
+        <source>Save Chart</source>
+        <translation>Enregistrer le graphique</translation>
+    </message>
+    <message>
+        <source>Save Values</source>
+        <translation>Enregistrer les valeurs</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The chart could not be printed.</source>
+        <translation>Le graphique n’a pas pu être imprimé.</translation>
+    </message>
+</context>
+<context>
     <name>ChartTexts</name>
     <message>
         <source>, </source>
@@ -23,10 +54,6 @@
         <translation>critique</translation>
     </message>
     <message>
-        <source>From %1 to %2. %3: %4</source>
-        <translation>Du %1 au %2. %3&#xa0;: %4</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <extracomment>A person and their value in a tooltip; rich text.</extracomment>
         <translation>%1&#xa0;: %2</translation>
@@ -35,6 +62,16 @@
         <source>%1 from %2 to %3. %4: %5 %6, %7 %8</source>
         <extracomment>A cycle, a span of days, then a day and the value of each person on it.</extracomment>
         <translation>%1 du %2 au %3. %4&#xa0;: %5 %6, %7 %8</translation>
+    </message>
+    <message>
+        <source> (critical day)</source>
+        <extracomment>After a cycle&apos;s value in a list of values, the cycle crossing zero on that day.</extracomment>
+        <translation> (jour critique)</translation>
+    </message>
+    <message>
+        <source>From %1 to %2. %3</source>
+        <extracomment>The span of the 4-week chart, then the day shown and its values.</extracomment>
+        <translation>Du %1 au %2. %3</translation>
     </message>
 </context>
 <context>
@@ -276,6 +313,153 @@
     </message>
 </context>
 <context>
+    <name>Snapshot</name>
+    <message>
+        <source>Select this birth date and calculate.</source>
+        <translation>Choisir cette date de naissance et calculer.</translation>
+    </message>
+    <message>
+        <source>Take this day for today (0001-01-16 to 9999-12-17).</source>
+        <translation>Prendre ce jour pour aujourd’hui (0001-01-16 à 9999-12-17).</translation>
+    </message>
+    <message>
+        <source>The tab shown in the picture (default: today).</source>
+        <translation>L’onglet montré dans l’image (par défaut&#xa0;: today).</translation>
+    </message>
+    <message>
+        <source>Draw the window as a screen scaled K times (1 to 4) does.</source>
+        <translation>Dessiner la fenêtre comme un écran agrandi K fois (1 à 4).</translation>
+    </message>
+    <message>
+        <source>Write a PNG picture of the window.</source>
+        <translation>Écrire une image PNG de la fenêtre.</translation>
+    </message>
+    <message>
+        <source>Print the 30 days of the 4-week chart as comma-separated values.</source>
+        <translation>Afficher les 30 jours du graphique sur 4 semaines en valeurs séparées par des virgules.</translation>
+    </message>
+    <message>
+        <source>Show the value of each bar on the today chart.</source>
+        <translation>Montrer la valeur de chaque barre sur le graphique du jour.</translation>
+    </message>
+    <message>
+        <source>Print the compatibility of the birth date with this one as CSV.</source>
+        <translation>Afficher en CSV la compatibilité de la date de naissance avec celle-ci.</translation>
+    </message>
+    <message>
+        <source>With --compare: write a picture of the comparison window (as --out).</source>
+        <translation>Avec --compare&#xa0;: écrire une image de la fenêtre de comparaison (comme --out).</translation>
+    </message>
+    <message>
+        <source>List a people file as CSV; entries it cannot read go to standard error.</source>
+        <translation>Lister un fichier de personnes en CSV&#xa0;; les entrées illisibles vont sur la sortie d’erreur.</translation>
+    </message>
+    <message>
+        <source>Print the critical days among the next DAYS (1 to 3660) from the day shown.</source>
+        <translation>Afficher les jours critiques parmi les DAYS (1 à 3660) jours à partir du jour montré.</translation>
+    </message>
+    <message>
+        <source>Show the window in this language: en, de, fr, es or ja (default: en).</source>
+        <translation>Montrer la fenêtre dans cette langue&#xa0;: en, de, fr, es ou ja (par défaut&#xa0;: en).</translation>
+    </message>
+    <message>
+        <source>With --critical: write them as calendar events to this file instead.</source>
+        <translation>Avec --critical&#xa0;: les écrire plutôt comme événements d’agenda dans ce fichier.</translation>
+    </message>
+    <message>
+        <source>Print this help and exit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Print the version and licence and exit.</source>
+        <translation>Afficher la version et la licence et quitter.</translation>
+    </message>
+    <message>
+        <source>%1 is a whole number from %2 to %3</source>
+        <translation>%1 est un nombre entier de %2 à %3</translation>
+    </message>
+    <message>
+        <source>%1 needs a file name</source>
+        <translation>%1 demande un nom de fichier</translation>
+    </message>
+    <message>
+        <source>%1 needs a date written YYYY-MM-DD</source>
+        <translation>%1 demande une date écrite YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>--tab is today or 4weeks</source>
+        <translation>--tab vaut today ou 4weeks</translation>
+    </message>
+    <message>
+        <source>--language is one of %1</source>
+        <translation>--language est l’une de %1</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <source>--ics needs --critical DAYS</source>
+        <translation>--ics demande --critical DAYS</translation>
+    </message>
+    <message>
+        <source>--csv and --critical print different tables; give one of them</source>
+        <translation>--csv et --critical affichent des tableaux différents&#xa0;; donnez-en un seul</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid date</source>
+        <translation>%1 n’est pas une date valide</translation>
+    </message>
+    <message>
+        <source>--today is a day from 0001-01-16 to 9999-12-17</source>
+        <translation>--today est un jour de 0001-01-16 à 9999-12-17</translation>
+    </message>
+    <message>
+        <source>--compare prints a table of its own: give it without --csv and --critical</source>
+        <translation>--compare affiche son propre tableau&#xa0;: donnez-le sans --csv ni --critical</translation>
+    </message>
+    <message>
+        <source>--people goes alone, or with --today</source>
+        <translation>--people s’emploie seul, ou avec --today</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>impossible d’écrire %1</translation>
+    </message>
+    <message>
+        <source>The file %1 does not exist.</source>
+        <translation>Le fichier %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>The list of people in %1 could not be read: %2.</source>
+        <translation>La liste des personnes de %1 n’a pas pu être lue&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>usage: biorhythm-snapshot</source>
+        <translation>usage&#xa0;: biorhythm-snapshot</translation>
+    </message>
+    <message>
+        <source>Opens the biorhythm window off screen with the stored birth date, or the one given,
+and writes a picture of it or the 30 days of the 4-week chart; or the critical days
+ahead, compares two birth dates, or lists a people file. It never writes the stored
+date, and when it fails it writes nothing on standard output.</source>
+        <translation>Ouvre hors écran la fenêtre du biorythme avec la date de naissance enregistrée, ou celle donnée,
+et écrit une image de la fenêtre ou les 30 jours du graphique sur 4 semaines&#xa0;; ou les jours
+critiques à venir, compare deux dates de naissance, ou liste un fichier de personnes. Il n’écrit
+jamais la date enregistrée et, en cas d’échec, n’écrit rien sur la sortie standard.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 the window showed a message (on standard error),
+2 bad options, 3 a file could not be written.</source>
+        <translation>Code de sortie&#xa0;: 0 terminé, 1 la fenêtre a affiché un message (sur la sortie d’erreur),
+2 options incorrectes, 3 un fichier n’a pas pu être écrit.</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>Shows the seven biorhythm cycles of a birth date for today and the four weeks around it.
@@ -300,10 +484,6 @@ les personnes enregistrées par leur nom à côté dans people.json, la langue c
 <context>
     <name>TChartExtras</name>
     <message>
-        <source>The file %1 could not be written.</source>
-        <translation>Le fichier %1 n’a pas pu être écrit.</translation>
-    </message>
-    <message>
         <source>&amp;Copy chart</source>
         <translation>&amp;Copier le graphique</translation>
     </message>
@@ -320,8 +500,81 @@ les personnes enregistrées par leur nom à côté dans people.json, la langue c
         <translation>&amp;Imprimer…</translation>
     </message>
     <message>
-        <source>The chart could not be printed.</source>
-        <translation>Le graphique n’a pas pu être imprimé.</translation>
+        <source>from %1 to %2</source>
+        <translation>du %1 au %2</translation>
+    </message>
+    <message>
+        <source>Another day</source>
+        <translation>Autre jour</translation>
+    </message>
+    <message>
+        <source>Day to show</source>
+        <translation>Jour à montrer</translation>
+    </message>
+    <message>
+        <source>A day from %1 to %2: the 4-week chart shows the 15 days before it and the 14 after it.</source>
+        <translation>Un jour du %1 au %2&#xa0;: le graphique sur 4 semaines montre les 15 jours qui le précèdent et les 14 qui le suivent.</translation>
+    </message>
+    <message>
+        <source>&amp;Another day…</source>
+        <translation>&amp;Autre jour…</translation>
+    </message>
+    <message>
+        <source>P&amp;revious day</source>
+        <translation>Jour &amp;précédent</translation>
+    </message>
+    <message>
+        <source>&amp;Next day</source>
+        <translation>Jour &amp;suivant</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>Aujourd’&amp;hui</translation>
+    </message>
+    <message>
+        <source>Sho&amp;w values</source>
+        <translation>A&amp;fficher les valeurs</translation>
+    </message>
+    <message>
+        <source>%1 – birth date %2, day shown %3</source>
+        <extracomment>Above a printed chart: the tab&apos;s caption, the birth date and the day shown.</extracomment>
+        <translation>%1 – date de naissance %2, jour montré %3</translation>
+    </message>
+    <message>
+        <source>The charts show the days %1 only: the 4-week chart needs the 15 days before the day shown and the 14 after it.</source>
+        <translation>Les graphiques ne montrent que les jours %1&#xa0;: le graphique sur 4 semaines a besoin des 15 jours qui précèdent le jour montré et des 14 qui le suivent.</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calculer</translation>
+    </message>
+    <message>
+        <source>Opens the website %1</source>
+        <translation>Ouvre le site %1</translation>
+    </message>
+    <message>
+        <source>Biorhythm charts</source>
+        <translation>Graphiques du biorythme</translation>
+    </message>
+    <message>
+        <source>Logo</source>
+        <translation>Logo</translation>
+    </message>
+    <message>
+        <source>No values yet: choose a birth date and press Calculate.</source>
+        <translation>Pas encore de valeurs&#xa0;: choisissez une date de naissance et appuyez sur Calculer.</translation>
     </message>
 </context>
 <context>
@@ -632,6 +885,10 @@ les personnes enregistrées par leur nom à côté dans people.json, la langue c
     <message>
         <source>Free Biorhythm calculator...</source>
         <translation>Calculateur de biorythme gratuit...</translation>
+    </message>
+    <message>
+        <source>.BMP Files (*.bmp)</source>
+        <translation>Fichiers .BMP (*.bmp)</translation>
     </message>
 </context>
 </TS>

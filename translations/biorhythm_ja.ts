@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>ChartOutput</name>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG 画像 (*.png)</translation>
+    </message>
+    <message>
+        <source>BMP image (*.bmp)</source>
+        <translation>BMP 画像 (*.bmp)</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written.</source>
+        <translation>ファイル %1 に書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Save Chart</source>
+        <translation>グラフの保存</translation>
+    </message>
+    <message>
+        <source>Save Values</source>
+        <translation>値の保存</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The chart could not be printed.</source>
+        <translation>グラフを印刷できませんでした。</translation>
+    </message>
+</context>
+<context>
     <name>ChartTexts</name>
     <message>
         <source>, </source>
@@ -23,10 +54,6 @@
         <translation>要注意</translation>
     </message>
     <message>
-        <source>From %1 to %2. %3: %4</source>
-        <translation>%1～%2。%3：%4</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <extracomment>A person and their value in a tooltip; rich text.</extracomment>
         <translation>%1：%2</translation>
@@ -35,6 +62,16 @@
         <source>%1 from %2 to %3. %4: %5 %6, %7 %8</source>
         <extracomment>A cycle, a span of days, then a day and the value of each person on it.</extracomment>
         <translation>%1（%2～%3）。%4：%5 %6、%7 %8</translation>
+    </message>
+    <message>
+        <source> (critical day)</source>
+        <extracomment>After a cycle&apos;s value in a list of values, the cycle crossing zero on that day.</extracomment>
+        <translation>（要注意日）</translation>
+    </message>
+    <message>
+        <source>From %1 to %2. %3</source>
+        <extracomment>The span of the 4-week chart, then the day shown and its values.</extracomment>
+        <translation>%1～%2。%3</translation>
     </message>
 </context>
 <context>
@@ -275,6 +312,153 @@
     </message>
 </context>
 <context>
+    <name>Snapshot</name>
+    <message>
+        <source>Select this birth date and calculate.</source>
+        <translation>この生年月日を選んで計算します。</translation>
+    </message>
+    <message>
+        <source>Take this day for today (0001-01-16 to 9999-12-17).</source>
+        <translation>この日を今日とします（0001-01-16～9999-12-17）。</translation>
+    </message>
+    <message>
+        <source>The tab shown in the picture (default: today).</source>
+        <translation>画像に表示するタブ（既定：today）。</translation>
+    </message>
+    <message>
+        <source>Draw the window as a screen scaled K times (1 to 4) does.</source>
+        <translation>K 倍（1～4）に拡大した画面と同じようにウィンドウを描きます。</translation>
+    </message>
+    <message>
+        <source>Write a PNG picture of the window.</source>
+        <translation>ウィンドウの PNG 画像を書き出します。</translation>
+    </message>
+    <message>
+        <source>Print the 30 days of the 4-week chart as comma-separated values.</source>
+        <translation>4週間グラフの30日分をカンマ区切りの値で出力します。</translation>
+    </message>
+    <message>
+        <source>Show the value of each bar on the today chart.</source>
+        <translation>今日のグラフの各棒に値を表示します。</translation>
+    </message>
+    <message>
+        <source>Print the compatibility of the birth date with this one as CSV.</source>
+        <translation>生年月日とこの日付の相性を CSV で出力します。</translation>
+    </message>
+    <message>
+        <source>With --compare: write a picture of the comparison window (as --out).</source>
+        <translation>--compare と共に：比較ウィンドウの画像を書き出します（--out と同じ）。</translation>
+    </message>
+    <message>
+        <source>List a people file as CSV; entries it cannot read go to standard error.</source>
+        <translation>人物ファイルを CSV で一覧にします。読めない項目は標準エラーへ出力します。</translation>
+    </message>
+    <message>
+        <source>Print the critical days among the next DAYS (1 to 3660) from the day shown.</source>
+        <translation>表示中の日から DAYS 日（1～3660）のうちの要注意日を出力します。</translation>
+    </message>
+    <message>
+        <source>Show the window in this language: en, de, fr, es or ja (default: en).</source>
+        <translation>ウィンドウをこの言語で表示します：en、de、fr、es、ja（既定：en）。</translation>
+    </message>
+    <message>
+        <source>With --critical: write them as calendar events to this file instead.</source>
+        <translation>--critical と共に：代わりにカレンダーの予定としてこのファイルに書き出します。</translation>
+    </message>
+    <message>
+        <source>Print this help and exit.</source>
+        <translation>このヘルプを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>Print the version and licence and exit.</source>
+        <translation>バージョンとライセンスを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>%1 is a whole number from %2 to %3</source>
+        <translation>%1 は %2～%3 の整数です</translation>
+    </message>
+    <message>
+        <source>%1 needs a file name</source>
+        <translation>%1 にはファイル名が必要です</translation>
+    </message>
+    <message>
+        <source>%1 needs a date written YYYY-MM-DD</source>
+        <translation>%1 には YYYY-MM-DD 形式の日付が必要です</translation>
+    </message>
+    <message>
+        <source>--tab is today or 4weeks</source>
+        <translation>--tab は today か 4weeks です</translation>
+    </message>
+    <message>
+        <source>--language is one of %1</source>
+        <translation>--language は %1 のいずれかです</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>不明なオプション %1</translation>
+    </message>
+    <message>
+        <source>--ics needs --critical DAYS</source>
+        <translation>--ics には --critical DAYS が必要です</translation>
+    </message>
+    <message>
+        <source>--csv and --critical print different tables; give one of them</source>
+        <translation>--csv と --critical は別の表を出力します。どちらか一方を指定してください</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid date</source>
+        <translation>%1 は有効な日付ではありません</translation>
+    </message>
+    <message>
+        <source>--today is a day from 0001-01-16 to 9999-12-17</source>
+        <translation>--today は 0001-01-16～9999-12-17 の日です</translation>
+    </message>
+    <message>
+        <source>--compare prints a table of its own: give it without --csv and --critical</source>
+        <translation>--compare は独自の表を出力します。--csv と --critical なしで指定してください</translation>
+    </message>
+    <message>
+        <source>--people goes alone, or with --today</source>
+        <translation>--people は単独か --today と共に指定します</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>%1 を書き込めません</translation>
+    </message>
+    <message>
+        <source>The file %1 does not exist.</source>
+        <translation>ファイル %1 は存在しません。</translation>
+    </message>
+    <message>
+        <source>The list of people in %1 could not be read: %2.</source>
+        <translation>%1 の人物一覧を読み込めませんでした：%2。</translation>
+    </message>
+    <message>
+        <source>usage: biorhythm-snapshot</source>
+        <translation>使い方: biorhythm-snapshot</translation>
+    </message>
+    <message>
+        <source>Opens the biorhythm window off screen with the stored birth date, or the one given,
+and writes a picture of it or the 30 days of the 4-week chart; or the critical days
+ahead, compares two birth dates, or lists a people file. It never writes the stored
+date, and when it fails it writes nothing on standard output.</source>
+        <translation>保存された生年月日（または指定した生年月日）でバイオリズムのウィンドウを画面外に開き、
+その画像または4週間グラフの30日分を書き出します。または、これからの要注意日を出力し、
+二つの生年月日を比較し、人物ファイルを一覧にします。保存された日付は書き換えず、
+失敗したときは標準出力に何も書きません。</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>オプション：</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 the window showed a message (on standard error),
+2 bad options, 3 a file could not be written.</source>
+        <translation>終了状態：0 完了、1 ウィンドウがメッセージを表示した（標準エラーへ）、
+2 オプションの誤り、3 ファイルを書き込めなかった。</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>Shows the seven biorhythm cycles of a birth date for today and the four weeks around it.
@@ -299,10 +483,6 @@ the people saved by name beside it in people.json, the language chosen in prefer
 <context>
     <name>TChartExtras</name>
     <message>
-        <source>The file %1 could not be written.</source>
-        <translation>ファイル %1 に書き込めませんでした。</translation>
-    </message>
-    <message>
         <source>&amp;Copy chart</source>
         <translation>グラフをコピー(&amp;C)</translation>
     </message>
@@ -319,8 +499,81 @@ the people saved by name beside it in people.json, the language chosen in prefer
         <translation>印刷(&amp;P)…</translation>
     </message>
     <message>
-        <source>The chart could not be printed.</source>
-        <translation>グラフを印刷できませんでした。</translation>
+        <source>from %1 to %2</source>
+        <translation>%1～%2</translation>
+    </message>
+    <message>
+        <source>Another day</source>
+        <translation>別の日</translation>
+    </message>
+    <message>
+        <source>Day to show</source>
+        <translation>表示する日</translation>
+    </message>
+    <message>
+        <source>A day from %1 to %2: the 4-week chart shows the 15 days before it and the 14 after it.</source>
+        <translation>%1～%2 の日：4週間グラフはその前の15日と後の14日を表示します。</translation>
+    </message>
+    <message>
+        <source>&amp;Another day…</source>
+        <translation>別の日(&amp;A)…</translation>
+    </message>
+    <message>
+        <source>P&amp;revious day</source>
+        <translation>前の日(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Next day</source>
+        <translation>次の日(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>今日(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Sho&amp;w values</source>
+        <translation>値を表示(&amp;W)</translation>
+    </message>
+    <message>
+        <source>%1 – birth date %2, day shown %3</source>
+        <extracomment>Above a printed chart: the tab&apos;s caption, the birth date and the day shown.</extracomment>
+        <translation>%1 – 生年月日 %2、表示日 %3</translation>
+    </message>
+    <message>
+        <source>The charts show the days %1 only: the 4-week chart needs the 15 days before the day shown and the 14 after it.</source>
+        <translation>グラフに表示できるのは %1 の日だけです。4週間グラフには表示日の前の15日と後の14日が必要です。</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>日</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>月</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>年</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>計算</translation>
+    </message>
+    <message>
+        <source>Opens the website %1</source>
+        <translation>ウェブサイト %1 を開きます</translation>
+    </message>
+    <message>
+        <source>Biorhythm charts</source>
+        <translation>バイオリズムのグラフ</translation>
+    </message>
+    <message>
+        <source>Logo</source>
+        <translation>ロゴ</translation>
+    </message>
+    <message>
+        <source>No values yet: choose a birth date and press Calculate.</source>
+        <translation>まだ値がありません。生年月日を選んで「計算」を押してください。</translation>
     </message>
 </context>
 <context>
@@ -628,6 +881,10 @@ the people saved by name beside it in people.json, the language chosen in prefer
     <message>
         <source>Free Biorhythm calculator...</source>
         <translation>無料バイオリズム計算...</translation>
+    </message>
+    <message>
+        <source>.BMP Files (*.bmp)</source>
+        <translation>.BMP ファイル (*.bmp)</translation>
     </message>
 </context>
 </TS>

@@ -30,10 +30,16 @@ QString Swatch(TColor color) {
 
 const TCycle& Cycle(int k) { return CycleTable[static_cast<std::size_t>(k)]; }
 
-QString ValueList(const TScoreRow& row) {
+// "Physical 27, ..., Average 1", the cycles marked critical followed by "(critical day)".
+QString ValueList(const TScoreRow& row, const std::array<bool, CycleCount>& critical = {}) {
     QStringList parts;
-    for (int k = 0; k < CycleCount; ++k)
-        parts << QStringLiteral("%1 %2").arg(CycleName(k), NumberText(row.Scores[static_cast<std::size_t>(k)]));
+    for (int k = 0; k < CycleCount; ++k) {
+        const auto at = static_cast<std::size_t>(k);
+        parts << QStringLiteral("%1 %2%3")
+                     .arg(CycleName(k), NumberText(row.Scores[at]),
+                          //: After a cycle's value in a list of values, the cycle crossing zero on that day.
+                          critical[at] ? Texts::tr(" (critical day)") : QString());
+    }
     parts << QStringLiteral("%1 %2").arg(CycleName(CycleCount), NumberText(row.Average));
     //: Between the items of a list of values, as in "Physical 27, Emotional -43".
     return parts.join(Texts::tr(", "));
@@ -126,13 +132,17 @@ QString FourWeekToolTip(const TDayTable& table, int row) {
 }
 
 QString TodayDescription(const TDayTable& table) {
-    return ValueList(table.TodayRow);
+    return Texts::tr("%1: %2").arg(LongDateText(table.Today), ValueList(table.TodayRow, CriticalCycles(table.Birth, table.Today)));
 }
 
 QString FourWeekDescription(const TDayTable& table) {
-    return Texts::tr("From %1 to %2. %3: %4")
-        .arg(LongDateText(table.Rows.front().Day), LongDateText(table.Rows.back().Day),
-             LongDateText(table.Today), ValueList(table.TodayRow));
+    //: The span of the 4-week chart, then the day shown and its values.
+    return Texts::tr("From %1 to %2. %3")
+        .arg(LongDateText(table.Rows.front().Day), LongDateText(table.Rows.back().Day), TodayDescription(table));
+}
+
+QString FileNameStem(const TDayTable& table) {
+    return QStringLiteral("biorhythm-%1-%2").arg(IsoDateText(table.Birth), IsoDateText(table.Today));
 }
 
 QString ValuesCsv(const TDayTable& table) {
@@ -141,7 +151,7 @@ QString ValuesCsv(const TDayTable& table) {
         csv += QLatin1Char(',') + QLatin1String(Cycle(k).Label);
     csv += QLatin1Char('\n');
     for (const TScoreRow& row : table.Rows) {
-        csv += FormatDateTime(QStringLiteral("yyyy-mm-dd"), row.Day);
+        csv += IsoDateText(row.Day);
         for (int score : row.Scores)
             csv += QLatin1Char(',') + QString::number(score);
         csv += QLatin1Char(',') + QString::number(row.Average) + QLatin1Char('\n');

@@ -35,11 +35,16 @@
 // scores in the legend's order and colours, critical cycles marked. Rich text.
 [[nodiscard]] QString FourWeekToolTip(const TDayTable& table, int row);
 
-// "Physical 27, Emotional -43, ..., Average 1".
+// "01/03/2010: Physical 27, Emotional -43, ..., Average 1", each critical
+// cycle marked "(critical day)".
 [[nodiscard]] QString TodayDescription(const TDayTable& table);
 
-// The day range and the row of the day shown.
+// The day range, then the day shown as TodayDescription says it.
 [[nodiscard]] QString FourWeekDescription(const TDayTable& table);
+
+// "biorhythm-1980-05-17-2010-03-01": the birth date and the day shown, for
+// the names of saved files.
+[[nodiscard]] QString FileNameStem(const TDayTable& table);
 
 // The 30 rows as comma-separated values, one line each after a header:
 // date (YYYY-MM-DD), the seven scores in table order, the average.

@@ -3,25 +3,20 @@
 #include "Application.h"
 #include "ChartExtras.h"
 #include "ChartHost.h"
+#include "ChartOutput.h"
 #include "ChartSetup.h"
-#include "Dialogs.h"
-#include "MessageBoxes.h"
+#include "People.h"
 #include "Series.h"
-#include "SpecialFolder.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
-#include <QPrinter>
-#include <QSaveFile>
 #include <QToolTip>
 #include <QVBoxLayout>
 
@@ -55,15 +50,6 @@ protected:
         painter.drawRect(rect().adjusted(1, 1, -1, -1));
     }
 };
-
-bool WriteFile(const QString& file, const std::function<bool(QSaveFile&)>& write) {
-    QSaveFile out(file);
-    if (out.open(QIODevice::WriteOnly) && write(out) && out.commit())
-        return true;
-    ShowMessageBox({TApplication::Title(), QCoreApplication::translate("TChartExtras", "The file %1 could not be written.").arg(file),
-                    TMessageIcon::miStop});
-    return false;
-}
 
 }  // namespace
 
@@ -122,12 +108,6 @@ void TCompatibilityWindow::CreateControls() {
     setTabOrder(CycleList, BarsHost);
     setTabOrder(BarsHost, LinesHost);
     CycleList->setFocus();
-
-    SaveDialog = new TSaveDialog(this);
-    SaveDialog->setObjectName(QStringLiteral("SaveDialog"));
-    SaveDialog->setDirectory(QString::fromStdString(FallbackFolderPath()));
-    PrintDialog = new TPrintDialog(this);
-    PrintDialog->setObjectName(QStringLiteral("PrintDialog"));
 }
 
 void TCompatibilityWindow::Retranslate() {
@@ -304,46 +284,32 @@ QMenu* TCompatibilityWindow::CreateMenu(ChartHost& host) {
 // Pictures, values and printing
 
 void TCompatibilityWindow::CopyChart(ChartHost& host) {
-    QGuiApplication::clipboard()->setImage(TChartExtras::ChartImage(host));
+    ::CopyChart(host);
 }
 
 bool TCompatibilityWindow::SaveChart(ChartHost& host) {
-    SaveDialog->setDefaultSuffix(QStringLiteral("png"));
-    SaveDialog->setNameFilters({QStringLiteral("PNG Files (*.png)"), QStringLiteral(".BMP Files (*.bmp)")});
-    if (!SaveDialog->Execute(this) || SaveDialog->selectedFile().isEmpty())
-        return false;
-    const QString file = SaveDialog->selectedFile();
-    const char* format = file.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive) ? "BMP" : "PNG";
-    const QImage image = TChartExtras::ChartImage(host);
-    return WriteFile(file, [&](QSaveFile& out) { return image.save(&out, format); });
+    return SaveChartAs(host, FileName(host));
 }
 
 bool TCompatibilityWindow::SaveValues(ChartHost& host) {
-    SaveDialog->setDefaultSuffix(QStringLiteral("csv"));
-    SaveDialog->setNameFilters({QStringLiteral("CSV Files (*.csv)")});
-    if (!SaveDialog->Execute(this) || SaveDialog->selectedFile().isEmpty())
-        return false;
-    const QByteArray csv =
-        (&host == BarsHost ? CompatibilityCsv(m_comparison.Values) : ComparisonCsv(m_comparison)).toUtf8();
-    return WriteFile(SaveDialog->selectedFile(), [&](QSaveFile& out) { return out.write(csv) == csv.size(); });
+    return SaveValuesAs(this, &host == BarsHost ? CompatibilityCsv(m_comparison.Values) : ComparisonCsv(m_comparison),
+                        FileName(host));
 }
 
 QString TCompatibilityWindow::PrintHeading() const {
     return QStringLiteral("%1 \u2013 %2").arg(tr("Compatibility"), Heading->text());
 }
 
+QString TCompatibilityWindow::FileName(const ChartHost& host) const {
+    const QString pair = QStringLiteral("compatibility-%1-%2")
+                             .arg(IsoDateText(m_comparison.Tables[0].Birth), IsoDateText(m_comparison.Tables[1].Birth));
+    if (&host == BarsHost)
+        return pair;
+    return QStringLiteral("%1-%2-%3")
+        .arg(pair, IsoDateText(m_comparison.Tables[0].Today),
+             QString::fromLatin1(CycleTable[static_cast<std::size_t>(m_comparison.Cycle)].Label).toLower());
+}
+
 bool TCompatibilityWindow::Print(ChartHost& host) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(tr("Compatibility"));
-    if (!PrintDialog->Execute(this, printer))
-        return false;
-    const QImage image = TChartExtras::ChartImage(host);
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        ShowMessageBox({TApplication::Title(), QCoreApplication::translate("TChartExtras", "The chart could not be printed."), TMessageIcon::miStop});
-        return false;
-    }
-    const QRect page(QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
-    PaintChartPage(painter, page, image, PrintHeading());
-    return painter.end();
+    return PrintChart(host, PrintHeading(), FileName(host));
 }

@@ -18,8 +18,6 @@ class ChartHost;
 class QComboBox;
 class QLabel;
 class QMenu;
-class TPrintDialog;
-class TSaveDialog;
 
 struct TComparedPerson {
     QString Name;  // empty for a birth date kept under no name
@@ -56,8 +54,6 @@ public:
     ChartHost* BarsHost = nullptr;
     QComboBox* CycleList = nullptr;
     ChartHost* LinesHost = nullptr;
-    TSaveDialog* SaveDialog = nullptr;
-    TPrintDialog* PrintDialog = nullptr;
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -74,6 +70,8 @@ private:
     void FillLines();
     [[nodiscard]] ChartHost& FocusedHost() const;
     void OpenMenu(ChartHost& host, QPoint globalPos);
+    // The name suggested for the chart's picture and values, without extension.
+    [[nodiscard]] QString FileName(const ChartHost& host) const;
 
     QLabel* m_cycleLabel = nullptr;
     bool m_compared = false;

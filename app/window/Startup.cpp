@@ -70,7 +70,8 @@ std::optional<int> HandleProgramOptions(const QStringList& arguments, QTextStrea
         return 0;
     }
     if (parser.isSet(version)) {
-        out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << '\n';
+        out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << '\n'
+            << kLicenceLine << '\n';
         out.flush();
         return 0;
     }

@@ -17,7 +17,7 @@ using testing::ThrowsMessage;
 namespace {
 
 // Every line is 15 pixels high; "Intellectual" is 66 wide, other texts 5 per character.
-class FixedMeasurer final : public ITextMeasurer {
+class LegendMeasurer final : public ITextMeasurer {
 public:
     TSize TextExtent(const TFontData&, const std::string& text) override {
         const auto it = m_widths.find(text);
@@ -37,7 +37,7 @@ public:
     std::vector<std::pair<int, TRect>> symbols;
 };
 
-class CountingChart : public TChart {
+class CountingLegendChart : public TChart {
 public:
     void InvalidateChart() override {
         ++invalidations;
@@ -53,11 +53,11 @@ const std::vector<std::string> kWeekTitles{"Average",  "Phyisical", "Emotional",
 // with no axes, bevels or titles taking room: after a paint the chart
 // rectangle is what the legend left.
 struct LegendChart {
-    CountingChart chart;
+    CountingLegendChart chart;
     std::vector<ProbeSeries*> series;
 
     LegendChart() {
-        chart.Canvas().SetTextMeasurer(std::make_shared<FixedMeasurer>());
+        chart.Canvas().SetTextMeasurer(std::make_shared<LegendMeasurer>());
         chart.SetView3D(false);
         chart.SetAxisVisible(false);
         chart.SetBevelOuter(bvNone);
@@ -408,7 +408,7 @@ TEST(ChartLegend, InactiveSeriesListedDimmedOnlyWhenAsked) {
 }
 
 TEST(ChartLegend, RefusedValuesKeepTheOldValue) {
-    CountingChart chart;
+    CountingLegendChart chart;
     TChartLegend& legend = chart.Legend();
     const std::string colorWidth = "Legend Color Width must be between 0 and 100 %";
     const std::string topPos = "Top Legend Position must be between 0 and 100 %";
@@ -430,7 +430,7 @@ TEST(ChartLegend, RefusedValuesKeepTheOldValue) {
 }
 
 TEST(ChartLegend, OnlyChangesRepaint) {
-    CountingChart chart;
+    CountingLegendChart chart;
     TChartLegend& legend = chart.Legend();
     const int before = chart.invalidations;
     legend.SetColorWidth(12);
@@ -450,8 +450,8 @@ TEST(ChartLegend, OnlyChangesRepaint) {
 }
 
 TEST(ChartLegend, AssignCopiesAllButShadowAndDividingLines) {
-    CountingChart a;
-    CountingChart b;
+    CountingLegendChart a;
+    CountingLegendChart b;
     TChartLegend& source = a.Legend();
     source.SetVisible(false);
     source.SetLegendStyle(lsLastValues);

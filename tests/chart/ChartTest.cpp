@@ -11,7 +11,7 @@
 namespace {
 
 // Every character 8 pixels wide, every line 16 pixels high.
-class FixedMeasurer final : public ITextMeasurer {
+class ChartMeasurer final : public ITextMeasurer {
 public:
     TSize TextExtent(const TFontData& /*font*/, const std::string& text) override {
         return {8 * static_cast<int>(text.size()), 16};
@@ -28,7 +28,7 @@ public:
         SetBevelOuter(bvNone);
         SetAxisVisible(false);
         Legend().SetVisible(false);
-        Canvas().SetTextMeasurer(std::make_shared<FixedMeasurer>());
+        Canvas().SetTextMeasurer(std::make_shared<ChartMeasurer>());
     }
 
     const TDrawSurface& PaintOffScreen() {

@@ -260,6 +260,10 @@ private:
             {"Alt+C", Qt::Key_C, Qt::AltModifier}, {"Menu", Qt::Key_Menu, {}},
             {"Shift+F10", Qt::Key_F10, Qt::ShiftModifier}, {"Ctrl+Tab", Qt::Key_Tab, Qt::ControlModifier},
             {"Alt+Down", Qt::Key_Down, Qt::AltModifier}, {"F4", Qt::Key_F4, {}},
+            {"Ctrl+Left", Qt::Key_Left, Qt::ControlModifier}, {"Ctrl+Right", Qt::Key_Right, Qt::ControlModifier},
+            {"Alt+Left", Qt::Key_Left, Qt::AltModifier}, {"Alt+Right", Qt::Key_Right, Qt::AltModifier},
+            {"Ctrl+Home", Qt::Key_Home, Qt::ControlModifier}, {"Ctrl+C", Qt::Key_C, Qt::ControlModifier},
+            {"Ctrl+S", Qt::Key_S, Qt::ControlModifier}, {"Ctrl+P", Qt::Key_P, Qt::ControlModifier},
         };
         if (Pick(3) == 0) {
             // A letter or digit, as typed into the lists.
@@ -514,8 +518,12 @@ int main(int argc, char** argv) {
     const TSaveDialog::THandler oldSave = TSaveDialog::SetHandler([&](TSaveDialog& d) {
         if (chance(3))
             return false;
-        const QString ext = chance(2) ? QStringLiteral("png") : d.defaultSuffix();
-        d.SetSelectedFile(saved + QStringLiteral("file%1.").arg(answers() % 4) + ext);
+        // A filter, and a name with or without an extension of its own.
+        const QStringList filters = d.nameFilters();
+        if (!filters.isEmpty())
+            d.selectNameFilter(filters[static_cast<qsizetype>(answers() % static_cast<std::uint64_t>(filters.size()))]);
+        static const char* const endings[] = {"", ".png", ".BMP", ".csv", ".17.05"};
+        d.SetSelectedFile(saved + QStringLiteral("file%1").arg(answers() % 4) + QLatin1String(endings[answers() % 5]));
         log << "save " << d.selectedFile().toStdString() << '\n';
         return true;
     });

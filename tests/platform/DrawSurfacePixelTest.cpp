@@ -1,4 +1,5 @@
 #include "DrawSurface.h"
+#include "SurfaceTestSupport.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -14,13 +15,6 @@
 #include <vector>
 
 namespace {
-
-constexpr TColor kMarker = 0x123456;
-
-TDrawSurface& Filled(TDrawSurface& s, TColor c = kMarker) {
-    s.FillSolid({0, 0, s.Width(), s.Height()}, c);
-    return s;
-}
 
 using PixelSet = std::set<std::pair<int, int>>;
 

@@ -1,4 +1,5 @@
 #include "DrawSurface.h"
+#include "SurfaceTestSupport.h"
 
 #include <QGuiApplication>
 #include <QPalette>
@@ -16,13 +17,6 @@ public:
     }
     int Ascent(const TFontData&) override { return 8; }
 };
-
-constexpr TColor kMarker = 0x123456;
-
-TDrawSurface& Filled(TDrawSurface& s, TColor c = kMarker) {
-    s.FillSolid({0, 0, s.Width(), s.Height()}, c);
-    return s;
-}
 
 std::vector<int> SetColumnsOfRow(const TDrawSurface& s, int y, TColor c) {
     std::vector<int> xs;

@@ -2,6 +2,7 @@
 
 #include "ChartExtras.h"
 #include "ChartHost.h"
+#include "ChartOutput.h"
 #include "CriticalDaysDialog.h"
 #include "CycleChoice.h"
 #include "Dialogs.h"
@@ -39,7 +40,7 @@ protected:
         return w;
     }
     TCycleChoice& Choice() { return m_extras->Cycles(); }
-    QImage Picture(ChartHost& host) { return TChartExtras::ChartImage(host); }
+    QImage Picture(ChartHost& host) { return ChartImage(host); }
     void Trigger(ChartHost& host, const char* name) { TriggerMenuAction(*m_extras, host, name); }
     // The middle of the legend's item for series s, as the last paint drew it.
     QPoint LegendItem(int s) {

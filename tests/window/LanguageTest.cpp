@@ -1,6 +1,7 @@
 #include "WindowTestSupport.h"
 
 #include "ChartExtras.h"
+#include "ChartOutput.h"
 #include "ChartHost.h"
 #include "CompatibilityWindow.h"
 #include "Controls.h"
@@ -55,8 +56,8 @@ struct TLanguageCase {
 };
 
 const TLanguageCase kLanguages[] = {
-    {"de", {"Intuition", "April", "August", "September", "November"}},
-    {"fr", {"Intuition", "In&tuition", "C&ycles", "Cycles", "Date", "Information"}},
+    {"de", {"Intuition", "Logo", "April", "August", "September", "November"}},
+    {"fr", {"Intuition", "Logo", "In&tuition", "C&ycles", "Cycles", "Date", "Information"}},
     {"es", {}},
     {"ja", {}},
 };
@@ -65,7 +66,7 @@ const TLanguageCase kLanguages[] = {
 bool Untranslatable(const TShown& shown) {
     static const QRegularExpression names(QStringLiteral("/((Person|Compare)[0-9]+|Language_[a-z]+|First|Second)$"));
     static const QRegularExpression letters(QStringLiteral("[[:alpha:]]"));
-    return shown.Where.contains(names) || !shown.Text.contains(letters) || shown.Text == "OK" ||
+    return shown.Where.contains(names) || !shown.Text.contains(letters) || shown.Text == "OK" || shown.Text == "CSV (*.csv)" ||
            shown.Text.contains(TPrincipal::WebAddress());
 }
 
@@ -156,7 +157,7 @@ public:
     // What a chart draws: its series' titles and point labels; the legend and
     // the labels of the bars within their room.
     void Chart(ChartHost& host) {
-        (void)TChartExtras::ChartImage(host);
+        (void)ChartImage(host);
         const TChart& chart = host.Chart();
         const QString where = host.objectName();
         for (const TChartSeries* series : chart.SeriesList()) {
@@ -273,6 +274,7 @@ protected:
         });
         TriggerMenuAction(*m_extras, *m_window->ChartTodayHost, "AnotherDay");
         ScopedHandler<TSaveDialog> save([&c](TSaveDialog& dialog) {
+            c.Add("save", dialog.title());
             c.Add("save", dialog.nameFilters().join(u'|'));
             return false;
         });

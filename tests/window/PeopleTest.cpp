@@ -2,6 +2,7 @@
 
 #include "ChartExtras.h"
 #include "ChartHost.h"
+#include "ChartOutput.h"
 #include "Compatibility.h"
 #include "CompatibilityWindow.h"
 #include "Controls.h"
@@ -346,7 +347,7 @@ TEST_F(PeopleTest, CompatibilityWindowComparesTheChartsPersonAndFollowsTheDay) {
     EXPECT_EQ(QString::fromUtf8(saved.readAll()), CompatibilityCsv(c));
 
     // The tooltip of a bar, once painted.
-    (void)TChartExtras::ChartImage(*window->BarsHost);
+    (void)ChartImage(*window->BarsHost);
     const auto& series = dynamic_cast<const TBarSeries&>(*window->BarsHost->Chart().SeriesList()[0]);
     const QPoint physical(series.ScreenX(0) + series.BarPixelWidth() / 2, series.ScreenY(0) + 2);
     EXPECT_TRUE(window->ToolTipAt(*window->BarsHost, physical).endsWith("<b>Physical</b>: 84"));

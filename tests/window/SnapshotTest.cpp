@@ -1,7 +1,11 @@
 #include "WindowTestSupport.h"
 
+#include "Language.h"
 #include "Snapshot.h"
+#include "SpecialFolder.h"
+#include "Startup.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -59,23 +63,23 @@ TEST_F(SnapshotTest, MessageBoxesGoToStderrWithStatusOne) {
     } cases[] = {
         {"future", {"--birth", "2010-03-02", "--today", "2010-03-01", "--csv"},
          "Your birthday couldn't be greater than today..."},
-        {"no such day", {"--birth", "2009-02-29", "--today", "2010-03-01"}, "Invalid argument to date encode."},
-        {"year not listed", {"--birth", "1900-01-01", "--today", "2010-03-01"}, "'' is not a valid integer value."},
+        {"no such day", {"--birth", "2009-02-29", "--today", "2010-03-01", "--csv"}, "Invalid argument to date encode."},
+        {"year not listed", {"--birth", "1900-01-01", "--today", "2010-03-01", "--csv"},
+         "'' is not a valid integer value."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const TRun run = Run(c.arguments);
         EXPECT_EQ(run.status, 1);
         EXPECT_THAT(run.err, testing::ElementsAre(c.message));
+        EXPECT_THAT(run.out, testing::IsEmpty());
     }
-    // Nothing calculated: only the header.
-    EXPECT_THAT(Run(cases[0].arguments).out, testing::SizeIs(1));
 }
 
 TEST_F(SnapshotTest, BadOptionsGiveUsageAndStatusTwo) {
     const QStringList bad[] = {
-        {"--birth"}, {"--birth", "17.05.1980"}, {"--today", "2010-02-30"}, {"--tab", "week"},
-        {"--out"},   {"--frobnicate"},
+        {"--birth"}, {"--birth", "17.05.1980"}, {"--today", "2010-02-30"}, {"--today", "9999-12-18"},
+        {"--today", "0001-01-15"}, {"--tab", "week"}, {"--out"}, {"--frobnicate"}, {"--language"}, {"--language", "xx"},
     };
     for (const QStringList& arguments : bad) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
@@ -87,6 +91,53 @@ TEST_F(SnapshotTest, BadOptionsGiveUsageAndStatusTwo) {
     }
 }
 
+TEST_F(SnapshotTest, AFileNotWrittenLeavesStandardOutputEmpty) {
+    const QStringList cases[] = {
+        {"--birth", "1980-05-17", "--today", "2010-03-01", "--csv", "--out", "/nonexistent/w.png"},
+        {"--birth", "1980-05-17", "--today", "2010-03-01", "--csv", "--critical", "30", "--ics", "/nonexistent/c.ics"},
+    };
+    for (const QStringList& arguments : cases) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const TRun run = Run(arguments);
+        EXPECT_EQ(run.status, 3);
+        EXPECT_THAT(run.out, testing::IsEmpty());
+    }
+}
+
+TEST_F(SnapshotTest, VersionAsTheProgramAnswersIt) {
+    for (const char* option : {"-v", "--version"}) {
+        SCOPED_TRACE(option);
+        const TRun run = Run({option});
+        EXPECT_EQ(run.status, 0);
+        ASSERT_EQ(run.out.size(), 2);
+        EXPECT_TRUE(run.out[0].startsWith("biorhythm-snapshot "));
+        EXPECT_EQ(run.out[1], kLicenceLine);
+    }
+}
+
+// Without the test's folder override: the folders the program keeps the date
+// in are read, never made.
+TEST(SnapshotFolders, TheStoredDateIsReadWithoutMakingAFolder) {
+    QTemporaryDir data;
+    const QByteArray saved = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    const QString folder = QString::fromStdString(PlannedSpecialFolderPath(SystemFolderId).value_or(""));
+    QString out, err;
+    QTextStream outStream(&out), errStream(&err);
+    EXPECT_EQ(RunSnapshot({"--today", "2010-03-01", "--csv"}, outStream, errStream), 0);
+    EXPECT_TRUE(QDir(data.path()).isEmpty());
+
+    ASSERT_TRUE(QDir().mkpath(folder + "/temp"));
+    QFile stored(folder + "/temp/biorhythm.ini");
+    ASSERT_TRUE(stored.open(QIODevice::WriteOnly));
+    stored.write("1980\r\n5\r\n17\r\n");
+    stored.close();
+    out.clear();
+    EXPECT_EQ(RunSnapshot({"--today", "2010-03-01", "--csv"}, outStream, errStream), 0);
+    EXPECT_TRUE(out.contains("\n2010-03-01,27,-43,-95,98,-87,15,92,1\n"));
+    qputenv("XDG_DATA_HOME", saved);
+}
+
 TEST_F(SnapshotTest, PictureIsTheWholeClientArea) {
     QTemporaryDir dir;
     const QString file = dir.filePath("w.png");
@@ -95,6 +146,20 @@ TEST_F(SnapshotTest, PictureIsTheWholeClientArea) {
     EXPECT_TRUE(run.out.isEmpty());
     const QImage image(file);
     EXPECT_EQ(image.size() / image.devicePixelRatio(), QSize(784, 614));
+}
+
+// The window as the program shows it in that language; the tables stay as in English.
+TEST_F(SnapshotTest, LanguageDrawsTheWindowInItAndLeavesTablesAlone) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("de.png");
+    const QStringList day{"--birth", "1980-05-17", "--today", "2010-03-01", "--csv"};
+    const TRun german = Run(QStringList{"--language", "de", "--out", file} + day);
+    EXPECT_EQ(german.status, 0);
+    EXPECT_EQ(german.out, Run(day).out);
+    EXPECT_EQ(CurrentLanguage(), "en");
+    EXPECT_EQ(QImage(file).convertToFormat(QImage::Format_RGB32),
+              QImage(BIORHYTHM_GOLDEN_DIR "/window-today-de.png").convertToFormat(QImage::Format_RGB32));
+    EXPECT_THAT(Run({"--language", "de", "--help"}).out, testing::Contains("Optionen:"));
 }
 
 TEST_F(SnapshotTest, ValuesShowOnTheTodayChartOnly) {
