@@ -1,5 +1,7 @@
 #include "AtomicFile.h"
 
+#include "Calendar.h"
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -217,4 +219,11 @@ std::optional<std::string> MoveFileAside(const std::string& path, std::string_vi
             return std::nullopt;
     }
     return std::nullopt;
+}
+
+std::string DamagedFileTag() {
+    const TDateParts today = SerialToDate(Today());
+    char tag[32];
+    std::snprintf(tag, sizeof tag, "damaged-%04d%02d%02d", int{today.Year}, int{today.Month}, int{today.Day});
+    return tag;
 }

@@ -33,3 +33,6 @@ struct TFileStart {
 // that name is taken, + "-2", "-3" and so on: an earlier file of that name is
 // never replaced. The new path, or nothing when the rename failed.
 [[nodiscard]] std::optional<std::string> MoveFileAside(const std::string& path, std::string_view tag);
+
+// "damaged-YYYYMMDD" of today: the tag a damaged file of ours is set aside with.
+[[nodiscard]] std::string DamagedFileTag();

@@ -3,6 +3,8 @@
 #include "Errors.h"
 #include "LocalDate.h"
 
+#include <QtGlobal>
+
 #include <climits>
 #include <cmath>
 
@@ -29,7 +31,7 @@ TDaySerial DateToSerial(long long year, long long month, long long day) {
     const int m = static_cast<std::uint16_t>(month);
     int d = static_cast<std::uint16_t>(day);
     if (y < 1 || y > 9999 || m < 1 || m > 12 || d < 1 || d > MonthLength(y, m))
-        throw EConvertError("Invalid argument to date encode");
+        throw EConvertError(QT_TRANSLATE_NOOP("Errors", "Invalid argument to date encode"));
     for (int i = 1; i < m; ++i)
         d += MonthLength(y, i);
     const int i = y - 1;

@@ -6,6 +6,8 @@
 #include "Basics.h"
 #include "Calendar.h"
 
+#include <QtGlobal>
+
 #include <array>
 
 struct TCycle {
@@ -19,15 +21,17 @@ struct TCycle {
 inline constexpr int CycleCount = 7;
 
 // The seven cycles in their fixed order, then the average.
+// The labels are the English names, which files keep; the texts' translations
+// know them in the context "Cycle".
 inline constexpr std::array<TCycle, CycleCount + 1> CycleTable{{
-    {"Physical", 23, clRed, 1, clRed},
-    {"Emotional", 28, 39423, 2, 39423},
-    {"Intellectual", 33, clLime, 3, 57600},
-    {"Spiritual", 53, clPurple, 4, 16711808},
-    {"Awareness", 48, clFuchsia, 5, clFuchsia},
-    {"Aesthetic", 43, clAqua, 6, 15263744},
-    {"Intuition", 38, clNavy, 7, clNavy},
-    {"Average", 0, clGray, 0, clGray},
+    {QT_TRANSLATE_NOOP("Cycle", "Physical"), 23, clRed, 1, clRed},
+    {QT_TRANSLATE_NOOP("Cycle", "Emotional"), 28, 39423, 2, 39423},
+    {QT_TRANSLATE_NOOP("Cycle", "Intellectual"), 33, clLime, 3, 57600},
+    {QT_TRANSLATE_NOOP("Cycle", "Spiritual"), 53, clPurple, 4, 16711808},
+    {QT_TRANSLATE_NOOP("Cycle", "Awareness"), 48, clFuchsia, 5, clFuchsia},
+    {QT_TRANSLATE_NOOP("Cycle", "Aesthetic"), 43, clAqua, 6, 15263744},
+    {QT_TRANSLATE_NOOP("Cycle", "Intuition"), 38, clNavy, 7, clNavy},
+    {QT_TRANSLATE_NOOP("Cycle", "Average"), 0, clGray, 0, clGray},
 }};
 
 // 2 pi as the extended constant with mantissa 0xC90FDAA22168C235, exponent 2.

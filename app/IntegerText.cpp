@@ -2,6 +2,8 @@
 
 #include "Errors.h"
 
+#include <QtGlobal>
+
 #include <cstdint>
 #include <string>
 
@@ -19,7 +21,7 @@ int DigitValue(char c, int base) {
 }
 
 [[noreturn]] void Refuse(std::string_view text) {
-    throw EConvertError("'" + std::string(text) + "' is not a valid integer value");
+    throw EConvertError(QT_TRANSLATE_NOOP("Errors", "'%1' is not a valid integer value"), std::string(text));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "Errors.h"
 #include "Formatting.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -13,12 +14,17 @@
 
 namespace {
 
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Files)
+};
+
 constexpr char FileName[] = "people.json";
 // A message box lists this many left-out entries, then how many more there are.
 constexpr int ListedProblems = 10;
 
 QString Quoted(const QString& name) {
-    return QStringLiteral("\u201C%1\u201D").arg(name);
+    //: Quotation marks around a name.
+    return Texts::tr("\u201C%1\u201D").arg(name);
 }
 
 QString NameKey(const QString& cleaned) {
@@ -28,22 +34,22 @@ QString NameKey(const QString& cleaned) {
 // The reason a person of entry `number` (1-based) cannot be used; empty when it can.
 QString EntryProblem(const QJsonValue& entry, int number, int firstYear, int lastYear, TPerson& person) {
     if (!entry.isObject())
-        return QStringLiteral("Entry %1 is not a person.").arg(number);
+        return Texts::tr("Entry %1 is not a person.").arg(number);
     const QJsonObject object = entry.toObject();
     person.Name = CleanName(object.value(QLatin1String("name")).toString());
     if (person.Name.isEmpty())
-        return QStringLiteral("Entry %1 has no name.").arg(number);
+        return Texts::tr("Entry %1 has no name.").arg(number);
     if (const QString problem = NameProblem(person.Name); !problem.isEmpty())
-        return QStringLiteral("Entry %1: %2").arg(number).arg(problem);
+        return Texts::tr("Entry %1: %2").arg(number).arg(problem);
     const QString text = object.value(QLatin1String("birth")).toString();
     const std::optional<TDaySerial> birth = IsoDateSerial(text);
     if (!birth)
-        return QStringLiteral("Entry %1, %2: the birth date \u201C%3\u201D is not a date written YYYY-MM-DD.")
+        return Texts::tr("Entry %1, %2: the birth date \u201C%3\u201D is not a date written YYYY-MM-DD.")
             .arg(number)
             .arg(Quoted(person.Name), text);
     const int year = SerialToDate(*birth).Year;
     if (year < firstYear || year > lastYear)
-        return QStringLiteral("Entry %1, %2: the birth date %3 lies outside the years %4 to %5.")
+        return Texts::tr("Entry %1, %2: the birth date %3 lies outside the years %4 to %5.")
             .arg(QString::number(number), Quoted(person.Name), text, QString::number(firstYear),
                  QString::number(lastYear));
     person.Birth = *birth;
@@ -52,21 +58,21 @@ QString EntryProblem(const QJsonValue& entry, int number, int firstYear, int las
 
 QString FileProblemOf(const QByteArray& json, QJsonObject& root) {
     if (json.trimmed().isEmpty())
-        return QStringLiteral("the file is empty");
+        return Texts::tr("the file is empty");
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError)
-        return QStringLiteral("the file is not valid JSON (%1 at byte %2)").arg(error.errorString()).arg(error.offset);
+        return Texts::tr("the file is not valid JSON (%1 at byte %2)").arg(error.errorString()).arg(error.offset);
     if (!document.isObject())
-        return QStringLiteral("the file holds no list of people");
+        return Texts::tr("the file holds no list of people");
     root = document.object();
     const QJsonValue version = root.value(QLatin1String("version"));
     if (!version.isDouble())
-        return QStringLiteral("the file has no version number");
+        return Texts::tr("the file has no version number");
     if (version.toDouble() != PeopleFileVersion)
-        return QStringLiteral("the file has version %1, which this program does not know").arg(version.toDouble());
+        return Texts::tr("the file has version %1, which this program does not know").arg(version.toDouble());
     if (!root.value(QLatin1String("people")).isArray())
-        return QStringLiteral("the file holds no list of people");
+        return Texts::tr("the file holds no list of people");
     return {};
 }
 
@@ -74,20 +80,20 @@ QString FileProblemOf(const QByteArray& json, QJsonObject& root) {
 QString ProblemList(const QStringList& problems) {
     QStringList lines = problems.mid(0, ListedProblems);
     if (problems.size() > ListedProblems)
-        lines << QStringLiteral("\u2026 and %1 more.").arg(problems.size() - ListedProblems);
+        lines << Texts::tr("\u2026 and %n more.", nullptr, static_cast<int>(problems.size() - ListedProblems));
     return lines.join(QLatin1Char('\n'));
 }
 
 QString LoadMessage(const TPeopleRead& read, const QString& path, const std::optional<std::string>& aside) {
     QString what = read.FileProblem.isEmpty()
-                       ? QStringLiteral("Some people in %1 could not be read and were left out:\n%2")
+                       ? Texts::tr("Some people in %1 could not be read and were left out:\n%2")
                              .arg(path, ProblemList(read.Skipped))
-                       : QStringLiteral("The list of people in %1 could not be read: %2.").arg(path, read.FileProblem);
+                       : Texts::tr("The list of people in %1 could not be read: %2.").arg(path, read.FileProblem);
     if (aside)
-        return what + QStringLiteral("\n\nThe whole file was kept as %1.").arg(QString::fromStdString(*aside));
-    return what + QStringLiteral(
-                      "\n\nThe file could not be renamed, so it stays as it is and changes to the list of "
-                      "people are not saved.");
+        return what + QStringLiteral("\n\n") + Texts::tr("The whole file was kept as %1.").arg(QString::fromStdString(*aside));
+    return what + QStringLiteral("\n\n") +
+           Texts::tr("The file could not be renamed, so it stays as it is and changes to the list of people are "
+                     "not saved.");
 }
 
 }  // namespace
@@ -107,14 +113,14 @@ QString NameProblem(const QString& cleaned) {
         const QChar::Category category = QChar::category(c);
         if (category == QChar::Other_Control || category == QChar::Separator_Line ||
             category == QChar::Separator_Paragraph)
-            return QStringLiteral("A name cannot hold line breaks, tabs or other control characters.");
+            return Texts::tr("A name cannot hold line breaks, tabs or other control characters.");
         visible = visible || (category != QChar::Separator_Space && category != QChar::Other_Format &&
                               category != QChar::Mark_NonSpacing && category != QChar::Mark_Enclosing);
     }
     if (!visible)
-        return QStringLiteral("A name cannot be empty.");
+        return Texts::tr("A name cannot be empty.");
     if (characters > MaxNameLength)
-        return QStringLiteral("A name has at most %1 characters; this one has %2.").arg(MaxNameLength).arg(characters);
+        return Texts::tr("A name has at most %1 characters; this one has %2.").arg(MaxNameLength).arg(characters);
     return {};
 }
 
@@ -168,7 +174,7 @@ TPeopleRead PeopleFromJson(const QByteArray& json, int firstYear, int lastYear) 
         TPerson person;
         QString problem = EntryProblem(entry, number, firstYear, lastYear, person);
         if (problem.isEmpty() && keys.contains(NameKey(person.Name)))
-            problem = QStringLiteral("Entry %1, %2: the name is used by an earlier entry.").arg(number).arg(Quoted(person.Name));
+            problem = Texts::tr("Entry %1, %2: the name is used by an earlier entry.").arg(number).arg(Quoted(person.Name));
         if (!problem.isEmpty()) {
             read.Skipped << problem;
             continue;
@@ -190,9 +196,9 @@ TPeopleRead ReadPeopleFile(const std::string& path, int firstYear, int lastYear)
     if (file.Status == TReadStatus::rsMissing)
         return read;
     if (file.Status == TReadStatus::rsUnreadable)
-        read.FileProblem = QStringLiteral("the file cannot be opened or read");
+        read.FileProblem = Texts::tr("the file cannot be opened or read");
     else if (file.Truncated)
-        read.FileProblem = QStringLiteral("the file is larger than %1 MB").arg(PeopleFileLimit >> 20);
+        read.FileProblem = Texts::tr("the file is larger than %1 MB").arg(PeopleFileLimit >> 20);
     else
         read = PeopleFromJson(QByteArray::fromStdString(file.Bytes), firstYear, lastYear);
     return read;
@@ -205,13 +211,7 @@ TPeopleLoad LoadPeopleFile(int firstYear, int lastYear) {
     load.People = std::move(read.People);
     if (!read.Damaged())
         return load;
-    const TDateParts today = SerialToDate(Today());
-    const std::string tag = QStringLiteral("damaged-%1%2%3")
-                                .arg(today.Year, 4, 10, QLatin1Char('0'))
-                                .arg(today.Month, 2, 10, QLatin1Char('0'))
-                                .arg(today.Day, 2, 10, QLatin1Char('0'))
-                                .toStdString();
-    const std::optional<std::string> aside = MoveFileAside(path, tag);
+    const std::optional<std::string> aside = MoveFileAside(path, DamagedFileTag());
     load.Writable = aside.has_value();
     load.Message = LoadMessage(read, QString::fromStdString(path), aside);
     if (aside && !load.People.empty())

@@ -114,6 +114,17 @@ void TCustomChart::DrawTitlesLegend() {
     canvas.EndFlat();
 }
 
+void TCustomChart::FollowDefaultFont(const TFontData& previous) {
+    for (TChartFont* font : {&m_title->Font(), &m_foot->Font(), &m_legend->Font()})
+        font->FollowDefault(previous);
+    for (int i = 0; i < AxisCount(); ++i) {
+        Axis(i)->LabelsFont().FollowDefault(previous);
+        Axis(i)->Title().Font().FollowDefault(previous);
+    }
+    for (TChartSeries* series : SeriesList())
+        series->Marks().Font().FollowDefault(previous);
+}
+
 void TCustomChart::DrawTitleBlock(TChartTitle& title, TTitlePlace place) {
     if (!title.Visible())
         return;

@@ -161,6 +161,10 @@ public:
     // Draws a title or the foot and takes its room from the chart rectangle.
     void DrawTitleBlock(TChartTitle& title, TTitlePlace place);
 
+    // The interface language changed DefaultChartFont: every font of the
+    // chart, its axes and its series still as `previous` takes the new one.
+    void FollowDefaultFont(const TFontData& previous);
+
 protected:
     void DrawTitlesLegend() override;
     void PaintWalls() override;

@@ -135,6 +135,16 @@ bool TChartFont::IsDefault() const {
            m_data.Style == d.Style && m_data.Charset == d.Charset;
 }
 
+void TChartFont::FollowDefault(const TFontData& previous) {
+    if (m_data.Name != previous.Name || m_data.Height != previous.Height || m_data.Color != previous.Color ||
+        m_data.Style != previous.Style || m_data.Charset != previous.Charset)
+        return;
+    const TFontData present = DefaultChartFont();
+    const bool named = Store(m_data.Name, present.Name);
+    if (Store(m_data.Height, present.Height) || named)
+        Changed();
+}
+
 void TChartFont::SetName(const std::string& value) { if (Store(m_data.Name, value)) Changed(); }
 void TChartFont::SetSize(int points) { SetHeight(FontHeightOfSize(points, m_pixelsPerInch)); }
 void TChartFont::SetHeight(int pixels) { if (Store(m_data.Height, pixels)) Changed(); }

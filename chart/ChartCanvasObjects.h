@@ -156,6 +156,9 @@ public:
     [[nodiscard]] const TFontData& Data() const { return m_data; }
     // Same size, name, colour, style and charset as DefaultChartFont (not stored with the chart).
     [[nodiscard]] bool IsDefault() const;
+    // After the interface language changed DefaultChartFont: a font still as
+    // `previous` (the default it was made with) takes the present default.
+    void FollowDefault(const TFontData& previous);
 
     void SetName(const std::string& value);
     void SetSize(int points);

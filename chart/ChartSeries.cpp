@@ -407,6 +407,15 @@ void TChartSeries::SetPointColor(int index, TColor color) {
     RequestRepaint();
 }
 
+void TChartSeries::SetPointLabel(int index, const std::string& label) {
+    auto& stored = m_pointLabels[static_cast<std::size_t>(index)];
+    const std::optional<std::string> value = label.empty() ? std::nullopt : std::optional(label);
+    if (stored == value)
+        return;
+    stored = value;
+    RequestRepaint();
+}
+
 void TChartSeries::FillRandom(int count) {
     if (count < 1)
         throw ChartException("FillSampleValues NumValues must be > 0");

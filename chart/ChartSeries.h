@@ -238,6 +238,8 @@ public:
     [[nodiscard]] int PointCount() const { return m_xValues.ItemCount(); }
     [[nodiscard]] bool YIsMain() const { return &MainValueList() == &m_yValues; }
     void SetPointColor(int index, TColor color);
+    // An empty label is stored as no text.
+    void SetPointLabel(int index, const std::string& label);
     void RequestRepaint() const;
     void ResolveAxes();
 

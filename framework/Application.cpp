@@ -2,6 +2,8 @@
 
 #include "MessageBoxes.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString& TitleStorage() {
@@ -12,7 +14,7 @@ QString& TitleStorage() {
 }  // namespace
 
 QString TApplication::Title() {
-    return TitleStorage();
+    return QCoreApplication::translate("TApplication", TitleStorage().toUtf8().constData());
 }
 
 void TApplication::SetTitle(const QString& title) {
@@ -25,13 +27,22 @@ QString TApplication::ErrorBoxText(const QString& message) {
     return message;
 }
 
+QString TApplication::ErrorMessage(const std::exception& e) {
+    const auto* ours = dynamic_cast<const Exception*>(&e);
+    if (!ours)
+        return QString::fromUtf8(e.what());
+    if (ours->Pattern())
+        return QCoreApplication::translate("Errors", ours->Pattern()).arg(QString::fromStdString(ours->Argument()));
+    return QCoreApplication::translate("Errors", ours->what());
+}
+
 void TApplication::ShowException(const QString& message) {
     ShowMessageBox({Title(), ErrorBoxText(message), TMessageIcon::miStop});
 }
 
 void TApplication::ReportException(const std::exception& e) noexcept {
     try {
-        ShowException(QString::fromUtf8(e.what()));
+        ShowException(ErrorMessage(e));
     } catch (...) {
         // Showing the box failed too (out of memory): nothing more can be told.
     }

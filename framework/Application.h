@@ -6,20 +6,26 @@
 #include "Errors.h"
 
 #include <QString>
+#include <QtGlobal>
 
 #include <exception>
 #include <utility>
 
-inline constexpr char kApplicationTitle[] = "Quellmar - Biorhythm Calculator";
+inline constexpr char kApplicationTitle[] = QT_TRANSLATE_NOOP("TApplication", "Quellmar - Biorhythm Calculator");
 
 class TApplication {
 public:
+    // In the language of the texts.
     [[nodiscard]] static QString Title();
     static void SetTitle(const QString& title);
 
     // The message as the error box shows it: a full stop is added when the
     // last character's code lies above that of the full stop.
     [[nodiscard]] static QString ErrorBoxText(const QString& message);
+
+    // The message of an error in the language of the texts; errors not of
+    // the program's own (the system's) as they come.
+    [[nodiscard]] static QString ErrorMessage(const std::exception& e);
 
     // The default error box for the message.
     static void ShowException(const QString& message);

@@ -26,6 +26,16 @@ bool ChartHost::event(QEvent* event) {
     return QWidget::event(event);
 }
 
+void ChartHost::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        const TFontData present = DefaultChartFont();
+        if (!(present == m_defaultFont))
+            TApplication::Guard([&] { m_chart->FollowDefaultFont(m_defaultFont); });
+        m_defaultFont = present;
+    }
+    QWidget::changeEvent(event);
+}
+
 void ChartHost::paintEvent(QPaintEvent* /*event*/) {
     // Drawn at the screen's own resolution: the application rounds scale
     // factors to whole numbers, so the chart's device scale is whole too.

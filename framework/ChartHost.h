@@ -9,6 +9,9 @@
 // background erase. Controls placed inside the chart (the scale labels of the
 // today chart) are ordinary child widgets of this one and are painted by Qt
 // over the chart's image.
+//
+// When the interface language changes, the fonts the chart left at their
+// default follow the new default.
 
 #include "Chart.h"
 
@@ -29,10 +32,14 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
 
 private:
     std::unique_ptr<TChart> m_chart;
+    // The default chart font the chart's fonts started with, which a change
+    // of the interface language may change.
+    TFontData m_defaultFont = DefaultChartFont();
 };

@@ -12,6 +12,7 @@
 #include <QStyleFactory>
 #include <QStyledItemDelegate>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -147,9 +148,9 @@ void TLabel::SetOpaque(bool opaque) {
 }
 
 void TLabel::GrowToFitText() {
-    const int needed = fontMetrics().horizontalAdvance(text());
-    if (needed > width())
-        resize(needed, height());
+    if (m_givenWidth < 0)
+        m_givenWidth = width();
+    resize(std::max(m_givenWidth, fontMetrics().horizontalAdvance(text())), height());
 }
 
 void TLabel::SetPictures(QList<QPixmap> pictures) {

@@ -43,7 +43,8 @@ public:
     // Paints its rectangle in the parent's colour before the text.
     void SetOpaque(bool opaque);
     // Widens the label to the right when its caption does not fit, so that
-    // no caption is cut off; a label wide enough keeps its width.
+    // no caption is cut off; a label wide enough keeps its width. Called
+    // again for a new caption, it keeps at least the width it had first.
     void GrowToFitText();
 
     // One picture drawn for several device pixel ratios (each pixmap carries
@@ -65,6 +66,7 @@ protected:
 
 private:
     bool m_pressed = false;
+    int m_givenWidth = -1;
     QList<QPixmap> m_pictures;
     std::function<QList<QPixmap>()> m_decode;
 };

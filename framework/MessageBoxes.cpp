@@ -49,7 +49,7 @@ void ShowMessageBox(const TMessageBoxRequest& request) {
 }
 
 void ShowInformationBox(const QString& text) {
-    ShowMessageBox({QStringLiteral("Information"), text, TMessageIcon::miInformation});
+    ShowMessageBox({QCoreApplication::translate("MessageBoxes", "Information"), text, TMessageIcon::miInformation});
 }
 
 TMessageBoxHandler SetMessageBoxHandler(TMessageBoxHandler handler) {

@@ -24,7 +24,7 @@ std::string InterfaceLanguage() {
     return desktop;
 }
 
-void SetInterfaceLanguageForTesting(std::optional<std::string> language) { g_override = std::move(language); }
+void SetInterfaceLanguage(std::optional<std::string> language) { g_override = std::move(language); }
 
 TInterfaceFont DefaultInterfaceFont() {
     const QFont font = QGuiApplication::font();

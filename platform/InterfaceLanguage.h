@@ -1,6 +1,7 @@
 #pragma once
-// The desktop's user-interface language and the application's default font.
-// Tests replace the language for as long as an InterfaceLanguageOverride lives.
+// The user-interface language: the one the user chose for the program's texts,
+// else the desktop's; and the application's default font. Tests replace the
+// language for as long as an InterfaceLanguageOverride lives.
 
 #include <optional>
 #include <string>
@@ -9,12 +10,12 @@
 [[nodiscard]] std::string InterfaceLanguage();
 
 // Replaces the desktop's answer; nullopt goes back to the desktop.
-void SetInterfaceLanguageForTesting(std::optional<std::string> language);
+void SetInterfaceLanguage(std::optional<std::string> language);
 
 class InterfaceLanguageOverride {
 public:
-    explicit InterfaceLanguageOverride(std::string language) { SetInterfaceLanguageForTesting(std::move(language)); }
-    ~InterfaceLanguageOverride() { SetInterfaceLanguageForTesting(std::nullopt); }
+    explicit InterfaceLanguageOverride(std::string language) { SetInterfaceLanguage(std::move(language)); }
+    ~InterfaceLanguageOverride() { SetInterfaceLanguage(std::nullopt); }
     InterfaceLanguageOverride(const InterfaceLanguageOverride&) = delete;
     InterfaceLanguageOverride& operator=(const InterfaceLanguageOverride&) = delete;
 };

@@ -44,24 +44,24 @@ TChartExtras::TDayDialogHandler& DayDialogHandler() {
 }
 
 QString DayRangeText() {
-    return QStringLiteral("from %1 to %2").arg(LongDateText(FirstFourWeekDay()), LongDateText(LastFourWeekDay()));
+    return TChartExtras::tr("from %1 to %2").arg(LongDateText(FirstFourWeekDay()), LongDateText(LastFourWeekDay()));
 }
 
 std::optional<QDate> ExecDayDialog(QWidget* parent, QDate initial) {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("AnotherDayDialog"));
-    dialog.setWindowTitle(QStringLiteral("Another day"));
+    dialog.setWindowTitle(TChartExtras::tr("Another day"));
     auto* edit = new QDateEdit(initial, &dialog);
     edit->setObjectName(QStringLiteral("Day"));
-    edit->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    edit->setDisplayFormat(DateEditFormat());
     edit->setCalendarPopup(true);
     // The date edit itself goes no further back than year 100.
     edit->setDateRange(std::max(QDate(100, 1, 1), *SerialToQDate(FirstFourWeekDay())), *SerialToQDate(LastFourWeekDay()));
-    edit->setAccessibleName(QStringLiteral("Day to show"));
-    auto* range = new QLabel(QStringLiteral("A day from %1 to %2: the 4-week chart shows the 15 days before it "
-                                            "and the 14 after it.")
-                                 .arg(edit->minimumDate().toString(QStringLiteral("dd/MM/yyyy")),
-                                      edit->maximumDate().toString(QStringLiteral("dd/MM/yyyy"))),
+    edit->setAccessibleName(TChartExtras::tr("Day to show"));
+    auto* range = new QLabel(TChartExtras::tr("A day from %1 to %2: the 4-week chart shows the 15 days before it "
+                                              "and the 14 after it.")
+                                 .arg(edit->minimumDate().toString(DateEditFormat()),
+                                      edit->maximumDate().toString(DateEditFormat())),
                              &dialog);
     range->setWordWrap(true);
     range->setBuddy(edit);
@@ -152,6 +152,10 @@ void TChartExtras::AddMenuSection(TMenuSection section) {
     m_sections.push_back(std::move(section));
 }
 
+void TChartExtras::AddLastMenuSection(TMenuSection section) {
+    m_lastSections.push_back(std::move(section));
+}
+
 TChartExtras::TDayDialogHandler TChartExtras::SetDayDialogHandler(TDayDialogHandler handler) {
     TDayDialogHandler previous = std::move(DayDialogHandler());
     DayDialogHandler() = std::move(handler);
@@ -161,21 +165,21 @@ TChartExtras::TDayDialogHandler TChartExtras::SetDayDialogHandler(TDayDialogHand
 const std::vector<TChartExtras::TCommand>& TChartExtras::Commands() {
     using E = TChartExtras;
     static const std::vector<TCommand> commands = {
-        {"CopyChart", QStringLiteral("&Copy chart"), {Qt::CTRL | Qt::Key_C}, TNeeds::Calculation,
+        {"CopyChart", QT_TR_NOOP("&Copy chart"), {Qt::CTRL | Qt::Key_C}, TNeeds::Calculation,
          [](E&, ChartHost& host) { CopyChart(host); }},
-        {"SaveChart", QStringLiteral("&Save chart as\u2026"), {Qt::CTRL | Qt::Key_S}, TNeeds::Calculation,
+        {"SaveChart", QT_TR_NOOP("&Save chart as\u2026"), {Qt::CTRL | Qt::Key_S}, TNeeds::Calculation,
          [](E& e, ChartHost& host) { SaveChartAs(host, e.PictureName(host)); }},
-        {"SaveValues", QStringLiteral("Save &values as\u2026"), {}, TNeeds::Calculation,
+        {"SaveValues", QT_TR_NOOP("Save &values as\u2026"), {}, TNeeds::Calculation,
          [](E& e, ChartHost&) { e.SaveValues(); }},
-        {"Print", QStringLiteral("&Print\u2026"), {Qt::CTRL | Qt::Key_P}, TNeeds::Calculation,
+        {"Print", QT_TR_NOOP("&Print\u2026"), {Qt::CTRL | Qt::Key_P}, TNeeds::Calculation,
          [](E& e, ChartHost& host) { PrintChart(host, e.PrintHeading(host), e.PictureName(host)); }},
         {nullptr, {}, {}, TNeeds::Nothing, {}},
-        {"AnotherDay", QStringLiteral("&Another day\u2026"), {}, TNeeds::Nothing, [](E& e, ChartHost&) { e.AnotherDay(); }},
-        {"PreviousDay", QStringLiteral("P&revious day"), {Qt::CTRL | Qt::Key_Left, Qt::ALT | Qt::Key_Left},
+        {"AnotherDay", QT_TR_NOOP("&Another day\u2026"), {}, TNeeds::Nothing, [](E& e, ChartHost&) { e.AnotherDay(); }},
+        {"PreviousDay", QT_TR_NOOP("P&revious day"), {Qt::CTRL | Qt::Key_Left, Qt::ALT | Qt::Key_Left},
          TNeeds::Calculation, [](E& e, ChartHost&) { e.StepDay(-1); }},
-        {"NextDay", QStringLiteral("&Next day"), {Qt::CTRL | Qt::Key_Right, Qt::ALT | Qt::Key_Right},
+        {"NextDay", QT_TR_NOOP("&Next day"), {Qt::CTRL | Qt::Key_Right, Qt::ALT | Qt::Key_Right},
          TNeeds::Calculation, [](E& e, ChartHost&) { e.StepDay(1); }},
-        {"Today", QStringLiteral("&Today"), {Qt::CTRL | Qt::Key_Home}, TNeeds::OtherDay,
+        {"Today", QT_TR_NOOP("&Today"), {Qt::CTRL | Qt::Key_Home}, TNeeds::OtherDay,
          [](E& e, ChartHost&) { e.ShowDay(std::nullopt); }},
     };
     return commands;
@@ -188,6 +192,15 @@ bool TChartExtras::Enabled(TNeeds needs) const {
 
 // ---------------------------------------------------------------------------
 // Events
+
+bool TChartExtras::event(QEvent* event) {
+    // Sent on by the window once it has translated its own texts.
+    if (event->type() == QEvent::LanguageChange) {
+        SetAccessibleNames();
+        UpdateDescriptions();
+    }
+    return QObject::event(event);
+}
 
 bool TChartExtras::eventFilter(QObject* watched, QEvent* event) {
     // The cycle choice sees the hosts' events through this filter, not one of
@@ -406,7 +419,7 @@ QMenu* TChartExtras::CreateMenu(ChartHost& host) {
             menu->addSeparator();
             continue;
         }
-        QAction* action = menu->addAction(command.Text);
+        QAction* action = menu->addAction(tr(command.Text));
         action->setObjectName(QString::fromLatin1(command.Name));
         action->setEnabled(Enabled(command.Needs));
         // Shown in the menu; the keys themselves reach the charts and the tabs as key presses.
@@ -418,7 +431,7 @@ QMenu* TChartExtras::CreateMenu(ChartHost& host) {
     }
     if (&host == m_window.ChartTodayHost) {
         menu->addSeparator();
-        QAction* values = menu->addAction(QStringLiteral("Sho&w values"));
+        QAction* values = menu->addAction(tr("Sho&w values"));
         values->setObjectName(QStringLiteral("ShowValues"));
         values->setEnabled(Enabled(TNeeds::Calculation));
         values->setCheckable(true);
@@ -428,6 +441,8 @@ QMenu* TChartExtras::CreateMenu(ChartHost& host) {
     for (const TMenuSection& section : m_sections)
         section(*menu, host);
     m_cycles->AddMenuItems(*menu);
+    for (const TMenuSection& section : m_lastSections)
+        section(*menu, host);
     return menu;
 }
 
@@ -448,7 +463,8 @@ QString TChartExtras::PrintHeading(const ChartHost& host) const {
     const std::optional<TDayTable>& table = m_window.Table();
     if (!table)
         return PageCaption(host);
-    return QStringLiteral("%1 \u2013 birth date %2, day shown %3")
+    //: Above a printed chart: the tab's caption, the birth date and the day shown.
+    return tr("%1 \u2013 birth date %2, day shown %3")
         .arg(PageCaption(host), LongDateText(table->Birth), LongDateText(table->Today));
 }
 
@@ -463,8 +479,8 @@ QString TChartExtras::PictureName(const ChartHost& host) const {
 
 void TChartExtras::ShowDay(std::optional<TDaySerial> day) {
     if (day && (*day < FirstFourWeekDay() || *day > LastFourWeekDay())) {
-        ShowInformationBox(QStringLiteral("The charts show the days %1 only: the 4-week chart needs the 15 days "
-                                          "before the day shown and the 14 after it.")
+        ShowInformationBox(tr("The charts show the days %1 only: the 4-week chart needs the 15 days "
+                              "before the day shown and the 14 after it.")
                                .arg(DayRangeText()));
         return;
     }
@@ -512,17 +528,17 @@ void TChartExtras::SetValuesShown(bool shown) {
 void TChartExtras::SetAccessibleNames() {
     m_window.ChartTodayHost->setAccessibleName(PageCaption(*m_window.ChartTodayHost));
     m_window.chart4weeksHost->setAccessibleName(PageCaption(*m_window.chart4weeksHost));
-    m_window.cDia->setAccessibleName(QStringLiteral("Day"));
-    m_window.cMes->setAccessibleName(QStringLiteral("Month"));
-    m_window.cAnne->setAccessibleName(QStringLiteral("Year"));
+    m_window.cDia->setAccessibleName(tr("Day"));
+    m_window.cMes->setAccessibleName(tr("Month"));
+    m_window.cAnne->setAccessibleName(tr("Year"));
     for (TComboBox* list : {m_window.cDia, m_window.cMes, m_window.cAnne})
         list->SetAccessibleLabel(m_window.Label1);
-    m_window.bCalculate->setAccessibleName(QStringLiteral("Calculate"));
+    m_window.bCalculate->setAccessibleName(tr("Calculate"));
     m_window.bCalculate->setAccessibleDescription(m_window.bCalculate->toolTip());
-    const QString site = QStringLiteral("Opens the website %1").arg(TPrincipal::WebAddress());
-    m_window.Image1->setAccessibleName(QStringLiteral("Biorhythm charts"));
+    const QString site = tr("Opens the website %1").arg(TPrincipal::WebAddress());
+    m_window.Image1->setAccessibleName(tr("Biorhythm charts"));
     m_window.Image1->setAccessibleDescription(site);
-    m_window.Image2->setAccessibleName(QStringLiteral("Logo"));
+    m_window.Image2->setAccessibleName(tr("Logo"));
     m_window.Image2->setAccessibleDescription(site);
     m_window.cLink->setAccessibleName(TPrincipal::WebAddressCaption());
     m_window.cLink->setAccessibleDescription(site);
@@ -530,7 +546,7 @@ void TChartExtras::SetAccessibleNames() {
 
 void TChartExtras::UpdateDescriptions() {
     const std::optional<TDayTable>& table = m_window.Table();
-    const QString empty = QStringLiteral("No values yet: choose a birth date and press Calculate.");
+    const QString empty = tr("No values yet: choose a birth date and press Calculate.");
     m_window.ChartTodayHost->setAccessibleDescription(table ? TodayDescription(*table) : empty);
     m_window.chart4weeksHost->setAccessibleDescription(table ? FourWeekDescription(*table) : empty);
 }

@@ -13,6 +13,7 @@
 
 #include "Calendar.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QKeyCombination>
 #include <QList>
@@ -33,6 +34,8 @@ class TCycleChoice;
 class TPrincipal;
 
 class TChartExtras : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(TChartExtras)
+
 public:
     // Answers the "Another day" dialog in place of the real one: the day
     // chosen, or none when cancelled.
@@ -45,6 +48,8 @@ public:
     explicit TChartExtras(TPrincipal& window);
 
     void AddMenuSection(TMenuSection section);
+    // The same, for a section that closes the menu, after the cycles' items.
+    void AddLastMenuSection(TMenuSection section);
 
     // The context menu of a chart, built for its present state; the caller owns it.
     [[nodiscard]] QMenu* CreateMenu(ChartHost& host);
@@ -73,13 +78,14 @@ public:
     static TDayDialogHandler SetDayDialogHandler(TDayDialogHandler handler);
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     enum class TNeeds { Nothing, Calculation, OtherDay };
     struct TCommand {
         const char* Name;
-        QString Text;
+        const char* Text;  // untranslated
         QList<QKeyCombination> Keys;
         TNeeds Needs;
         std::function<void(TChartExtras&, ChartHost&)> Run;
@@ -108,6 +114,7 @@ private:
     ChartHost* m_tipHost = nullptr;
     QRect m_tipArea;
     std::vector<TMenuSection> m_sections;
+    std::vector<TMenuSection> m_lastSections;
 };
 
 // Where a tip of `size` goes for the bar in `area` with the pointer at

@@ -6,6 +6,7 @@
 #include "MessageBoxes.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -18,8 +19,12 @@
 
 namespace {
 
-const QString kPngFilter = QStringLiteral("PNG image (*.png)");
-const QString kBmpFilter = QStringLiteral("BMP image (*.bmp)");
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ChartOutput)
+};
+
+QString PngFilter() { return Texts::tr("PNG image (*.png)"); }
+QString BmpFilter() { return Texts::tr("BMP image (*.bmp)"); }
 
 QString StartFolder(QStandardPaths::StandardLocation usual) {
     for (const QString& folder : {SaveSession().Folder, QStandardPaths::writableLocation(usual)}) {
@@ -36,7 +41,7 @@ bool WriteFile(const QString& file, QIODevice::OpenMode mode, const std::functio
         SaveSession().Folder = QFileInfo(file).absolutePath();
         return true;
     }
-    ShowMessageBox({TApplication::Title(), QStringLiteral("The file %1 could not be written.").arg(file),
+    ShowMessageBox({TApplication::Title(), Texts::tr("The file %1 could not be written.").arg(file),
                     TMessageIcon::miStop});
     return false;
 }
@@ -58,9 +63,11 @@ void CopyChart(ChartHost& host) {
 
 bool SaveChartAs(ChartHost& host, const QString& name) {
     TSaveDialog dialog;
-    dialog.setTitle(QStringLiteral("Save Chart"));
-    dialog.setNameFilters({kPngFilter, kBmpFilter});
-    const QString filter = SaveSession().PictureFilter.isEmpty() ? kPngFilter : SaveSession().PictureFilter;
+    dialog.setTitle(Texts::tr("Save Chart"));
+    dialog.setNameFilters({PngFilter(), BmpFilter()});
+    // The type kept, in the language shown now.
+    const bool bmpBefore = TSaveDialog::FilterSuffix(SaveSession().PictureFilter) == QLatin1String("bmp");
+    const QString filter = bmpBefore ? BmpFilter() : PngFilter();
     dialog.selectNameFilter(filter);
     dialog.setDirectory(StartFolder(QStandardPaths::PicturesLocation));
     dialog.SetSelectedFile(name + u'.' + TSaveDialog::FilterSuffix(filter));
@@ -68,15 +75,15 @@ bool SaveChartAs(ChartHost& host, const QString& name) {
         return false;
     const QString file = dialog.selectedFile();
     const bool bmp = QFileInfo(file).suffix().compare(QStringLiteral("bmp"), Qt::CaseInsensitive) == 0;
-    SaveSession().PictureFilter = bmp ? kBmpFilter : kPngFilter;
+    SaveSession().PictureFilter = bmp ? BmpFilter() : PngFilter();
     const QImage image = ChartImage(host);
     return WriteFile(file, {}, [&](QIODevice& out) { return image.save(&out, bmp ? "BMP" : "PNG"); });
 }
 
 bool SaveValuesAs(QWidget* parent, const QString& csv, const QString& name) {
     TSaveDialog dialog;
-    dialog.setTitle(QStringLiteral("Save Values"));
-    dialog.setNameFilters({QStringLiteral("CSV (*.csv)")});
+    dialog.setTitle(Texts::tr("Save Values"));
+    dialog.setNameFilters({Texts::tr("CSV (*.csv)")});
     dialog.setDirectory(StartFolder(QStandardPaths::DocumentsLocation));
     dialog.SetSelectedFile(name + QStringLiteral(".csv"));
     if (!dialog.Execute(parent))
@@ -97,7 +104,7 @@ bool PrintChart(ChartHost& host, const QString& heading, const QString& name) {
     const QImage image = ChartImage(host);
     QPainter painter;
     if (!painter.begin(&printer)) {
-        ShowMessageBox({TApplication::Title(), QStringLiteral("The chart could not be printed."), TMessageIcon::miStop});
+        ShowMessageBox({TApplication::Title(), Texts::tr("The chart could not be printed."), TMessageIcon::miStop});
         return false;
     }
     PaintChartPage(painter, printer.pageLayout().paintRectPixels(printer.resolution()), image, heading);

@@ -18,19 +18,12 @@ namespace {
 
 struct TLineSetup {
     const char* name;
-    const char* title;
     TColor color;
 };
 
-// "Phyisical" is the title the legend shows.
 constexpr TLineSetup kLines[FourWeekLineCount] = {
-    {"BarSeries1", "Phyisical", clRed},
-    {"Series2", "Emotional", 39423},
-    {"Series3", "Intellectual", 57600},
-    {"Series4", "Spiritual", 16711808},
-    {"Series5", "Awareness", clFuchsia},
-    {"Series6", "Aesthetic", 15263744},
-    {"Series7", "Intuition", clNavy},
+    {"BarSeries1", clRed},   {"Series2", 39423},     {"Series3", 57600},  {"Series4", 16711808},
+    {"Series5", clFuchsia}, {"Series6", 15263744}, {"Series7", clNavy},
 };
 
 constexpr TColor kBottomWallColor = 15395562;
@@ -201,13 +194,14 @@ void ConfigureFourWeekChart(TChart& chart) {
     chart.Legend().SetColorWidth(22);
     chart.Legend().SetVisible(true);
 
-    auto& average = AddSeries<TBarSeries>(chart, "Series8", "Average", clGray, true, 8);
+    auto& average = AddSeries<TBarSeries>(chart, "Series8", FourWeekTitles[0], clGray, true, 8);
     average.SetBarWidthPercent(50);
     average.SetMultiBar(mbNone);
     average.Marks().SetClip(true);
 
-    for (const TLineSetup& s : kLines) {
-        auto& line = AddSeries<TLineSeries>(chart, s.name, s.title, s.color, true, 5);
+    for (int k = 0; k < FourWeekLineCount; ++k) {
+        const TLineSetup& s = kLines[k];
+        auto& line = AddSeries<TLineSeries>(chart, s.name, FourWeekTitles[static_cast<std::size_t>(k + 1)], s.color, true, 5);
         line.LinePen().SetWidth(2);
         SetArialFont(line.Marks().Font(), -8, clBlack);
         TSeriesPointer& pointer = line.Pointer();

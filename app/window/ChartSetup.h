@@ -12,12 +12,24 @@
 
 #include "Chart.h"
 
+#include <QtGlobal>
+
+#include <array>
 #include <memory>
 
 class TPicture;
 
 // Series of the 4-week chart after the average bars, in list order.
 inline constexpr int FourWeekLineCount = 7;
+
+// The legend's titles of the 4-week chart's series in list order, the average
+// bars first, as configured; the texts' translations know them in the
+// context "Cycle". "Phyisical" is the title the legend shows.
+inline constexpr std::array<const char*, FourWeekLineCount + 1> FourWeekTitles{
+    QT_TRANSLATE_NOOP("Cycle", "Average"),   QT_TRANSLATE_NOOP("Cycle", "Phyisical"),
+    QT_TRANSLATE_NOOP("Cycle", "Emotional"), QT_TRANSLATE_NOOP("Cycle", "Intellectual"),
+    QT_TRANSLATE_NOOP("Cycle", "Spiritual"), QT_TRANSLATE_NOOP("Cycle", "Awareness"),
+    QT_TRANSLATE_NOOP("Cycle", "Aesthetic"), QT_TRANSLATE_NOOP("Cycle", "Intuition")};
 
 void ConfigureTodayChart(TChart& chart);
 void ConfigureFourWeekChart(TChart& chart);

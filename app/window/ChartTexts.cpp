@@ -1,13 +1,20 @@
 #include "ChartTexts.h"
 
 #include "Formatting.h"
+#include "Language.h"
 #include "People.h"
 
+#include <QCoreApplication>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <algorithm>
 
 namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ChartTexts)
+};
 
 QString HtmlColor(TColor color) {
     const unsigned v = static_cast<unsigned>(color);
@@ -29,18 +36,58 @@ QString ValueList(const TScoreRow& row, const std::array<bool, CycleCount>& crit
     for (int k = 0; k < CycleCount; ++k) {
         const auto at = static_cast<std::size_t>(k);
         parts << QStringLiteral("%1 %2%3")
-                     .arg(QLatin1String(Cycle(k).Label))
-                     .arg(row.Scores[at])
-                     .arg(critical[at] ? QStringLiteral(" (critical day)") : QString());
+                     .arg(CycleName(k), NumberText(row.Scores[at]),
+                          //: After a cycle's value in a list of values, the cycle crossing zero on that day.
+                          critical[at] ? Texts::tr(" (critical day)") : QString());
     }
-    parts << QStringLiteral("%1 %2").arg(QLatin1String(Cycle(CycleCount).Label)).arg(row.Average);
-    return parts.join(QStringLiteral(", "));
+    parts << QStringLiteral("%1 %2").arg(CycleName(CycleCount), NumberText(row.Average));
+    //: Between the items of a list of values, as in "Physical 27, Emotional -43".
+    return parts.join(Texts::tr(", "));
+}
+
+// "<b>Physical</b>: 27" in rich text.
+QString NamedValue(const QString& name, const QString& value) {
+    //: A cycle in bold and its value in a tooltip; rich text.
+    return Texts::tr("<b>%1</b>: %2").arg(name.toHtmlEscaped(), value);
+}
+
+// The locale's short numeric date with days and months of two digits, and
+// the year in full or in two digits.
+QString NumericDateFormat(const QLocale& locale, bool fullYear) {
+    static const QRegularExpression day(QStringLiteral("d+")), month(QStringLiteral("M+")), year(QStringLiteral("y+"));
+    return locale.dateFormat(QLocale::ShortFormat)
+        .replace(day, QStringLiteral("dd"))
+        .replace(month, QStringLiteral("MM"))
+        .replace(year, fullYear ? QStringLiteral("yyyy") : QStringLiteral("yy"));
 }
 
 }  // namespace
 
 QString LongDateText(TDaySerial day) {
-    return FormatDateTime(QStringLiteral("dd/MM/yyyy"), day);
+    const std::optional<QLocale> locale = LanguageLocale();
+    const std::optional<QDate> date = SerialToQDate(day);
+    if (!locale || !date)
+        return FormatDateTime(QStringLiteral("dd/MM/yyyy"), day);
+    return locale->toString(*date, NumericDateFormat(*locale, true));
+}
+
+QString DateEditFormat() {
+    const std::optional<QLocale> locale = LanguageLocale();
+    return locale ? NumericDateFormat(*locale, true) : QStringLiteral("dd/MM/yyyy");
+}
+
+QString AxisDateFormat() {
+    const std::optional<QLocale> locale = LanguageLocale();
+    return locale ? NumericDateFormat(*locale, false) : QString::fromLatin1(ShortDateFormat);
+}
+
+QString NumberText(int value) {
+    const std::optional<QLocale> locale = LanguageLocale();
+    return locale ? locale->toString(value) : QString::number(value);
+}
+
+QString CycleName(int k) {
+    return QCoreApplication::translate("Cycle", Cycle(k).Label);
 }
 
 QString Isolated(const QString& name) {
@@ -57,9 +104,9 @@ QString TodayToolTip(const TDayTable& table, int bar) {
         return {};
     const TCycle& cycle = Cycle(bar);
     const int value = bar < CycleCount ? table.TodayRow.Scores[static_cast<std::size_t>(bar)] : table.TodayRow.Average;
-    QString text = QStringLiteral("%1 <b>%2</b>: %3").arg(Swatch(cycle.BarColor), QLatin1String(cycle.Label)).arg(value);
+    QString text = Swatch(cycle.BarColor) + u' ' + NamedValue(CycleName(bar), NumberText(value));
     if (bar < CycleCount && CriticalCycles(table.Birth, table.Today)[static_cast<std::size_t>(bar)])
-        text += QStringLiteral("<br><i>critical day</i>");
+        text += QStringLiteral("<br><i>%1</i>").arg(Texts::tr("critical day").toHtmlEscaped());
     return text;
 }
 
@@ -69,27 +116,28 @@ QString FourWeekToolTip(const TDayTable& table, int row) {
     const TScoreRow& r = table.Rows[static_cast<std::size_t>(row)];
     const auto critical = CriticalCycles(table.Birth, r.Day);
     QString text = QStringLiteral("<b>%1</b><table cellspacing=\"0\" cellpadding=\"1\">").arg(LongDateText(r.Day));
-    const auto line = [&text](TColor color, const char* label, int value, bool isCritical) {
+    const auto line = [&text](int k, int value, bool isCritical) {
         text += QStringLiteral("<tr><td>%1 %2</td><td align=\"right\">&nbsp;%3</td><td>%4</td></tr>")
-                    .arg(Swatch(color), QLatin1String(label))
-                    .arg(value)
-                    .arg(isCritical ? QStringLiteral("&nbsp;<i>critical</i>") : QString());
+                    .arg(Swatch(Cycle(k).LineColor), CycleName(k).toHtmlEscaped(), NumberText(value),
+                         //: Beside a cycle's value on a day on which the cycle crosses zero.
+                         isCritical ? QStringLiteral("&nbsp;<i>%1</i>").arg(Texts::tr("critical").toHtmlEscaped())
+                                    : QString());
     };
     // The legend lists the average bars first, then the seven lines.
-    line(Cycle(CycleCount).LineColor, Cycle(CycleCount).Label, r.Average, false);
+    line(CycleCount, r.Average, false);
     for (int k = 0; k < CycleCount; ++k)
-        line(Cycle(k).LineColor, Cycle(k).Label, r.Scores[static_cast<std::size_t>(k)], critical[static_cast<std::size_t>(k)]);
+        line(k, r.Scores[static_cast<std::size_t>(k)], critical[static_cast<std::size_t>(k)]);
     text += QStringLiteral("</table>");
     return text;
 }
 
 QString TodayDescription(const TDayTable& table) {
-    return LongDateText(table.Today) + QStringLiteral(": ") +
-           ValueList(table.TodayRow, CriticalCycles(table.Birth, table.Today));
+    return Texts::tr("%1: %2").arg(LongDateText(table.Today), ValueList(table.TodayRow, CriticalCycles(table.Birth, table.Today)));
 }
 
 QString FourWeekDescription(const TDayTable& table) {
-    return QStringLiteral("From %1 to %2. %3")
+    //: The span of the 4-week chart, then the day shown and its values.
+    return Texts::tr("From %1 to %2. %3")
         .arg(LongDateText(table.Rows.front().Day), LongDateText(table.Rows.back().Day), TodayDescription(table));
 }
 
@@ -139,7 +187,7 @@ QString CompatibilityToolTip(const TComparison& comparison, int bar) {
         return {};
     const TCycle& cycle = Cycle(bar);
     const int value = bar < CycleCount ? comparison.Values.Values[static_cast<std::size_t>(bar)] : comparison.Values.Average;
-    return QStringLiteral("%1 <b>%2</b>: %3").arg(Swatch(cycle.BarColor), QLatin1String(cycle.Label)).arg(value);
+    return Swatch(cycle.BarColor) + u' ' + NamedValue(CycleName(bar), NumberText(value));
 }
 
 QString ComparisonToolTip(const TComparison& comparison, int row) {
@@ -147,12 +195,12 @@ QString ComparisonToolTip(const TComparison& comparison, int row) {
         return {};
     const TCycle& cycle = Cycle(comparison.Cycle);
     QString text = QStringLiteral("<b>%1</b> %2 %3").arg(LongDateText(comparison.Tables[0].Rows[static_cast<std::size_t>(row)].Day),
-                                                         Swatch(cycle.LineColor), QLatin1String(cycle.Label));
+                                                         Swatch(cycle.LineColor), CycleName(comparison.Cycle).toHtmlEscaped());
     for (int person = 0; person < 2; ++person) {
         const TScoreRow& r = comparison.Tables[person].Rows[static_cast<std::size_t>(row)];
-        text += QStringLiteral("<br>%1: %2")
-                    .arg(Isolated(comparison.Labels[person]).toHtmlEscaped(),
-                         QString::number(r.Scores[static_cast<std::size_t>(comparison.Cycle)]));
+        //: A person and their value in a tooltip; rich text.
+        text += QStringLiteral("<br>") + Texts::tr("%1: %2").arg(Isolated(comparison.Labels[person]).toHtmlEscaped(),
+                                                                NumberText(r.Scores[static_cast<std::size_t>(comparison.Cycle)]));
     }
     return text;
 }
@@ -164,11 +212,12 @@ QString CompatibilityDescription(const TComparison& comparison) {
 QString ComparisonDescription(const TComparison& comparison) {
     const TDayTable& first = comparison.Tables[0];
     const std::size_t k = static_cast<std::size_t>(comparison.Cycle);
-    return QStringLiteral("%1 from %2 to %3. %4: %5 %6, %7 %8")
-        .arg(QLatin1String(Cycle(comparison.Cycle).Label), LongDateText(first.Rows.front().Day),
+    //: A cycle, a span of days, then a day and the value of each person on it.
+    return Texts::tr("%1 from %2 to %3. %4: %5 %6, %7 %8")
+        .arg(CycleName(comparison.Cycle), LongDateText(first.Rows.front().Day),
              LongDateText(first.Rows.back().Day), LongDateText(first.Today), comparison.Labels[0],
-             QString::number(first.TodayRow.Scores[k]), comparison.Labels[1],
-             QString::number(comparison.Tables[1].TodayRow.Scores[k]));
+             NumberText(first.TodayRow.Scores[k]), comparison.Labels[1],
+             NumberText(comparison.Tables[1].TodayRow.Scores[k]));
 }
 
 QString ComparisonCsv(const TComparison& comparison) {

@@ -1,14 +1,27 @@
 #pragma once
 // What the charts' extras say about a calculation, all read from its day
-// table: tooltips, accessible descriptions and the values file.
+// table: tooltips, accessible descriptions and the values file. What the
+// user reads is in the language of the texts, its dates and numbers in that
+// language's conventions; the files written (CSV) stay in English with ISO
+// dates and plain numbers, whatever the language.
 
 #include "Compatibility.h"
 #include "Cycles.h"
 
 #include <QString>
 
-// dd/MM/yyyy.
+// dd/MM/yyyy in English; else the language's short date with the year in full.
 [[nodiscard]] QString LongDateText(TDaySerial day);
+// Its format, for Qt's date widgets.
+[[nodiscard]] QString DateEditFormat();
+// The 4-week chart's date labels: dd/MM/yy in English; else the language's
+// short date with two-digit days, months and years.
+[[nodiscard]] QString AxisDateFormat();
+// A whole number as the language writes it; in English, plain digits.
+[[nodiscard]] QString NumberText(int value);
+
+// Cycle 0..6, or 7 for the average, named in the language of the texts.
+[[nodiscard]] QString CycleName(int k);
 
 // A name set apart from the text around it when it holds right-to-left
 // letters, so that it does not reorder the dates and numbers beside it.

@@ -24,15 +24,14 @@
 
 namespace {
 
-constexpr char kTitle[] = "Compatibility";
-
 QString PersonLabel(const TComparedPerson& person) {
     return person.Name.isEmpty() ? LongDateText(person.Birth) : person.Name;
 }
 
 QString PersonText(const TComparedPerson& person) {
     return person.Name.isEmpty() ? LongDateText(person.Birth)
-                                 : QStringLiteral("%1 (%2)").arg(Isolated(person.Name), LongDateText(person.Birth));
+                                 : QCoreApplication::translate("PeopleDialogs", "%1 (%2)")
+                                       .arg(Isolated(person.Name), LongDateText(person.Birth));
 }
 
 // Holds a chart and shows by a frame around it when the chart has the
@@ -56,9 +55,9 @@ protected:
 
 TCompatibilityWindow::TCompatibilityWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Compatibility"));
-    setWindowTitle(QString::fromLatin1(kTitle));
     CreateControls();
     CreateShortcuts();
+    Retranslate();
 }
 
 TCompatibilityWindow::~TCompatibilityWindow() = default;
@@ -88,15 +87,17 @@ void TCompatibilityWindow::CreateControls() {
 
     CycleList = new QComboBox(this);
     CycleList->setObjectName(QStringLiteral("CycleList"));
+    // As wide as the names of the language shown.
+    CycleList->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     for (int k = 0; k < CycleCount; ++k)
-        CycleList->addItem(QLatin1String(CycleTable[static_cast<std::size_t>(k)].Label));
-    auto* cycleLabel = new QLabel(QStringLiteral("&Cycle over 30 days:"), this);
-    cycleLabel->setBuddy(CycleList);
+        CycleList->addItem(QString());
+    m_cycleLabel = new QLabel(this);
+    m_cycleLabel->setBuddy(CycleList);
     QObject::connect(CycleList, &QComboBox::currentIndexChanged, this,
                      [this](int index) { TApplication::Guard([this, index] { SetCycle(index); }); });
 
     auto* cycleRow = new QHBoxLayout;
-    cycleRow->addWidget(cycleLabel);
+    cycleRow->addWidget(m_cycleLabel);
     cycleRow->addWidget(CycleList);
     cycleRow->addStretch();
     auto* layout = new QVBoxLayout(this);
@@ -107,9 +108,27 @@ void TCompatibilityWindow::CreateControls() {
     setTabOrder(CycleList, BarsHost);
     setTabOrder(BarsHost, LinesHost);
     CycleList->setFocus();
+}
 
-    BarsHost->setAccessibleName(QStringLiteral("Compatibility"));
-    LinesHost->setAccessibleName(QStringLiteral("Cycle over 30 days"));
+void TCompatibilityWindow::Retranslate() {
+    setWindowTitle(tr("Compatibility"));
+    m_cycleLabel->setText(tr("&Cycle over 30 days:"));
+    BarsHost->setAccessibleName(tr("Compatibility"));
+    LinesHost->setAccessibleName(tr("Cycle over 30 days"));
+    for (int k = 0; k < CycleCount; ++k)
+        CycleList->setItemText(k, CycleName(k));
+    LinesHost->Chart().BottomAxis()->SetDateTimeFormat(AxisDateFormat().toStdString());
+    if (!m_compared)
+        return;
+    ShowPeople();
+    FillBars();
+    FillLines();
+}
+
+void TCompatibilityWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
+    QWidget::changeEvent(event);
 }
 
 void TCompatibilityWindow::CreateShortcuts() {
@@ -130,17 +149,21 @@ void TCompatibilityWindow::CreateShortcuts() {
 // Contents
 
 void TCompatibilityWindow::Compare(const TComparedPerson& first, const TComparedPerson& second, TDaySerial day) {
+    m_compared = true;
     m_people[0] = first;
     m_people[1] = second;
-    m_comparison.Labels[0] = PersonLabel(first);
-    m_comparison.Labels[1] = PersonLabel(second);
     m_comparison.Values = Compatibility(first.Birth, second.Birth);
-    const int days = m_comparison.Values.Days;
-    Heading->setText((days == 1 ? QStringLiteral("%1 and %2: born 1 day apart")
-                                : QStringLiteral("%1 and %2: born %3 days apart"))
-                         .arg(PersonText(first), PersonText(second), QString::number(days)));
+    ShowPeople();
     FillBars();
     SetDay(day);
+}
+
+void TCompatibilityWindow::ShowPeople() {
+    for (int p = 0; p < 2; ++p)
+        m_comparison.Labels[p] = PersonLabel(m_people[p]);
+    //: Two people, %n the days between their birth dates.
+    Heading->setText(tr("%1 and %2: born %n days apart", nullptr, m_comparison.Values.Days)
+                         .arg(PersonText(m_people[0]), PersonText(m_people[1])));
 }
 
 void TCompatibilityWindow::SetDay(TDaySerial day) {
@@ -161,9 +184,10 @@ void TCompatibilityWindow::SetCycle(int cycle) {
 void TCompatibilityWindow::FillBars() {
     TChartSeries& bars = *BarsHost->Chart().SeriesList()[0];
     bars.ClearPoints();
-    for (std::size_t k = 0; k < CycleCount; ++k)
-        bars.AppendPoint(m_comparison.Values.Values[k], CycleTable[k].Label, CycleTable[k].BarColor);
-    bars.AppendPoint(m_comparison.Values.Average, CycleTable[CycleCount].Label, CycleTable[CycleCount].BarColor);
+    for (std::size_t k = 0; k <= CycleCount; ++k) {
+        const int value = k < CycleCount ? m_comparison.Values.Values[k] : m_comparison.Values.Average;
+        bars.AppendPoint(value, CycleName(static_cast<int>(k)).toStdString(), CycleTable[k].BarColor);
+    }
     BarsHost->setAccessibleDescription(CompatibilityDescription(m_comparison));
 }
 
@@ -245,10 +269,14 @@ QMenu* TCompatibilityWindow::CreateMenu(ChartHost& host) {
         action->setShortcut(keys);
         QObject::connect(action, &QAction::triggered, this, [slot] { TApplication::Guard(slot); });
     };
-    add("CopyChart", QStringLiteral("&Copy chart"), QKeySequence::Copy, [this, target] { CopyChart(*target); });
-    add("SaveChart", QStringLiteral("&Save chart as\u2026"), QKeySequence::Save, [this, target] { SaveChart(*target); });
-    add("SaveValues", QStringLiteral("Save &values as\u2026"), {}, [this, target] { SaveValues(*target); });
-    add("Print", QStringLiteral("&Print\u2026"), QKeySequence::Print, [this, target] { Print(*target); });
+    add("CopyChart", QCoreApplication::translate("TChartExtras", "&Copy chart"), QKeySequence::Copy,
+        [this, target] { CopyChart(*target); });
+    add("SaveChart", QCoreApplication::translate("TChartExtras", "&Save chart as\u2026"), QKeySequence::Save,
+        [this, target] { SaveChart(*target); });
+    add("SaveValues", QCoreApplication::translate("TChartExtras", "Save &values as\u2026"), {},
+        [this, target] { SaveValues(*target); });
+    add("Print", QCoreApplication::translate("TChartExtras", "&Print\u2026"), QKeySequence::Print,
+        [this, target] { Print(*target); });
     return menu;
 }
 
@@ -269,7 +297,7 @@ bool TCompatibilityWindow::SaveValues(ChartHost& host) {
 }
 
 QString TCompatibilityWindow::PrintHeading() const {
-    return QStringLiteral("%1 \u2013 %2").arg(QString::fromLatin1(kTitle), Heading->text());
+    return QStringLiteral("%1 \u2013 %2").arg(tr("Compatibility"), Heading->text());
 }
 
 QString TCompatibilityWindow::FileName(const ChartHost& host) const {

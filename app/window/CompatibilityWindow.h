@@ -11,6 +11,7 @@
 
 #include "ChartTexts.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 class ChartHost;
@@ -24,6 +25,8 @@ struct TComparedPerson {
 };
 
 class TCompatibilityWindow : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(TCompatibilityWindow)
+
 public:
     explicit TCompatibilityWindow(QWidget* parent = nullptr);
     ~TCompatibilityWindow() override;
@@ -53,11 +56,16 @@ public:
     ChartHost* LinesHost = nullptr;
 
 protected:
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls();
     void CreateShortcuts();
+    // Every text in the language of the texts.
+    void Retranslate();
+    // The heading, and the people's labels in the charts and their texts.
+    void ShowPeople();
     void FillBars();
     void FillLines();
     [[nodiscard]] ChartHost& FocusedHost() const;
@@ -65,6 +73,8 @@ private:
     // The name suggested for the chart's picture and values, without extension.
     [[nodiscard]] QString FileName(const ChartHost& host) const;
 
+    QLabel* m_cycleLabel = nullptr;
+    bool m_compared = false;
     TComparedPerson m_people[2];
     TComparison m_comparison;
 };

@@ -43,12 +43,16 @@ constexpr qint64 kDayKeys = 10'000'000;
 
 const QColor kHighlight(255, 226, 150);
 
+QStringList Headings() {
+    return {TCriticalDaysDialog::tr("Date"), TCriticalDaysDialog::tr("Weekday"), TCriticalDaysDialog::tr("Cycles")};
+}
+
 }  // namespace
 
 TCriticalDaysDialog::TCriticalDaysDialog(TDaySerial birth, TDaySerial from, TSaveDialog& saveDialog, QWidget* parent)
     : QDialog(parent), m_birth(birth), m_from(from), m_saveDialog(saveDialog) {
     setObjectName(QStringLiteral("CriticalDaysDialog"));
-    setWindowTitle(QStringLiteral("Critical days ahead"));
+    setWindowTitle(tr("Critical days ahead"));
 
     m_heading = new QLabel(this);
     m_heading->setObjectName(QStringLiteral("Heading"));
@@ -57,14 +61,14 @@ TCriticalDaysDialog::TCriticalDaysDialog(TDaySerial birth, TDaySerial from, TSav
     m_span = new QComboBox(this);
     m_span->setObjectName(QStringLiteral("Span"));
     for (int days : CriticalSpans)
-        m_span->addItem(QStringLiteral("%1 days").arg(days), days);
-    auto* spanLabel = new QLabel(QStringLiteral("&Look ahead:"), this);
+        m_span->addItem(tr("%n days", nullptr, days), days);
+    auto* spanLabel = new QLabel(tr("&Look ahead:"), this);
     spanLabel->setBuddy(m_span);
 
     m_table = new QTableWidget(0, 3, this);
     m_table->setObjectName(QStringLiteral("Table"));
-    m_table->setAccessibleName(QStringLiteral("Critical days"));
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Weekday"), QStringLiteral("Cycles")});
+    m_table->setAccessibleName(tr("Critical days"));
+    m_table->setHorizontalHeaderLabels(Headings());
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     m_table->horizontalHeader()->setStretchLastSection(true);
@@ -74,17 +78,17 @@ TCriticalDaysDialog::TCriticalDaysDialog(TDaySerial birth, TDaySerial from, TSav
     m_table->setTabKeyNavigation(false);
     m_table->installEventFilter(this);
 
-    auto* note = new QLabel(QStringLiteral("Days on which two or more cycles are critical are highlighted."), this);
+    auto* note = new QLabel(tr("Days on which two or more cycles are critical are highlighted."), this);
     note->setWordWrap(true);
 
-    auto* copy = new QPushButton(QStringLiteral("&Copy"), this);
+    auto* copy = new QPushButton(tr("&Copy"), this);
     copy->setObjectName(QStringLiteral("Copy"));
-    copy->setToolTip(QStringLiteral("Copies the table as text (Ctrl+C copies the selected rows)"));
-    auto* exportButton = new QPushButton(QStringLiteral("&Export to calendar\u2026"), this);
+    copy->setToolTip(tr("Copies the table as text (Ctrl+C copies the selected rows)"));
+    auto* exportButton = new QPushButton(tr("&Export to calendar\u2026"), this);
     exportButton->setObjectName(QStringLiteral("Export"));
-    exportButton->setToolTip(QStringLiteral("Writes the days as events of an iCalendar file"));
+    exportButton->setToolTip(tr("Writes the days as events of an iCalendar file"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Cl&ose"));
+    buttons->button(QDialogButtonBox::Close)->setText(tr("Cl&ose"));
     buttons->addButton(copy, QDialogButtonBox::ActionRole);
     buttons->addButton(exportButton, QDialogButtonBox::ActionRole);
     for (QPushButton* button : {copy, exportButton})
@@ -139,9 +143,9 @@ void TCriticalDaysDialog::Fill() {
     static const TDaySerial lastDay = DateToSerial(9999, 12, 31);
     m_days = CriticalDaysAhead(m_birth, m_from, Span());
     const int count = static_cast<int>(m_days.size());
-    const QString days = count == 1 ? QStringLiteral("1 critical day") : QStringLiteral("%1 critical days").arg(count);
-    m_heading->setText(QStringLiteral("Birth date %1: %2 from %3 to %4.")
-                           .arg(LongDateText(m_birth), days, LongDateText(m_from),
+    //: %n is the number of critical days; %1 the birth date, %2 and %3 the first and the last day looked at.
+    m_heading->setText(tr("Birth date %1: %n critical days from %2 to %3.", nullptr, count)
+                           .arg(LongDateText(m_birth), LongDateText(m_from),
                                 LongDateText(std::min(AddDays(m_from, Span() - 1), lastDay))));
 
     // Rows are placed unsorted, then sorted again as the user last chose.
@@ -154,8 +158,8 @@ void TCriticalDaysDialog::Fill() {
         const auto key = static_cast<qint64>(day.Day);
         QTableWidgetItem* items[] = {
             new TSortedItem(LongDateText(day.Day), key),
-            new TSortedItem(WeekdayName(day.Day), WeekdayIndex(day.Day) * kDayKeys + key),
-            new TSortedItem(CriticalCycleNames(day), day.Count() * kDayKeys + key),
+            new TSortedItem(WeekdayText(day.Day), WeekdayIndex(day.Day) * kDayKeys + key),
+            new TSortedItem(CycleNamesText(day), day.Count() * kDayKeys + key),
         };
         for (int column = 0; column < 3; ++column) {
             QTableWidgetItem* item = items[column];
@@ -176,7 +180,7 @@ QString TCriticalDaysDialog::TableText(bool selectedOnly) const {
     std::set<int> selected;
     for (const QModelIndex& index : m_table->selectionModel()->selectedRows())
         selected.insert(index.row());
-    QString text = QStringLiteral("Date\tWeekday\tCycles\n");
+    QString text = Headings().join(u'\t') + u'\n';
     for (int row = 0; row < m_table->rowCount(); ++row) {
         if (selectedOnly && !selected.empty() && !selected.count(row))
             continue;
@@ -201,13 +205,13 @@ bool TCriticalDaysDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool TCriticalDaysDialog::ExportToCalendar() {
-    if (!m_saveDialog.ExecuteFor(this, QStringLiteral("ics"), {QStringLiteral("iCalendar Files (*.ics)")}))
+    if (!m_saveDialog.ExecuteFor(this, QStringLiteral("ics"), {tr("iCalendar Files (*.ics)")}))
         return false;
     const QString file = m_saveDialog.selectedFile();
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly) ||
         out.write(CriticalDaysCalendar(m_birth, m_days, QDateTime::currentDateTimeUtc())) < 0 || !out.commit()) {
-        ShowMessageBox({TApplication::Title(), QStringLiteral("The file %1 could not be written.").arg(file),
+        ShowMessageBox({TApplication::Title(), tr("The file %1 could not be written.").arg(file),
                         TMessageIcon::miStop});
         return false;
     }

@@ -8,6 +8,7 @@
 
 #include "CriticalDays.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include <functional>
@@ -19,6 +20,8 @@ class QTableWidget;
 class TSaveDialog;
 
 class TCriticalDaysDialog : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(TCriticalDaysDialog)
+
 public:
     // Given the dialog, built and filled, instead of running it.
     using THandler = std::function<void(TCriticalDaysDialog&)>;

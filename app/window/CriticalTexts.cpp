@@ -1,9 +1,12 @@
 #include "CriticalTexts.h"
 
+#include "ChartTexts.h"
 #include "Formatting.h"
 #include "FPrincipal.h"
 #include "ICalendar.h"
+#include "Language.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <array>
@@ -16,14 +19,6 @@ QString IsoDate(TDaySerial day) {
 
 QString CompactDate(TDaySerial day) {
     return FormatDateTime(QStringLiteral("yyyymmdd"), day);
-}
-
-// A field with a comma or a quote is quoted, its quotes doubled.
-QString CsvField(QString text) {
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')))
-        return text;
-    text.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return u'"' + text + u'"';
 }
 
 }  // namespace
@@ -42,6 +37,20 @@ QString CriticalCycleNames(const TCriticalDay& day) {
             names << QLatin1String(CycleTable[k].Label);
     }
     return names.join(QStringLiteral(", "));
+}
+
+QString WeekdayText(TDaySerial day) {
+    const std::optional<QLocale> locale = LanguageLocale();
+    return locale ? locale->dayName(WeekdayIndex(day) + 1) : WeekdayName(day);
+}
+
+QString CycleNamesText(const TCriticalDay& day) {
+    QStringList names;
+    for (std::size_t k = 0; k < day.Cycles.size(); ++k) {
+        if (day.Cycles[k])
+            names << CycleName(static_cast<int>(k));
+    }
+    return names.join(QCoreApplication::translate("ChartTexts", ", "));
 }
 
 QString CriticalDaysCsv(const std::vector<TCriticalDay>& days) {

@@ -17,6 +17,10 @@
 // The critical cycles in table order: "Physical, Intellectual".
 [[nodiscard]] QString CriticalCycleNames(const TCriticalDay& day);
 
+// The same two as the user reads them, in the language of the texts.
+[[nodiscard]] QString WeekdayText(TDaySerial day);
+[[nodiscard]] QString CycleNamesText(const TCriticalDay& day);
+
 // A header line, then date (YYYY-MM-DD), weekday and cycles, one line each.
 [[nodiscard]] QString CriticalDaysCsv(const std::vector<TCriticalDay>& days);
 

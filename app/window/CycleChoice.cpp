@@ -2,12 +2,14 @@
 
 #include "Application.h"
 #include "ChartHost.h"
+#include "ChartTexts.h"
 #include "CriticalDaysDialog.h"
 #include "Cycles.h"
 #include "FPrincipal.h"
 #include "Series.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QHelpEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -17,11 +19,16 @@
 
 namespace {
 
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(TCycleChoice)
+};
+
 // Accelerators unique within the Cycles submenu, "&Show all" included.
-const std::array<QString, CycleCount> kCycleItems{
-    QStringLiteral("&Physical"),  QStringLiteral("&Emotional"), QStringLiteral("&Intellectual"),
-    QStringLiteral("Spi&ritual"), QStringLiteral("A&wareness"), QStringLiteral("&Aesthetic"),
-    QStringLiteral("In&tuition")};
+constexpr std::array<const char*, CycleCount> kCycleItems{
+    QT_TRANSLATE_NOOP("TCycleChoice", "&Physical"),  QT_TRANSLATE_NOOP("TCycleChoice", "&Emotional"),
+    QT_TRANSLATE_NOOP("TCycleChoice", "&Intellectual"), QT_TRANSLATE_NOOP("TCycleChoice", "Spi&ritual"),
+    QT_TRANSLATE_NOOP("TCycleChoice", "A&wareness"), QT_TRANSLATE_NOOP("TCycleChoice", "&Aesthetic"),
+    QT_TRANSLATE_NOOP("TCycleChoice", "In&tuition")};
 
 const TCycle& Cycle(int k) { return CycleTable[static_cast<std::size_t>(k)]; }
 
@@ -112,12 +119,12 @@ void TCycleChoice::AddMenuItems(QMenu& menu) {
         });
     };
     menu.addSeparator();
-    QMenu* cycles = menu.addMenu(QStringLiteral("C&ycles"));
+    QMenu* cycles = menu.addMenu(Texts::tr("C&ycles"));
     cycles->setObjectName(QStringLiteral("Cycles"));
     cycles->menuAction()->setObjectName(QStringLiteral("Cycles"));
     bool anyHidden = false;
     for (int k = 0; k < CycleCount; ++k) {
-        QAction* item = cycles->addAction(kCycleItems[static_cast<std::size_t>(k)]);
+        QAction* item = cycles->addAction(Texts::tr(kCycleItems[static_cast<std::size_t>(k)]));
         item->setObjectName(QStringLiteral("Cycle") + QLatin1String(Cycle(k).Label));
         item->setCheckable(true);
         item->setChecked(CycleShown(k));
@@ -125,18 +132,18 @@ void TCycleChoice::AddMenuItems(QMenu& menu) {
         guarded(item, [this, k](bool checked) { SetCycleShown(k, checked); });
     }
     cycles->addSeparator();
-    QAction* all = cycles->addAction(QStringLiteral("&Show all"));
+    QAction* all = cycles->addAction(Texts::tr("&Show all"));
     all->setObjectName(QStringLiteral("ShowAllCycles"));
     all->setEnabled(anyHidden);
     guarded(all, [this](bool) { ShowAllCycles(); });
 
-    QAction* marks = menu.addAction(QStringLiteral("Mark critical &days"));
+    QAction* marks = menu.addAction(Texts::tr("Mark critical &days"));
     marks->setObjectName(QStringLiteral("MarkCriticalDays"));
     marks->setCheckable(true);
     marks->setChecked(m_marked);
     guarded(marks, [this](bool checked) { SetCriticalDaysMarked(checked); });
 
-    QAction* ahead = menu.addAction(QStringLiteral("Critical days a&head\u2026"));
+    QAction* ahead = menu.addAction(Texts::tr("Critical days a&head\u2026"));
     ahead->setObjectName(QStringLiteral("CriticalDaysAhead"));
     ahead->setEnabled(m_window.Table().has_value());
     guarded(ahead, [this](bool) { ShowCriticalDaysAhead(); });
@@ -175,9 +182,8 @@ bool TCycleChoice::ChartEvent(QObject* watched, QEvent* event) {
         const int k = LegendCycleAt(help->pos(), &cell);
         if (k < 0)
             return false;
-        const QString text = CycleShown(k) ? QStringLiteral("Click to hide the %1 cycle")
-                                           : QStringLiteral("Click to show the %1 cycle");
-        QToolTip::showText(help->globalPos(), text.arg(QLatin1String(Cycle(k).Label)), m_window.chart4weeksHost, cell);
+        const QString text = CycleShown(k) ? Texts::tr("Click to hide the %1 cycle") : Texts::tr("Click to show the %1 cycle");
+        QToolTip::showText(help->globalPos(), text.arg(CycleName(k)), m_window.chart4weeksHost, cell);
         return true;
     }
     const auto* mouse = static_cast<QMouseEvent*>(event);

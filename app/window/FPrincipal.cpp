@@ -4,6 +4,7 @@
 #include "Application.h"
 #include "BirthdayFile.h"
 #include "ChartHost.h"
+#include "ChartTexts.h"
 #include "ChartSetup.h"
 #include "Controls.h"
 #include "Cycles.h"
@@ -37,8 +38,14 @@
 namespace {
 
 const QString kArial = QStringLiteral("Arial");
-constexpr char kCaption[] = "Free Biorhythm calculator...";
-constexpr char kFutureBirthday[] = "Your birthday couldn't be greater than today...";
+
+constexpr const char* kMonths[] = {
+    QT_TRANSLATE_NOOP("TPrincipal", "January"),  QT_TRANSLATE_NOOP("TPrincipal", "February"),
+    QT_TRANSLATE_NOOP("TPrincipal", "March"),    QT_TRANSLATE_NOOP("TPrincipal", "April"),
+    QT_TRANSLATE_NOOP("TPrincipal", "May"),      QT_TRANSLATE_NOOP("TPrincipal", "June"),
+    QT_TRANSLATE_NOOP("TPrincipal", "July"),     QT_TRANSLATE_NOOP("TPrincipal", "August"),
+    QT_TRANSLATE_NOOP("TPrincipal", "September"), QT_TRANSLATE_NOOP("TPrincipal", "October"),
+    QT_TRANSLATE_NOOP("TPrincipal", "November"), QT_TRANSLATE_NOOP("TPrincipal", "December")};
 
 QPixmap ArtPixmap(const QString& path, bool jpeg) {
 #ifdef BIORHYTHM_HAVE_ARTWORK
@@ -103,6 +110,7 @@ TPrincipal::TPrincipal(QWidget* parent) : QWidget(parent, Qt::Window) {
     CreateControls();
     ConfigureCharts();
     BindEvents();
+    Retranslate();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
@@ -155,9 +163,6 @@ void TPrincipal::CreateControls() {
 }
 
 void TPrincipal::CreateBanner() {
-    const QString hint = QStringLiteral("To learn more about biorhythms, please visit our website\n") +
-                         WebAddressCaption();
-
     Panel1 = new TPanelControl(this, clWhite);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->resize(ClientWidth, 126);
@@ -170,7 +175,6 @@ void TPrincipal::CreateBanner() {
     Image1->SetPictures([] { return ArtPictures(kArtPromo, true); });
 #endif
     Image1->setGeometry(35, 12, 125, 105);
-    Image1->setToolTip(hint);
 
     Panel4 = new TPanelControl(Panel1, clWhite);
     Panel4->setObjectName(QStringLiteral("Panel4"));
@@ -180,16 +184,14 @@ void TPrincipal::CreateBanner() {
     Image2->SetPictures([] { return ArtPictures(kArtLogo, true); });
 #endif
     Image2->setGeometry(17, 27, 75, 75);
-    Image2->setToolTip(hint);
 
     Panel5 = new TPanelControl(Panel1, clWhite);
     Panel5->setObjectName(QStringLiteral("Panel5"));
-    Label2 = new TLabel(QStringLiteral("To learn more about biorhythms, please visit our website"), Panel5);
+    Label2 = new TLabel(Panel5);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setGeometry(38, 39, 401, 18);
     Label2->setFont(PixelFont(kArial, 15, true));
     Label2->SetFontColor(clBlack);
-    Label2->GrowToFitText();
 
     cLink = new TLabel(WebAddressCaption(), Panel5);
     cLink->setObjectName(QStringLiteral("cLink"));
@@ -197,7 +199,6 @@ void TPrincipal::CreateBanner() {
     cLink->setFont(PixelFont(kArial, 27));
     cLink->SetFontColor(clWindowText);
     cLink->setCursor(Qt::PointingHandCursor);
-    cLink->setToolTip(hint);
     cLink->GrowToFitText();
 }
 
@@ -205,17 +206,15 @@ void TPrincipal::CreateDateBand() {
     Panel2 = new TPanelControl(this, clBtnFace);
     Panel2->setObjectName(QStringLiteral("Panel2"));
 
-    Label1 = new TLabel(QStringLiteral("To calculate your Biorhythm, please enter your birthday:"), Panel2);
+    Label1 = new TLabel(Panel2);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(14, 26, 360, 17);
     Label1->setFont(PixelFont(kArial, 15));
     Label1->SetFontColor(clWindowText);
-    Label1->GrowToFitText();
 
     bCalculate = new QToolButton(Panel2);
     bCalculate->setObjectName(QStringLiteral("bCalculate"));
     bCalculate->setGeometry(623, 14, 120, 40);
-    bCalculate->setText(QStringLiteral("&Calculate"));
     bCalculate->setAutoRaise(true);
     bCalculate->setFocusPolicy(Qt::NoFocus);
     bCalculate->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -230,7 +229,6 @@ void TPrincipal::CreateDateBand() {
     }));
 #endif
     bCalculate->setFont(PixelFont(kArial, 13));
-    bCalculate->setToolTip(QStringLiteral("Calculate biorhythm..."));
 
     const auto newList = [this](const char* name, QRect geometry) {
         auto* list = new TComboBox(Panel2);
@@ -244,8 +242,8 @@ void TPrincipal::CreateDateBand() {
     for (int day = 1; day <= 31; ++day)
         cDia->addItem(QString::number(day));
     cMes = newList("cMes", {436, 22, 109, 25});
-    cMes->addItems({"January", "February", "March", "April", "May", "June", "July", "August",
-                    "September", "October", "November", "December"});
+    for (const char* month : kMonths)
+        cMes->addItem(QString::fromLatin1(month));
     cAnne = newList("cAnne", {550, 22, 65, 25});
     for (int year = 1975; year <= 2009; ++year)
         cAnne->addItem(QString::number(year));
@@ -263,9 +261,9 @@ void TPrincipal::CreatePages() {
     palette.setColor(QPalette::ButtonText, ToQColor(clBlack));
     PageControl2->setPalette(palette);
 
-    TabSheet3 = PageControl2->AddPage(QStringLiteral("  Current state analysis  "));
+    TabSheet3 = PageControl2->AddPage({});
     TabSheet3->setObjectName(QStringLiteral("TabSheet3"));
-    TabSheet4 = PageControl2->AddPage(QStringLiteral("  4-Week analysis  "));
+    TabSheet4 = PageControl2->AddPage({});
     TabSheet4->setObjectName(QStringLiteral("TabSheet4"));
     PageControl2->SetActivePageIndex(0);
 
@@ -283,27 +281,24 @@ void TPrincipal::CreatePages() {
     chart4weeksHost = newChartHost(TabSheet4, "chart4weeks");
     chart4weeks = &chart4weeksHost->Chart();
 
-    const auto newScaleLabel = [this](const char* name, const char* caption, QRect geometry,
-                                      TColor color) {
-        auto* label = new TLabel(QString::fromLatin1(caption), ChartTodayHost);
+    const auto newScaleLabel = [this](const char* name, QRect geometry, TColor color) {
+        auto* label = new TLabel(ChartTodayHost);
         label->setObjectName(QString::fromLatin1(name));
         label->setGeometry(geometry);
         label->setFont(PixelFont(kArial, 15));
         label->SetFontColor(color);
         label->SetOpaque(true);
-        label->GrowToFitText();
         return label;
     };
-    LHigh = newScaleLabel("LHigh", "High", {20, 21, 29, 17}, clGreen);
-    LCritical = newScaleLabel("LCritical", "Critical", {4, 175, 45, 17}, clPurple);
-    LLow = newScaleLabel("LLow", "Low", {14, 332, 27, 17}, clRed);
+    LHigh = newScaleLabel("LHigh", {20, 21, 29, 17}, clGreen);
+    LCritical = newScaleLabel("LCritical", {4, 175, 45, 17}, clPurple);
+    LLow = newScaleLabel("LLow", {14, 332, 27, 17}, clRed);
 }
 
 void TPrincipal::CreateDialogs() {
     SaveDialog = new TSaveDialog(this);
     SaveDialog->setObjectName(QStringLiteral("SaveDialog"));
     SaveDialog->setDefaultSuffix(QStringLiteral("bmp"));
-    SaveDialog->setNameFilters({QStringLiteral(".BMP Files (*.bmp)")});
     // The home folder stands for the fixed drive root the dialog starts in.
     SaveDialog->setDirectory(QString::fromStdString(FallbackFolderPath()));
 
@@ -331,6 +326,50 @@ void TPrincipal::BindEvents() {
         control->OnClick = [this] { cLinkClick(); };
     cLink->OnMouseEnter = [this] { cLinkMouseEnter(); };
     cLink->OnMouseLeave = [this] { cLinkMouseLeave(); };
+}
+
+void TPrincipal::Retranslate() {
+    const QString visit = tr("To learn more about biorhythms, please visit our website");
+    const QString hint = visit + u'\n' + WebAddressCaption();
+    for (TLabel* control : {Image1, Image2, cLink})
+        control->setToolTip(hint);
+    const std::pair<TLabel*, QString> captions[] = {
+        {Label2, visit},
+        {Label1, tr("To calculate your Biorhythm, please enter your birthday:")},
+        //: The scale of the today chart, at 100.
+        {LHigh, tr("High")},
+        //: The scale of the today chart, at 0: a day on which a cycle crosses zero is critical.
+        {LCritical, tr("Critical")},
+        //: The scale of the today chart, at -100.
+        {LLow, tr("Low")},
+    };
+    for (const auto& [label, caption] : captions) {
+        label->setText(caption);
+        label->GrowToFitText();
+    }
+    bCalculate->setText(tr("&Calculate"));
+    bCalculate->setToolTip(tr("Calculate biorhythm..."));
+    for (int month = 0; month < cMes->count(); ++month)
+        cMes->setItemText(month, tr(kMonths[month]));
+    //: A tab's caption; the two spaces on either side give the tab its width.
+    PageControl2->TabBar()->setTabText(0, tr("  Current state analysis  "));
+    //: A tab's caption; the two spaces on either side give the tab its width.
+    PageControl2->TabBar()->setTabText(1, tr("  4-Week analysis  "));
+
+    TChartSeries& bars = SeriesOf(*ChartToday, 0);
+    for (int i = 0; i < bars.PointCount(); ++i)
+        bars.SetPointLabel(i, CycleName(i).toStdString());
+    for (int s = 0; s < chart4weeks->SeriesList().Count(); ++s)
+        SeriesOf(*chart4weeks, s).SetTitle(QCoreApplication::translate("Cycle", FourWeekTitles[s]).toStdString());
+    chart4weeks->BottomAxis()->SetDateTimeFormat(AxisDateFormat().toStdString());
+    SaveDialog->setNameFilters({tr(".BMP Files (*.bmp)")});
+    UpdateCaption();
+}
+
+void TPrincipal::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
+    QWidget::changeEvent(event);
 }
 
 void TPrincipal::showEvent(QShowEvent* event) {
@@ -380,7 +419,7 @@ void TPrincipal::bCalculateClick() {
     const TDaySerial birth = SelectedBirthDate();
     const TDaySerial today = DayShown();
     if (birth > today) {
-        ShowInformationBox(QString::fromLatin1(kFutureBirthday));
+        ShowInformationBox(tr("Your birthday couldn't be greater than today..."));
         cDia->setFocus();
         return;
     }
@@ -390,9 +429,9 @@ void TPrincipal::bCalculateClick() {
     bars.ClearPoints();
     for (int k = 0; k < CycleCount; ++k) {
         const TCycle& cycle = CycleTable[static_cast<std::size_t>(k)];
-        bars.AppendPoint(table.TodayRow.Scores[static_cast<std::size_t>(k)], cycle.Label, cycle.BarColor);
+        bars.AppendPoint(table.TodayRow.Scores[static_cast<std::size_t>(k)], CycleName(k).toStdString(), cycle.BarColor);
     }
-    bars.AppendPoint(table.TodayRow.Average, "Average", clGray);
+    bars.AppendPoint(table.TodayRow.Average, CycleName(CycleCount).toStdString(), clGray);
 
     const TChartSeriesList& list = chart4weeks->SeriesList();
     for (int s = 0; s < list.Count(); ++s)
@@ -425,11 +464,11 @@ void TPrincipal::SetCaptionName(const QString& name) {
 }
 
 void TPrincipal::UpdateCaption() {
-    QString caption = QString::fromLatin1(kCaption);
+    QString caption = tr("Free Biorhythm calculator...");
     if (!m_captionName.isEmpty())
         caption += QStringLiteral(" \u2013 ") + m_captionName;
     if (m_referenceDay)
-        caption += QStringLiteral(" \u2013 ") + FormatDateTime(QStringLiteral("dd/MM/yyyy"), *m_referenceDay);
+        caption += QStringLiteral(" \u2013 ") + LongDateText(*m_referenceDay);
     setWindowTitle(caption);
 }
 

@@ -11,6 +11,7 @@
 #include "Cycles.h"
 #include "Dialogs.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 #include <QWidget>
@@ -29,6 +30,8 @@ class TPageControl;
 class TPanelControl;
 
 class TPrincipal : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(TPrincipal)
+
 public:
     static constexpr int ClientWidth = 784;
     static constexpr int ClientHeight = 614;
@@ -97,6 +100,7 @@ public:
     TChart* chart4weeks = nullptr;
 
 protected:
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -108,6 +112,8 @@ private:
     void CreateDialogs();
     void ConfigureCharts();
     void BindEvents();
+    // Every text of the window in the language of the texts.
+    void Retranslate();
 
     // Steps 1 and 2 of the calculation: the birth date the lists select.
     [[nodiscard]] TDaySerial SelectedBirthDate() const;

@@ -4,6 +4,7 @@
 #include "ChartTexts.h"
 #include "MessageBoxes.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -18,6 +19,10 @@
 #include <algorithm>
 
 namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PeopleDialogs)
+};
 
 enum TItemRole { irOrigin = Qt::UserRole, irName, irBirth };
 
@@ -44,7 +49,8 @@ Handler Replace(Handler& slot, Handler handler) {
 }
 
 QString ItemText(const TPerson& person) {
-    return QStringLiteral("%1 (%2)").arg(Isolated(person.Name), LongDateText(person.Birth));
+    //: A person: the name and, in brackets, the birth date.
+    return Texts::tr("%1 (%2)").arg(Isolated(person.Name), LongDateText(person.Birth));
 }
 
 }  // namespace
@@ -99,12 +105,12 @@ void TPersonNameDialog::accept() {
 TManagePeopleDialog::TManagePeopleDialog(QWidget* parent, const TManageRequest& request)
     : QDialog(parent), m_request(request) {
     setObjectName(QStringLiteral("ManagePeopleDialog"));
-    setWindowTitle(QStringLiteral("People"));
+    setWindowTitle(Texts::tr("People"));
 
     Filter = new QLineEdit(this);
     Filter->setObjectName(QStringLiteral("Filter"));
     Filter->setClearButtonEnabled(true);
-    auto* filterLabel = new QLabel(QStringLiteral("&Find:"), this);
+    auto* filterLabel = new QLabel(Texts::tr("&Find:"), this);
     filterLabel->setBuddy(Filter);
 
     List = new QListWidget(this);
@@ -113,7 +119,7 @@ TManagePeopleDialog::TManagePeopleDialog(QWidget* parent, const TManageRequest& 
     List->setDefaultDropAction(Qt::MoveAction);
     List->setUniformItemSizes(true);
     List->installEventFilter(this);
-    auto* listLabel = new QLabel(QStringLiteral("&People, in the order of the menu:"), this);
+    auto* listLabel = new QLabel(Texts::tr("&People, in the order of the menu:"), this);
     listLabel->setBuddy(List);
     for (std::size_t i = 0; i < request.People.size(); ++i)
         AddItem(static_cast<int>(i), request.People[i], static_cast<int>(i));
@@ -126,12 +132,12 @@ TManagePeopleDialog::TManagePeopleDialog(QWidget* parent, const TManageRequest& 
         return b;
     };
     using TAction = TManageResult::TAction;
-    Choose = button("Choose", QStringLiteral("C&hoose"), [this] { Finish(TAction::maChoose); });
-    Compare = button("Compare", QStringLiteral("Co&mpare"), [this] { Finish(TAction::maCompare); });
-    Rename = button("Rename", QStringLiteral("&Rename\u2026"), [this] { RenameSelected(); });
-    Delete = button("Delete", QStringLiteral("&Delete\u2026"), [this] { DeleteSelected(); });
-    Up = button("MoveUp", QStringLiteral("Move &up"), [this] { MoveSelected(-1); });
-    Down = button("MoveDown", QStringLiteral("Move d&own"), [this] { MoveSelected(1); });
+    Choose = button("Choose", Texts::tr("C&hoose"), [this] { Finish(TAction::maChoose); });
+    Compare = button("Compare", Texts::tr("Co&mpare"), [this] { Finish(TAction::maCompare); });
+    Rename = button("Rename", Texts::tr("&Rename\u2026"), [this] { RenameSelected(); });
+    Delete = button("Delete", Texts::tr("&Delete\u2026"), [this] { DeleteSelected(); });
+    Up = button("MoveUp", Texts::tr("Move &up"), [this] { MoveSelected(-1); });
+    Down = button("MoveDown", Texts::tr("Move d&own"), [this] { MoveSelected(1); });
     Compare->setVisible(request.CompareFrom.has_value());
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -248,11 +254,11 @@ void TManagePeopleDialog::RenameSelected() {
         return;
     TPerson person = PersonAt(row);
     const std::optional<QString> name =
-        AskPersonName(this, QStringLiteral("Rename person"), QStringLiteral("New &name for %1:").arg(Isolated(person.Name)), person.Name);
+        AskPersonName(this, Texts::tr("Rename person"), Texts::tr("New &name for %1:").arg(Isolated(person.Name)), person.Name);
     if (!name || !NameProblem(*name).isEmpty())
         return;
     if (IndexOfName(PeopleListed(), *name, row) >= 0) {
-        ShowMessageBox({TApplication::Title(), QStringLiteral("The name %1 is already used by another person.").arg(Isolated(*name)),
+        ShowMessageBox({TApplication::Title(), Texts::tr("The name %1 is already used by another person.").arg(Isolated(*name)),
                         TMessageIcon::miInformation});
         return;
     }
@@ -265,7 +271,7 @@ void TManagePeopleDialog::RenameSelected() {
 
 void TManagePeopleDialog::DeleteSelected() {
     const int row = List->currentRow();
-    if (row < 0 || !AskQuestion(this, QStringLiteral("Delete %1 from the people?").arg(ItemText(PersonAt(row)))))
+    if (row < 0 || !AskQuestion(this, Texts::tr("Delete %1 from the people?").arg(ItemText(PersonAt(row)))))
         return;
     delete List->takeItem(row);
     UpdateButtons();

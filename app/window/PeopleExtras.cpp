@@ -11,10 +11,15 @@
 #include "PeopleDialogs.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QTimer>
 
 namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(TPeopleExtras)
+};
 
 // Wider names are cut short in the menus; the manager shows them whole.
 constexpr int kMenuNameWidth = 300;
@@ -61,10 +66,10 @@ void TPeopleExtras::AddMenus(QMenu& menu) {
     };
     const int count = static_cast<int>(m_people.size());
     menu.addSeparator();
-    QMenu& people = *menu.addMenu(QStringLiteral("P&eople"));
+    QMenu& people = *menu.addMenu(Texts::tr("P&eople"));
     people.setObjectName(QStringLiteral("PeopleMenu"));
     people.menuAction()->setObjectName(QStringLiteral("People"));
-    add(people, QStringLiteral("SaveAsPerson"), QStringLiteral("&Save as person\u2026"), ListsDate().has_value(),
+    add(people, QStringLiteral("SaveAsPerson"), Texts::tr("&Save as person\u2026"), ListsDate().has_value(),
         [this] { SaveAsPerson(); });
     if (count > 0)
         people.addSeparator();
@@ -75,11 +80,11 @@ void TPeopleExtras::AddMenus(QMenu& menu) {
         action->setChecked(i == m_current);
     }
     if (count > MenuPeople)
-        add(people, QStringLiteral("MorePeople"), QStringLiteral("&More\u2026"), true, [this] { Manage(MenuPeople); });
+        add(people, QStringLiteral("MorePeople"), Texts::tr("&More\u2026"), true, [this] { Manage(MenuPeople); });
     people.addSeparator();
-    add(people, QStringLiteral("ManagePeople"), QStringLiteral("Ma&nage people\u2026"), count > 0, [this] { Manage(); });
+    add(people, QStringLiteral("ManagePeople"), Texts::tr("Ma&nage people\u2026"), count > 0, [this] { Manage(); });
 
-    QMenu& compare = *menu.addMenu(QStringLiteral("Co&mpare with"));
+    QMenu& compare = *menu.addMenu(Texts::tr("Co&mpare with"));
     compare.setObjectName(QStringLiteral("CompareMenu"));
     compare.menuAction()->setObjectName(QStringLiteral("CompareWith"));
     const std::optional<TDaySerial> birth = ChartsBirth();
@@ -88,7 +93,7 @@ void TPeopleExtras::AddMenus(QMenu& menu) {
         if (m_people[static_cast<std::size_t>(i)].Birth == *birth)
             continue;
         if (listed == MenuPeople) {
-            add(compare, QStringLiteral("MoreCompare"), QStringLiteral("&More\u2026"), true, [this, i] { Manage(i); });
+            add(compare, QStringLiteral("MoreCompare"), Texts::tr("&More\u2026"), true, [this, i] { Manage(i); });
             break;
         }
         add(compare, QStringLiteral("Compare%1").arg(i), MenuText(compare, m_people[static_cast<std::size_t>(i)]), true,
@@ -142,9 +147,9 @@ void TPeopleExtras::Store(TPeople people) {
         return;
     const QString path = QString::fromStdString(PeopleFilePath());
     ShowMessageBox({TApplication::Title(),
-                    m_writable ? QStringLiteral("The list of people could not be saved in %1.").arg(path)
-                               : QStringLiteral("The list of people is not saved: the damaged file %1 could not be "
-                                                "renamed.").arg(path),
+                    m_writable ? Texts::tr("The list of people could not be saved in %1.").arg(path)
+                               : Texts::tr("The list of people is not saved: the damaged file %1 could not be "
+                                           "renamed.").arg(path),
                     TMessageIcon::miStop});
 }
 
@@ -152,10 +157,10 @@ void TPeopleExtras::SaveAsPerson() {
     const std::optional<TDaySerial> date = ListsDate();
     if (!date)
         return;
-    const QString prompt = QStringLiteral("Keep the birth date %1 under the &name:").arg(LongDateText(*date));
+    const QString prompt = Texts::tr("Keep the birth date %1 under the &name:").arg(LongDateText(*date));
     QString name;
     for (;;) {
-        const std::optional<QString> answer = AskPersonName(&m_window, QStringLiteral("Save as person"), prompt, name);
+        const std::optional<QString> answer = AskPersonName(&m_window, Texts::tr("Save as person"), prompt, name);
         if (!answer || !NameProblem(*answer).isEmpty())
             return;
         name = *answer;
@@ -169,7 +174,7 @@ void TPeopleExtras::SaveAsPerson() {
         }
         const TPerson& kept = m_people[static_cast<std::size_t>(same)];
         if (kept.Birth != *date &&
-            !AskQuestion(&m_window, QStringLiteral("%1 is already kept with the birth date %2. Replace it with %3?")
+            !AskQuestion(&m_window, Texts::tr("%1 is already kept with the birth date %2. Replace it with %3?")
                                         .arg(Isolated(kept.Name), LongDateText(kept.Birth), LongDateText(*date))))
             continue;
         if (kept != TPerson{name, *date}) {

@@ -8,6 +8,7 @@
 #include "Controls.h"
 #include "CriticalTexts.h"
 #include "FPrincipal.h"
+#include "Language.h"
 #include "LocalDate.h"
 #include "MessageBoxes.h"
 #include "PageControl.h"
@@ -26,6 +27,10 @@
 
 namespace {
 
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Snapshot)
+};
+
 struct TOptionHelp {
     const char* Names;
     const char* Help;
@@ -33,20 +38,21 @@ struct TOptionHelp {
 
 // Every option in the order of the usage line; the manual page lists the same.
 constexpr TOptionHelp kOptionHelp[] = {
-    {"--birth YYYY-MM-DD", "Select this birth date and calculate."},
-    {"--today YYYY-MM-DD", "Take this day for today (0001-01-16 to 9999-12-17)."},
-    {"--tab today|4weeks", "The tab shown in the picture (default: today)."},
-    {"--scale K", "Draw the window as a screen scaled K times (1 to 4) does."},
-    {"--out FILE.png", "Write a PNG picture of the window."},
-    {"--csv", "Print the 30 days of the 4-week chart as comma-separated values."},
-    {"--values", "Show the value of each bar on the today chart."},
-    {"--compare YYYY-MM-DD", "Print the compatibility of the birth date with this one as CSV."},
-    {"--png FILE", "With --compare: write a picture of the comparison window (as --out)."},
-    {"--people FILE", "List a people file as CSV; entries it cannot read go to standard error."},
-    {"--critical DAYS", "Print the critical days among the next DAYS (1 to 3660) from the day shown."},
-    {"--ics FILE.ics", "With --critical: write them as calendar events to this file instead."},
-    {"-h, --help", "Print this help and exit."},
-    {"-v, --version", "Print the version and licence and exit."},
+    {"--birth YYYY-MM-DD", QT_TRANSLATE_NOOP("Snapshot", "Select this birth date and calculate.")},
+    {"--today YYYY-MM-DD", QT_TRANSLATE_NOOP("Snapshot", "Take this day for today (0001-01-16 to 9999-12-17).")},
+    {"--tab today|4weeks", QT_TRANSLATE_NOOP("Snapshot", "The tab shown in the picture (default: today).")},
+    {"--scale K", QT_TRANSLATE_NOOP("Snapshot", "Draw the window as a screen scaled K times (1 to 4) does.")},
+    {"--out FILE.png", QT_TRANSLATE_NOOP("Snapshot", "Write a PNG picture of the window.")},
+    {"--csv", QT_TRANSLATE_NOOP("Snapshot", "Print the 30 days of the 4-week chart as comma-separated values.")},
+    {"--values", QT_TRANSLATE_NOOP("Snapshot", "Show the value of each bar on the today chart.")},
+    {"--compare YYYY-MM-DD", QT_TRANSLATE_NOOP("Snapshot", "Print the compatibility of the birth date with this one as CSV.")},
+    {"--png FILE", QT_TRANSLATE_NOOP("Snapshot", "With --compare: write a picture of the comparison window (as --out).")},
+    {"--people FILE", QT_TRANSLATE_NOOP("Snapshot", "List a people file as CSV; entries it cannot read go to standard error.")},
+    {"--critical DAYS", QT_TRANSLATE_NOOP("Snapshot", "Print the critical days among the next DAYS (1 to 3660) from the day shown.")},
+    {"--language CODE", QT_TRANSLATE_NOOP("Snapshot", "Show the window in this language: en, de, fr, es or ja (default: en).")},
+    {"--ics FILE.ics", QT_TRANSLATE_NOOP("Snapshot", "With --critical: write them as calendar events to this file instead.")},
+    {"-h, --help", QT_TRANSLATE_NOOP("Snapshot", "Print this help and exit.")},
+    {"-v, --version", QT_TRANSLATE_NOOP("Snapshot", "Print the version and licence and exit.")},
 };
 
 struct TSnapshotOptions {
@@ -61,6 +67,7 @@ struct TSnapshotOptions {
     QString people;
     int critical = 0;  // days ahead; 0 for none
     QString ics;
+    QString language;
 };
 
 // Ten years, more than any calendar needs at once.
@@ -96,12 +103,12 @@ std::optional<TSnapshotOptions> ParseOptions(const QStringList& args, QString& e
             bool ok = false;
             value = hasValue ? args[++i].toInt(&ok) : 0;
             if (!ok || value < low || value > high)
-                error = QStringLiteral("%1 is a whole number from %2 to %3").arg(arg).arg(low).arg(high);
+                error = Texts::tr("%1 is a whole number from %2 to %3").arg(arg).arg(low).arg(high);
             return error.isEmpty();
         };
         const auto fileName = [&](QString& value) {
             if (!hasValue || args[i + 1].isEmpty())
-                error = arg + QStringLiteral(" needs a file name");
+                error = Texts::tr("%1 needs a file name").arg(arg);
             else
                 value = args[++i];
             return error.isEmpty();
@@ -114,14 +121,14 @@ std::optional<TSnapshotOptions> ParseOptions(const QStringList& args, QString& e
                    arg == QLatin1String("--compare")) {
             const std::optional<TLocalDate> date = hasValue ? ParseDate(args[++i]) : std::nullopt;
             if (!date) {
-                error = arg + QStringLiteral(" needs a date written YYYY-MM-DD");
+                error = Texts::tr("%1 needs a date written YYYY-MM-DD").arg(arg);
                 return std::nullopt;
             }
             (arg == QLatin1String("--birth") ? options.birth : arg == QLatin1String("--today") ? options.today : options.compare) = date;
         } else if (arg == QLatin1String("--tab")) {
             const QString tab = hasValue ? args[++i] : QString();
             if (tab != QLatin1String("today") && tab != QLatin1String("4weeks")) {
-                error = QStringLiteral("--tab is today or 4weeks");
+                error = Texts::tr("--tab is today or 4weeks");
                 return std::nullopt;
             }
             options.tab = tab == QLatin1String("today") ? 0 : 1;
@@ -140,17 +147,23 @@ std::optional<TSnapshotOptions> ParseOptions(const QStringList& args, QString& e
         } else if (arg == QLatin1String("--ics")) {
             if (!fileName(options.ics))
                 return std::nullopt;
+        } else if (arg == QLatin1String("--language")) {
+            options.language = hasValue ? args[++i] : QString();
+            if (!LanguageCodes().contains(options.language)) {
+                error = Texts::tr("--language is one of %1").arg(LanguageCodes().join(QStringLiteral(", ")));
+                return std::nullopt;
+            }
         } else {
-            error = QStringLiteral("unknown option ") + arg;
+            error = Texts::tr("unknown option %1").arg(arg);
             return std::nullopt;
         }
     }
     if (!options.ics.isEmpty() && options.critical == 0) {
-        error = QStringLiteral("--ics needs --critical DAYS");
+        error = Texts::tr("--ics needs --critical DAYS");
         return std::nullopt;
     }
     if (options.csv && options.critical > 0 && options.ics.isEmpty()) {
-        error = QStringLiteral("--csv and --critical print different tables; give one of them");
+        error = Texts::tr("--csv and --critical print different tables; give one of them");
         return std::nullopt;
     }
     // "Today" and the second birth date must be real calendar days, and today
@@ -161,24 +174,24 @@ std::optional<TSnapshotOptions> ParseOptions(const QStringList& args, QString& e
             if (date)
                 (void)DateToSerial(date->Year, date->Month, date->Day);
         } catch (const Exception&) {
-            error = QString::fromLatin1(name) + QStringLiteral(" is not a valid date");
+            error = Texts::tr("%1 is not a valid date").arg(QLatin1String(name));
             return std::nullopt;
         }
     }
     if (options.today) {
         const TDaySerial today = DateToSerial(options.today->Year, options.today->Month, options.today->Day);
         if (today < FirstFourWeekDay() || today > LastFourWeekDay()) {
-            error = QStringLiteral("--today is a day from 0001-01-16 to 9999-12-17");
+            error = Texts::tr("--today is a day from 0001-01-16 to 9999-12-17");
             return std::nullopt;
         }
     }
     if (options.compare && (options.csv || options.critical > 0)) {
-        error = QStringLiteral("--compare prints a table of its own: give it without --csv and --critical");
+        error = Texts::tr("--compare prints a table of its own: give it without --csv and --critical");
         return std::nullopt;
     }
     if (!options.people.isEmpty() && (options.birth || options.compare || options.csv || options.values || !options.out.isEmpty() ||
                                      options.critical > 0)) {
-        error = QStringLiteral("--people goes alone, or with --today");
+        error = Texts::tr("--people goes alone, or with --today");
         return std::nullopt;
     }
     return options;
@@ -223,7 +236,7 @@ int Compare(const TDayTable& table, const TSnapshotOptions& options, QTextStream
         window.Compare({QString(), table.Birth}, {QString(), second}, table.Today);
         window.show();
         if (!window.grab().save(options.out, "PNG")) {
-            err << "biorhythm-snapshot: cannot write " << options.out << '\n';
+            err << "biorhythm-snapshot: " << Texts::tr("cannot write %1").arg(options.out) << '\n';
             return 3;
         }
     }
@@ -236,12 +249,12 @@ int Compare(const TDayTable& table, const TSnapshotOptions& options, QTextStream
 int ListPeople(const QString& file, QTextStream& out, QTextStream& err) {
     const std::string path = QFile::encodeName(file).toStdString();
     if (!QFileInfo::exists(file)) {
-        err << QStringLiteral("The file %1 does not exist.").arg(file) << '\n';
+        err << Texts::tr("The file %1 does not exist.").arg(file) << '\n';
         return 1;
     }
     const TPeopleRead read = ReadPeopleFile(path, TPrincipal::FirstYear, SerialToDate(Today()).Year);
     if (!read.FileProblem.isEmpty())
-        err << QStringLiteral("The list of people in %1 could not be read: %2.").arg(file, read.FileProblem) << '\n';
+        err << Texts::tr("The list of people in %1 could not be read: %2.").arg(file, read.FileProblem) << '\n';
     for (const QString& skipped : read.Skipped)
         err << skipped << '\n';
     if (read.Damaged())
@@ -264,23 +277,32 @@ bool WriteCriticalCalendar(const TDayTable& table, const TSnapshotOptions& optio
 }  // namespace
 
 QString SnapshotUsage() {
-    QString usage = QStringLiteral("usage: biorhythm-snapshot");
+    QString usage = Texts::tr("usage: biorhythm-snapshot");
     for (const TOptionHelp& option : kOptionHelp)
         usage += QStringLiteral(" [%1]").arg(QString::fromLatin1(option.Names).section(QStringLiteral(", "), -1));
     return usage;
 }
 
 int RunSnapshot(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    // English whatever was stored or the system's; the option holds for the
+    // help and the messages too.
+    const qsizetype languageAt = arguments.indexOf(QLatin1String("--language"));
+    const QString language = languageAt >= 0 ? arguments.value(languageAt + 1) : QString();
+    SetLanguage(LanguageCodes().contains(language) ? language : QStringLiteral("en"));
     if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
         out << SnapshotUsage() << "\n\n"
-            << "Opens the biorhythm window off screen with the stored birth date, or the one given,\n"
-               "and writes a picture of it or the 30 days of the 4-week chart; or the critical days\n"
-               "ahead, compares two birth dates, or lists a people file. It never writes the stored\n"
-               "date, and when it fails it writes nothing on standard output.\n\nOptions:\n";
+            << Texts::tr("Opens the biorhythm window off screen with the stored birth date, or the one given,\n"
+                         "and writes a picture of it or the 30 days of the 4-week chart; or the critical days\n"
+                         "ahead, compares two birth dates, or lists a people file. It never writes the stored\n"
+                         "date, and when it fails it writes nothing on standard output.")
+            << "\n\n"
+            << Texts::tr("Options:") << '\n';
         for (const TOptionHelp& option : kOptionHelp)
-            out << QStringLiteral("  %1  %2\n").arg(QLatin1String(option.Names), -20).arg(QLatin1String(option.Help));
-        out << "\nExit status: 0 done, 1 the window showed a message (on standard error),\n"
-               "2 bad options, 3 a file could not be written.\n";
+            out << QStringLiteral("  %1  %2\n").arg(QLatin1String(option.Names), -20).arg(Texts::tr(option.Help));
+        out << '\n'
+            << Texts::tr("Exit status: 0 done, 1 the window showed a message (on standard error),\n"
+                         "2 bad options, 3 a file could not be written.")
+            << '\n';
         out.flush();
         return 0;
     }
@@ -348,7 +370,7 @@ int RunSnapshot(const QStringList& arguments, QTextStream& out, QTextStream& err
     // The application was started at the scale (see main), so the grab holds
     // the window's device pixels.
     if (!options->out.isEmpty() && !window.grab().save(options->out, "PNG")) {
-        err << "biorhythm-snapshot: cannot write " << options->out << '\n';
+        err << "biorhythm-snapshot: " << Texts::tr("cannot write %1").arg(options->out) << '\n';
         status = 3;
     }
     if (options->critical > 0 && status == 0) {
@@ -358,7 +380,7 @@ int RunSnapshot(const QStringList& arguments, QTextStream& out, QTextStream& err
         if (boxShown || !window.Table()) {
             status = 1;
         } else if (!options->ics.isEmpty() && !WriteCriticalCalendar(*window.Table(), *options)) {
-            err << "biorhythm-snapshot: cannot write " << options->ics << '\n';
+            err << "biorhythm-snapshot: " << Texts::tr("cannot write %1").arg(options->ics) << '\n';
             status = 3;
         }
     }

@@ -48,16 +48,17 @@ bool AsksForHelpOrVersion(int argc, const char* const* argv) {
 
 std::optional<int> HandleProgramOptions(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "Startup",
         "Shows the seven biorhythm cycles of a birth date for today and the four weeks around it.\n"
         "The last birth date is kept in $XDG_DATA_HOME/biorhythm/temp/biorhythm.ini,\n"
-        "the people saved by name beside it in people.json."));
+        "the people saved by name beside it in people.json, the language chosen in preferences.json."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const bool parsed = parser.parse(arguments);
     if (!parsed || !parser.positionalArguments().isEmpty()) {
-        const QString problem = parsed ? QStringLiteral("takes no arguments: ") +
-                                             parser.positionalArguments().join(u' ')
+        const QString problem = parsed ? QCoreApplication::translate("Startup", "takes no arguments: %1")
+                                             .arg(parser.positionalArguments().join(u' '))
                                        : parser.errorText();
         err << QCoreApplication::applicationName() << ": " << problem << "\n\n" << parser.helpText();
         err.flush();

@@ -2,6 +2,7 @@
 
 #include "ChartExtras.h"
 #include "CycleChoice.h"
+#include "Language.h"
 #include "PageControl.h"
 #include "PeopleExtras.h"
 
@@ -78,6 +79,7 @@ protected:
         w.PageControl2->SetActivePageIndex(1);
         ExpectGolden(w.grab().toImage(), QStringLiteral("window-4weeks-%1.png").arg(QLatin1String(state)));
     }
+
 };
 
 TEST_F(GoldenWindowTest, EmptyChartsOnFirstStart) {
@@ -118,4 +120,15 @@ TEST_F(GoldenWindowTest, ExtrasAttachedAndChoicesUndoneChangeNothing) {
     choice.ShowAllCycles();
     choice.SetCriticalDaysMarked(false);
     ExpectTabs(w, "calculated");
+}
+
+// Each language as the program starts in it: its texts, dates and numbers.
+TEST_F(GoldenWindowTest, CalculatedChartsInEachLanguage) {
+    StoreFile("1980\r\n5\r\n17\r\n");
+    for (const char* language : {"de", "fr", "es", "ja"}) {
+        SCOPED_TRACE(language);
+        ASSERT_TRUE(SetLanguage(QLatin1String(language)));
+        ExpectTabs(Start(), language);
+        Close();
+    }
 }

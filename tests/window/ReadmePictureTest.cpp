@@ -9,6 +9,7 @@
 #include "CompatibilityWindow.h"
 #include "CriticalDaysDialog.h"
 #include "CycleChoice.h"
+#include "Language.h"
 #include "PageControl.h"
 #include "PeopleDialogs.h"
 #include "PeopleExtras.h"
@@ -28,6 +29,7 @@ TEST_F(WindowTest, ReadmePictureOfTheChartMenu) {
     TPrincipal& w = Start();
     auto* extras = new TChartExtras(w);
     new TPeopleExtras(w, *extras);
+    new TLanguageChoice(w, *extras, {});
     extras->SetValuesShown(true);
 
     const QPoint at(470, 150);

@@ -1,5 +1,6 @@
 #include "WindowTestSupport.h"
 
+#include "Language.h"
 #include "Snapshot.h"
 #include "SpecialFolder.h"
 #include "Startup.h"
@@ -78,7 +79,7 @@ TEST_F(SnapshotTest, MessageBoxesGoToStderrWithStatusOne) {
 TEST_F(SnapshotTest, BadOptionsGiveUsageAndStatusTwo) {
     const QStringList bad[] = {
         {"--birth"}, {"--birth", "17.05.1980"}, {"--today", "2010-02-30"}, {"--today", "9999-12-18"},
-        {"--today", "0001-01-15"}, {"--tab", "week"}, {"--out"}, {"--frobnicate"},
+        {"--today", "0001-01-15"}, {"--tab", "week"}, {"--out"}, {"--frobnicate"}, {"--language"}, {"--language", "xx"},
     };
     for (const QStringList& arguments : bad) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
@@ -145,6 +146,20 @@ TEST_F(SnapshotTest, PictureIsTheWholeClientArea) {
     EXPECT_TRUE(run.out.isEmpty());
     const QImage image(file);
     EXPECT_EQ(image.size() / image.devicePixelRatio(), QSize(784, 614));
+}
+
+// The window as the program shows it in that language; the tables stay as in English.
+TEST_F(SnapshotTest, LanguageDrawsTheWindowInItAndLeavesTablesAlone) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("de.png");
+    const QStringList day{"--birth", "1980-05-17", "--today", "2010-03-01", "--csv"};
+    const TRun german = Run(QStringList{"--language", "de", "--out", file} + day);
+    EXPECT_EQ(german.status, 0);
+    EXPECT_EQ(german.out, Run(day).out);
+    EXPECT_EQ(CurrentLanguage(), "en");
+    EXPECT_EQ(QImage(file).convertToFormat(QImage::Format_RGB32),
+              QImage(BIORHYTHM_GOLDEN_DIR "/window-today-de.png").convertToFormat(QImage::Format_RGB32));
+    EXPECT_THAT(Run({"--language", "de", "--help"}).out, testing::Contains("Optionen:"));
 }
 
 TEST_F(SnapshotTest, ValuesShowOnTheTodayChartOnly) {

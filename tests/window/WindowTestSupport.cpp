@@ -1,6 +1,7 @@
 #include "WindowTestSupport.h"
 
 #include "ChartExtras.h"
+#include "Language.h"
 
 #include <QAction>
 #include <QDir>
@@ -18,11 +19,15 @@ void TriggerMenuAction(TChartExtras& extras, ChartHost& host, const char* name) 
 }
 
 WindowTest::WindowTest() {
+    SetLanguage(QStringLiteral("en"));
     QDir(m_dir.path()).mkpath(QStringLiteral("temp"));
     m_folder = std::make_unique<SpecialFolderOverride>(m_dir.path().toStdString(), m_dir.path().toStdString());
 }
 
-WindowTest::~WindowTest() = default;
+WindowTest::~WindowTest() {
+    m_window.reset();
+    SetLanguage(QStringLiteral("en"));
+}
 
 TPrincipal& WindowTest::Start() {
     m_window = std::make_unique<TPrincipal>();

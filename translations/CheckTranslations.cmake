@@ -1,0 +1,31 @@
+# lupdate over the sources into copies of the .ts files: a copy that differs
+# from its file means texts were added to or removed from the code since the
+# file was updated (build the target update_translations); a message still
+# "unfinished" is one nobody translated.
+foreach(list OPTIONS SOURCES TRANSLATED)
+  string(REPLACE "|" ";" ${list} "${${list}}")
+endforeach()
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+foreach(ts ${TRANSLATED} ${PLURALS})
+  get_filename_component(name ${ts} NAME)
+  file(COPY ${ts} DESTINATION ${WORK})
+  set(plural_only)
+  if(ts STREQUAL PLURALS)
+    set(plural_only -pluralonly)
+  endif()
+  execute_process(COMMAND ${LUPDATE} ${OPTIONS} ${plural_only} ${SOURCES} -ts ${WORK}/${name}
+    RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
+  if(NOT status EQUAL 0 OR output MATCHES "[Ww]arning|[Ee]rror|Cannot|unknown")
+    message(SEND_ERROR "lupdate on ${name}:\n${output}")
+  endif()
+  file(READ ${ts} kept)
+  file(READ ${WORK}/${name} fresh)
+  if(NOT kept STREQUAL fresh)
+    message(SEND_ERROR "${name} is not up to date with the code; build the target update_translations")
+  endif()
+  string(REGEX MATCHALL "<source>[^<]*</source>[ \n]*(<comment>[^<]*</comment>[ \n]*)?(<extracomment>[^<]*</extracomment>[ \n]*)?<translation type=\"unfinished\"" unfinished "${fresh}")
+  if(unfinished)
+    message(SEND_ERROR "${name} leaves texts untranslated:\n${unfinished}")
+  endif()
+endforeach()
