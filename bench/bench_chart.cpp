@@ -6,6 +6,8 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <functional>
+#include <string>
 #include <vector>
 
 namespace {
@@ -60,11 +62,34 @@ struct FourWeekChart {
     }
 };
 
+// A speed mechanism of the drawing, switched off in a chart; the
+// BM_*_Without* benchmarks measure what each one saves.
+using TSwitchOff = std::function<void(TChart&)>;
+
+TSwitchOff WithoutSurfaceCache(bool TSurfaceCaches::*cache) {
+    return [cache](TChart& chart) {
+        TSurfaceCaches caches;
+        caches.*cache = false;
+        chart.Canvas().SetSurfaceCaches(caches);
+    };
+}
+
+const std::pair<const char*, TSwitchOff> kMechanisms[] = {
+    {"Layer", [](TChart& chart) { chart.SetStaticLayerCache(false); }},
+    {"TileMarks", WithoutSurfaceCache(&TSurfaceCaches::tileMarks)},
+    {"FontCache", WithoutSurfaceCache(&TSurfaceCaches::fonts)},
+    {"PendingFills", WithoutSurfaceCache(&TSurfaceCaches::pendingFills)},
+    {"TextPixels", WithoutSurfaceCache(&TSurfaceCaches::textPixels)},
+    {"StretchCache", WithoutSurfaceCache(&TSurfaceCaches::stretch)},
+};
+
 // step: days between the data sets painted in turn (7 keeps the dates along
 // the axis, 1 moves them every paint). scale: device pixels per logical pixel
 // of the target, as on a high-density screen.
-void FourWeekPaint(benchmark::State& state, int step, int scale) {
+void FourWeekPaint(benchmark::State& state, int step, int scale, const TSwitchOff& off = {}) {
     FourWeekChart f(step);
+    if (off)
+        off(f.chart);
     TDrawSurface target(776, 391, skBitmap, false, scale);
     int set = 0;
     for (auto _ : state) {
@@ -93,10 +118,12 @@ void BM_FourWeekChart_CachedPaint(benchmark::State& state) {
 }
 BENCHMARK(BM_FourWeekChart_CachedPaint)->Unit(benchmark::kMicrosecond);
 
-void TodayFullPaint(benchmark::State& state, int scale) {
+void TodayFullPaint(benchmark::State& state, int scale, const TSwitchOff& off = {}) {
     TChart chart;
     chart.SetBounds(0, 0, 776, 391);
     ConfigureTodayChart(chart);
+    if (off)
+        off(chart);
     TChartSeries* bars = chart.SeriesList()[0];
     const char* labels[8] = {"Physical", "Emotional", "Intellectual", "Spiritual",
                              "Awareness", "Aesthetic", "Intuition", "Average"};
@@ -116,5 +143,21 @@ void BM_TodayChart_FullPaint(benchmark::State& state) { TodayFullPaint(state, 1)
 BENCHMARK(BM_TodayChart_FullPaint)->Unit(benchmark::kMicrosecond);
 void BM_TodayChart_FullPaint_Scale2(benchmark::State& state) { TodayFullPaint(state, 2); }
 BENCHMARK(BM_TodayChart_FullPaint_Scale2)->Unit(benchmark::kMicrosecond);
+
+const bool kWithoutRegistered = [] {
+    for (const auto& [name, off] : kMechanisms) {
+        const std::string without = std::string("_Without") + name;
+        benchmark::RegisterBenchmark(("BM_FourWeekChart_FullPaint" + without).c_str(),
+                                     [off = off](benchmark::State& s) { FourWeekPaint(s, 1, 1, off); })
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("BM_FourWeekChart_SameDaysPaint" + without).c_str(),
+                                     [off = off](benchmark::State& s) { FourWeekPaint(s, 7, 1, off); })
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("BM_TodayChart_FullPaint" + without).c_str(),
+                                     [off = off](benchmark::State& s) { TodayFullPaint(s, 1, off); })
+            ->Unit(benchmark::kMicrosecond);
+    }
+    return true;
+}();
 
 }  // namespace

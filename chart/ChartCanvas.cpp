@@ -72,6 +72,12 @@ void TChartCanvas3D::SetTextMeasurer(std::shared_ptr<ITextMeasurer> measurer) {
             s->SetTextMeasurer(measurer);
 }
 
+void TChartCanvas3D::SetSurfaceCaches(const TSurfaceCaches& caches) {
+    m_caches = caches;
+    if (m_buffer)
+        m_buffer->SetCaches(caches);
+}
+
 void TChartCanvas3D::DropBuffer() {
     if (m_buffer && m_surface == m_buffer.get())
         WorkOn(m_windowSurface);
@@ -142,6 +148,7 @@ TRect TChartCanvas3D::BeginFrame(TDrawSurface* target, const TView3DOptions* opt
         DropBuffer();
     if (!m_buffer) {
         m_buffer = std::make_unique<TDrawSurface>(w, h, skBitmap, m_monochrome, scale);
+        m_buffer->SetCaches(m_caches);
         ++m_bufferGeneration;
     }
     WorkOn(m_buffer.get());

@@ -111,6 +111,8 @@ public:
     // Used by every surface the canvas draws on, the buffer included; nullptr: Qt fonts.
     void SetTextMeasurer(std::shared_ptr<ITextMeasurer> measurer);
     void SetWindowSurface(TDrawSurface* surface);
+    // The speed mechanisms of every buffer the canvas draws into.
+    void SetSurfaceCaches(const TSurfaceCaches& caches);
 
     [[nodiscard]] TColor BackgroundColor() override;
     [[nodiscard]] int BackgroundMode() override;
@@ -186,6 +188,7 @@ private:
     TDrawSurface* m_surface = nullptr;
     TDrawSurface* m_windowSurface = nullptr;
     std::shared_ptr<ITextMeasurer> m_measurer;
+    TSurfaceCaches m_caches;
     TNotifyHandler m_onRepaint;
 
     const TView3DOptions* m_options = nullptr;

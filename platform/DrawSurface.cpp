@@ -250,12 +250,18 @@ TColor ResolveColor(TColor color) {
 // Text measurement
 
 TSize TQtTextMeasurer::TextExtent(const TFontData& font, const std::string& text) {
+    if (!m_cached) {
+        const QFontMetrics metrics(MakeQFont(QtFontKey(font), false));
+        return {metrics.horizontalAdvance(QString::fromStdString(text)), metrics.height()};
+    }
     CachedQtMetrics& metrics = QtMetrics();
     const int width = metrics.WidthOf(font, text);
     return {width, metrics.For(font).height};
 }
 
-int TQtTextMeasurer::Ascent(const TFontData& font) { return QtMetrics().For(font).ascent; }
+int TQtTextMeasurer::Ascent(const TFontData& font) {
+    return m_cached ? QtMetrics().For(font).ascent : QFontMetrics(MakeQFont(QtFontKey(font), false)).ascent();
+}
 
 std::shared_ptr<ITextMeasurer> DefaultTextMeasurer() {
     static const auto measurer = std::make_shared<TQtTextMeasurer>();
@@ -366,6 +372,8 @@ struct TDrawSurface::Impl {
     };
     std::vector<ColumnRun> runs;
     void Stretch(const StretchKey& key, const QImage& src);
+    // The same without keeping anything: straight into the image.
+    void StretchDirect(const TRect& rect, const TRect& target, const QImage& src, bool monochrome);
 
     // Row spans of a wide line.
     std::vector<std::pair<int, int>> spans;
@@ -377,6 +385,8 @@ struct TDrawSurface::Impl {
     bool layerValid = false;
     std::uint64_t lastHash = 0;
     bool lastValid = false;
+
+    TSurfaceCaches caches;
 
     // Device pixels per logical pixel along each axis. The operations take
     // logical coordinates; the image, the pending fills and the text caches
@@ -408,9 +418,9 @@ struct TDrawSurface::Impl {
             tiles.assign(static_cast<std::size_t>(words) * static_cast<std::size_t>((height + kTileHeight - 1) / kTileHeight), 0);
             all = true;
         }
-        void Clear() {
+        void Clear(bool marked = true) {
             std::fill(tiles.begin(), tiles.end(), 0);
-            all = false;
+            all = !marked;
         }
         // box: device pixels.
         void Mark(const TRect& box) {
@@ -640,6 +650,12 @@ struct TDrawSurface::Impl {
     // The logical rectangle r lies inside the image.
     void Fill(const TRect& logical, std::uint32_t value) {
         const TRect r = Dev(logical);
+        if (!caches.pendingFills) {
+            if (r == TRect{0, 0, image.width(), image.height()} && !image.isDetached())
+                TakeSpareImage();
+            Write(r, value);
+            return;
+        }
         if (r == TRect{0, 0, image.width(), image.height()}) {
             pending.clear();
             // A shared image (the window's copy of the last frame) is not
@@ -704,6 +720,8 @@ struct TDrawSurface::Impl {
     void Copy(const QImage& source, int sourceScale, bool convert, int x, int y, const TRect& area);
 
     TextFont& FontFor(const TFontData& data, bool monochrome) {
+        if (!caches.fonts)
+            textFonts.clear();
         // Fonts are looked up by their logical description; the surface's scale is fixed.
         if (!textFonts.empty() && SameQtFont(textFonts.front()->key, data))
             return *textFonts.front();
@@ -726,12 +744,11 @@ struct TDrawSurface::Impl {
         return *textFonts.front();
     }
 
-    // The text's glyphs, kept with the font while there is room (kept set).
-    // Beyond that (thousands of different labels) a text is laid out for one
+    // The text's glyphs, kept with the font while there is room and kept is
+    // set on the way in; kept tells on the way out. Beyond that (thousands of different labels) a text is laid out for one
     // drawing only: clearing the cache instead would lay out and scan every
     // label again on every paint.
     static LaidOutText& Layout(TextFont& font, const std::string& text, bool& kept) {
-        kept = true;
         if (const auto found = font.texts.find(text); found != font.texts.end())
             return found->second;
         QTextLayout layout(QString::fromStdString(text), font.font);
@@ -748,7 +765,7 @@ struct TDrawSurface::Impl {
             laidOut.width = static_cast<int>(std::ceil(line.naturalTextWidth()));
             laidOut.height = static_cast<int>(std::ceil(line.height()));
         }
-        if (font.texts.size() >= kMaxTexts) {
+        if (font.texts.size() >= kMaxTexts || !kept) {
             kept = false;
             font.unkept = std::move(laidOut);
             return font.unkept;
@@ -941,6 +958,22 @@ void TDrawSurface::SetSize(int width, int height) {
 }
 
 void TDrawSurface::SetTextMeasurer(std::shared_ptr<ITextMeasurer> measurer) { m_measurer = std::move(measurer); }
+
+void TDrawSurface::SetCaches(const TSurfaceCaches& caches) {
+    m_caches = caches;
+    m_impl->caches = caches;
+    m_impl->textFonts.clear();
+    m_impl->stretchKey = {};
+    m_impl->FlushAll();
+    m_impl->damage.all = true;
+}
+
+ITextMeasurer& TDrawSurface::Measurer() const {
+    static TQtTextMeasurer uncached(false);
+    if (m_measurer)
+        return *m_measurer;
+    return m_caches.fonts ? *DefaultTextMeasurer() : uncached;
+}
 
 std::uint32_t TDrawSurface::DeviceColor(TColor color) const {
     const TColor rgb = ResolveColor(color);
@@ -1470,7 +1503,7 @@ TColor TDrawSurface::Pixel(int x, int y) const {
 
 TSize TDrawSurface::TextExtent(const std::string& text) {
     Realize();
-    ITextMeasurer& measurer = m_measurer ? *m_measurer : *DefaultTextMeasurer();
+    ITextMeasurer& measurer = Measurer();
     return measurer.TextExtent(m_font.m_data, text);
 }
 
@@ -1479,7 +1512,7 @@ void TDrawSurface::TextOut(int x, int y, const std::string& text) {
     const TRect area = WritableArea();
     if (area.Empty() || text.empty())
         return;
-    ITextMeasurer& measurer = m_measurer ? *m_measurer : *DefaultTextMeasurer();
+    ITextMeasurer& measurer = Measurer();
     const TSize extent = measurer.TextExtent(m_font.m_data, text);
     const int ascent = measurer.Ascent(m_font.m_data);
     if (m_layerMode != LayerMode::Off) {
@@ -1517,12 +1550,12 @@ void TDrawSurface::TextOut(int x, int y, const std::string& text) {
     Impl::TextFont& font = m_impl->FontFor(m_font.m_data, m_monochrome);
     // Tabs and line breaks are left to QPainter, which treats them its own way.
     const bool plain = std::none_of(text.begin(), text.end(), [](char c) { return c >= 0 && c < ' '; });
-    bool kept = false;
+    bool kept = m_caches.fonts;
     Impl::LaidOutText* laidOut = plain ? &Impl::Layout(font, text, kept) : nullptr;
     // From here on device pixels: the font is k times the size, at k times the place.
     const int k = m_impl->k;
     const TRect device = m_impl->Dev(area);
-    if (laidOut && kept && !rotated &&
+    if (laidOut && kept && !rotated && m_caches.textPixels &&
         m_impl->DrawKnownText(font, *laidOut, (x + left) * k, (y + top) * k, DeviceColor(m_textColor), device))
         return;
     QPainter& painter = m_impl->Painter(device);
@@ -1710,6 +1743,32 @@ void TDrawSurface::Impl::Stretch(const StretchKey& key, const QImage& src) {
     stretchKey = key;
 }
 
+void TDrawSurface::Impl::StretchDirect(const TRect& r, const TRect& target, const QImage& src, bool monochrome) {
+    Cover(target);
+    const TRect d = Dev(target);
+    const Pixels px = Writable(d);
+    const long long pw = src.width(), ph = src.height();
+    const long long w = r.right - r.left, h = r.bottom - r.top;
+    runs.clear();
+    for (int x = d.left; x < d.right; ++x) {
+        const int c = static_cast<int>((x / k - r.left) * pw / w);
+        if (!runs.empty() && !monochrome && c == runs.back().source + runs.back().length)
+            ++runs.back().length;
+        else
+            runs.push_back({x, c, 1});
+    }
+    for (int y = d.top; y < d.bottom; ++y) {
+        const auto* line = reinterpret_cast<const std::uint32_t*>(src.constScanLine(static_cast<int>((y / k - r.top) * ph / h)));
+        std::uint32_t* dst = px.Row(y);
+        for (const ColumnRun& run : runs) {
+            if (monochrome)
+                dst[run.target] = MonochromeOf(line[run.source]);
+            else
+                std::memcpy(dst + run.target, line + run.source, static_cast<std::size_t>(run.length) * sizeof(std::uint32_t));
+        }
+    }
+}
+
 void TDrawSurface::StretchPicture(const TRect& rect, const TPicture& picture) {
     if (picture.Empty())
         return;
@@ -1723,6 +1782,10 @@ void TDrawSurface::StretchPicture(const TRect& rect, const TPicture& picture) {
         if (LayerCall(8, r.left, r.top, r.right, r.bottom, target.left, target.top, target.right, target.bottom,
                       src.cacheKey()))
             return;
+    }
+    if (!m_caches.stretch) {
+        m_impl->StretchDirect(r, target, src, m_monochrome);
+        return;
     }
     const Impl::StretchKey key{src.cacheKey(), r, target, m_impl->k, m_monochrome};
     if (!(key == m_impl->stretchKey))
@@ -1852,7 +1915,7 @@ bool TDrawSurface::EndLayer() {
         if (!impl.image.isDetached())
             impl.TakeSpareImage();
         impl.damage.CopyMarked(impl.layer, impl.image);
-        impl.damage.Clear();
+        impl.damage.Clear(m_caches.tileMarks);
         impl.clear = {0, 0, impl.image.width(), impl.image.height()};
         return true;
     }
@@ -1869,7 +1932,7 @@ bool TDrawSurface::EndLayer() {
     if (impl.layer.size() != impl.image.size() || impl.layer.format() != impl.image.format())
         impl.layer = QImage(impl.image.size(), impl.image.format());
     std::memcpy(impl.layer.bits(), impl.image.constBits(), static_cast<std::size_t>(impl.image.sizeInBytes()));
-    impl.damage.Clear();
+    impl.damage.Clear(m_caches.tileMarks);
     impl.spareDamage.all = true;
     impl.layerHash = m_layerHash;
     impl.layerValid = true;

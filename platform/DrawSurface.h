@@ -103,8 +103,13 @@ public:
 
 class TQtTextMeasurer final : public ITextMeasurer {
 public:
+    // cached: through the metrics kept per font; otherwise asked of Qt every time.
+    explicit TQtTextMeasurer(bool cached = true) : m_cached(cached) {}
     [[nodiscard]] TSize TextExtent(const TFontData& font, const std::string& text) override;
     [[nodiscard]] int Ascent(const TFontData& font) override;
+
+private:
+    bool m_cached;
 };
 
 [[nodiscard]] std::shared_ptr<ITextMeasurer> DefaultTextMeasurer();
@@ -179,6 +184,18 @@ private:
     int m_pixelsPerInch = ScreenPixelsPerInch;
 };
 
+// The speed mechanisms of a surface, each on unless switched off. The pixels
+// never depend on them: tests compare paints with and without them, and
+// benchmarks measure what each one saves.
+struct TSurfaceCaches {
+    bool pendingFills = true;  // solid fills wait until their pixels are read or partly drawn over
+    bool tileMarks = true;     // a layer put back copies only the tiles written since
+    bool fonts = true;         // Qt fonts, metrics and laid-out texts kept per font
+    bool textPixels = true;    // texts drawn again from the pixels Qt gave them
+    bool stretch = true;       // the last stretched picture kept
+    bool operator==(const TSurfaceCaches&) const = default;
+};
+
 enum class TSurfaceKind { skBitmap, skWindow };
 using enum TSurfaceKind;
 
@@ -217,6 +234,8 @@ public:
     [[nodiscard]] const TFont& Font() const { return m_font; }
 
     void SetTextMeasurer(std::shared_ptr<ITextMeasurer> measurer);  // nullptr: the Qt default
+    [[nodiscard]] const TSurfaceCaches& Caches() const { return m_caches; }
+    void SetCaches(const TSurfaceCaches& caches);
     [[nodiscard]] const std::shared_ptr<ITextMeasurer>& TextMeasurer() const { return m_measurer; }
 
     // Background, text colour and alignment (queries report the state after pending selections).
@@ -305,6 +324,7 @@ private:
     void SelectFont();
     [[nodiscard]] TRect WritableArea() const;
     [[nodiscard]] std::uint32_t DeviceColor(TColor color) const;
+    [[nodiscard]] ITextMeasurer& Measurer() const;
 
     enum class LayerMode { Off, Probe, Record };
     // Mixes the values into the layer hash; true when probing (draw nothing).
@@ -329,6 +349,7 @@ private:
     TBrush m_brush{*this};
     TFont m_font{*this};
     std::shared_ptr<ITextMeasurer> m_measurer;
+    TSurfaceCaches m_caches;
     bool m_penPending = true;
     bool m_brushPending = true;
     bool m_fontPending = true;
