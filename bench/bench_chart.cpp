@@ -74,7 +74,7 @@ public:
     // step: days between the 4-week data sets painted in turn (7 keeps the
     // dates along the axis, 1 moves them every paint); 0: the today chart.
     // scale: device pixels per logical pixel of the target (high-density screens).
-    TRepaintedChart(int step, int scale) : m_target(776, 391, skBitmap, false, scale) {
+    TRepaintedChart(int step, int scale) : m_target(776, 391, false, scale) {
         if (step > 0) {
             m_fourWeek = std::make_unique<FourWeekChart>(step);
             return;
@@ -153,12 +153,9 @@ TSwitchOff WithoutSurfaceCache(bool TSurfaceCaches::*cache) {
 }
 
 const std::pair<const char*, TSwitchOff> kMechanisms[] = {
-    {"Layer", [](TChart& chart) { chart.SetStaticLayerCache(false); }},
+    {"Layer", WithoutSurfaceCache(&TSurfaceCaches::layer)},
     {"TileMarks", WithoutSurfaceCache(&TSurfaceCaches::tileMarks)},
     {"FontCache", WithoutSurfaceCache(&TSurfaceCaches::fonts)},
-    {"PendingFills", WithoutSurfaceCache(&TSurfaceCaches::pendingFills)},
-    {"TextPixels", WithoutSurfaceCache(&TSurfaceCaches::textPixels)},
-    {"StretchCache", WithoutSurfaceCache(&TSurfaceCaches::stretch)},
 };
 
 double ThreadMicroseconds() {

@@ -46,7 +46,7 @@ void TChartCanvas::RestoreDefaults() {
 // TChartCanvas3D: set-up
 
 TChartCanvas3D::TChartCanvas3D(TDrawSurface* windowSurface)
-    : m_fallback(std::make_unique<TDrawSurface>(0, 0, skWindow)) {
+    : m_fallback(std::make_unique<TDrawSurface>(0, 0)) {
     SetWindowSurface(windowSurface);
 }
 
@@ -147,7 +147,7 @@ TRect TChartCanvas3D::BeginFrame(TDrawSurface* target, const TView3DOptions* opt
     if (m_buffer && (m_buffer->Width() != w || m_buffer->Height() != h || m_buffer->Scale() != scale))
         DropBuffer();
     if (!m_buffer) {
-        m_buffer = std::make_unique<TDrawSurface>(w, h, skBitmap, m_monochrome, scale);
+        m_buffer = std::make_unique<TDrawSurface>(w, h, m_monochrome, scale);
         m_buffer->SetCaches(m_caches);
         ++m_bufferGeneration;
     }

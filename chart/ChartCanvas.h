@@ -114,6 +114,13 @@ public:
     // The speed mechanisms of every buffer the canvas draws into.
     void SetSurfaceCaches(const TSurfaceCaches& caches);
 
+    // What is drawn between BeginLayer and EndLayer is kept and, when a later
+    // paint makes the same drawing calls, put back instead of drawn; EndLayer
+    // answers whether it drew. AbandonLayer: the part broke off.
+    void BeginLayer() { m_surface->BeginLayer(); }
+    bool EndLayer() { return m_surface->EndLayer(); }
+    void AbandonLayer() { m_surface->AbandonLayer(); }
+
     [[nodiscard]] TColor BackgroundColor() override;
     [[nodiscard]] int BackgroundMode() override;
     [[nodiscard]] TDrawSurface* Surface() const override { return m_surface; }

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-TPanel::TPanel() : m_windowSurface(std::make_unique<TDrawSurface>(0, 0, skWindow)) {}
+TPanel::TPanel() : m_windowSurface(std::make_unique<TDrawSurface>(0, 0)) {}
 
 TPanel::~TPanel() = default;
 

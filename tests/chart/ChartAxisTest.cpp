@@ -1,4 +1,5 @@
 #include "ChartEngine.h"
+#include "SurfaceTestSupport.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -15,20 +16,11 @@ using ::testing::ThrowsMessage;
 
 namespace {
 
-// Every character 5 pixels wide, lines 10 high.
-class FixedMeasurer final : public ITextMeasurer {
-public:
-    TSize TextExtent(const TFontData&, const std::string& text) override {
-        return {5 * static_cast<int>(text.size()), 10};
-    }
-    int Ascent(const TFontData&) override { return 8; }
-};
-
 class TestChart : public TCustomAxisPanel {
 public:
     TestChart() {
         SetBounds(0, 0, 400, 400);
-        Canvas().SetTextMeasurer(std::make_shared<FixedMeasurer>());
+        Canvas().SetTextMeasurer(std::make_shared<FixedMeasurer>(5, 10, 8));
         Canvas().SetWindowSurface(&WindowSurface());
         WindowSurface().FillSolid({0, 0, 400, 400}, clWhite);
     }

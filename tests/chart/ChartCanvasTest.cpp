@@ -1,5 +1,6 @@
 #include "ChartCanvas.h"
 #include "InterfaceLanguage.h"
+#include "SurfaceTestSupport.h"
 
 #include <QFont>
 #include <QGuiApplication>
@@ -14,8 +15,6 @@ using testing::StrEq;
 using testing::ThrowsMessage;
 
 namespace {
-
-constexpr TColor kMarker = 0x123456;
 
 // A canvas drawing straight on a 200 x 240 surface, as an unbuffered chart does.
 struct DirectCanvas {
@@ -382,7 +381,7 @@ TEST(CanvasGradient, EveryDirectionCoversTheRectangleExactly) {
 }
 
 TEST(CanvasFrames, BufferReusedForTheSameSizeAndReplacedForAnother) {
-    TDrawSurface window(100, 80, skWindow);
+    TDrawSurface window(100, 80);
     TChartCanvas3D canvas(&window);
     EXPECT_FALSE(canvas.PaintFromBuffer());
 
@@ -420,7 +419,7 @@ TEST(CanvasFrames, BufferReusedForTheSameSizeAndReplacedForAnother) {
 }
 
 TEST(CanvasFrames, MonochromeChangeDropsTheBufferAndAsksForARepaint) {
-    TDrawSurface window(10, 10, skWindow);
+    TDrawSurface window(10, 10);
     TChartCanvas3D canvas(&window);
     int repaints = 0;
     canvas.SetOnRepaint([&] { ++repaints; });
@@ -438,7 +437,7 @@ TEST(CanvasFrames, MonochromeChangeDropsTheBufferAndAsksForARepaint) {
 }
 
 TEST(CanvasProjection, TwoDimensionalViewIsTheIdentity) {
-    TDrawSurface window(50, 50, skWindow);
+    TDrawSurface window(50, 50);
     TChartCanvas3D canvas(&window);
     TView3DOptions options;
     canvas.BeginFrame(&window, &options, {0, 0, 50, 50}, false);

@@ -1,4 +1,5 @@
 #include "Chart.h"
+#include "SurfaceTestSupport.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -13,20 +14,6 @@ using testing::StrEq;
 using testing::ThrowsMessage;
 
 namespace {
-
-// Every line is 15 pixels high; "Intellectual" is 66 wide, other texts 5 per character.
-class FixedMeasurer final : public ITextMeasurer {
-public:
-    TSize TextExtent(const TFontData&, const std::string& text) override {
-        const auto it = m_widths.find(text);
-        const int width = it != m_widths.end() ? it->second : 5 * static_cast<int>(text.size());
-        return {width, 15};
-    }
-    int Ascent(const TFontData&) override { return 12; }
-
-private:
-    std::map<std::string, int> m_widths{{"Intellectual", 66}};
-};
 
 // Records the symbols the legend asks for instead of drawing them.
 class ProbeSeries : public TChartSeries {
@@ -55,7 +42,7 @@ struct LegendChart {
     std::vector<ProbeSeries*> series;
 
     LegendChart() {
-        chart.Canvas().SetTextMeasurer(std::make_shared<FixedMeasurer>());
+        chart.Canvas().SetTextMeasurer(std::make_shared<FixedMeasurer>(5, 15, 12, std::map<std::string, int>{{"Intellectual", 66}}));
         chart.SetView3D(false);
         chart.SetAxisVisible(false);
         chart.SetBevelOuter(bvNone);

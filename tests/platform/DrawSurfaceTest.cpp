@@ -1,4 +1,5 @@
 #include "DrawSurface.h"
+#include "SurfaceTestSupport.h"
 
 #include <QGuiApplication>
 #include <QPalette>
@@ -8,36 +9,12 @@
 
 namespace {
 
-// Every character 5 pixels wide, lines 10 high with an ascent of 8.
-class FixedMeasurer final : public ITextMeasurer {
-public:
-    TSize TextExtent(const TFontData&, const std::string& text) override {
-        return {5 * static_cast<int>(text.size()), 10};
-    }
-    int Ascent(const TFontData&) override { return 8; }
-};
-
-constexpr TColor kMarker = 0x123456;
-
-TDrawSurface& Filled(TDrawSurface& s, TColor c = kMarker) {
-    s.FillSolid({0, 0, s.Width(), s.Height()}, c);
-    return s;
-}
-
 std::vector<int> SetColumnsOfRow(const TDrawSurface& s, int y, TColor c) {
     std::vector<int> xs;
     for (int x = 0; x < s.Width(); ++x)
         if (s.Pixel(x, y) == c)
             xs.push_back(x);
     return xs;
-}
-
-int CountOf(const TDrawSurface& s, TColor c) {
-    int n = 0;
-    for (int y = 0; y < s.Height(); ++y)
-        for (int x = 0; x < s.Width(); ++x)
-            n += s.Pixel(x, y) == c;
-    return n;
 }
 
 }  // namespace
@@ -299,7 +276,7 @@ TEST(SurfaceText, AlignmentAndOpaqueBoxUseTheMeasuredExtent) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TDrawSurface s(60, 40);
-        s.SetTextMeasurer(std::make_shared<FixedMeasurer>());
+        s.SetTextMeasurer(std::make_shared<FixedMeasurer>(5, 10, 8));
         Filled(s);
         s.Font().SetColor(clWhite);
         s.SetBackgroundMode(bkOpaque);
@@ -352,7 +329,7 @@ TEST(SurfaceColours, SystemColoursComeFromThePalette) {
 }
 
 TEST(SurfaceColours, MonochromeHoldsOnlyBlackAndWhite) {
-    TDrawSurface s(3, 1, skBitmap, true);
+    TDrawSurface s(3, 1, true);
     s.SetPixel(0, 0, clSilver);
     s.SetPixel(1, 0, clNavy);
     s.SetPixel(2, 0, clYellow);
