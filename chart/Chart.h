@@ -14,10 +14,9 @@
 #include <string>
 #include <vector>
 
-class TCustomChartWall {
+class TCustomChartWall : public TStoresProperties {
 public:
     TCustomChartWall(TCustomAxisPanel* chart, TColor defaultColor);
-    virtual ~TCustomChartWall() = default;
     TCustomChartWall(const TCustomChartWall&) = delete;
     TCustomChartWall& operator=(const TCustomChartWall&) = delete;
 
@@ -38,11 +37,7 @@ public:
     [[nodiscard]] const TChartPen& Pen() const { return m_pen; }
 
 private:
-    template <class T>
-    void Store(T& field, T value) {
-        if (AssignChanged(field, value))
-            Repaint();
-    }
+    void PropertyChanged() override { Repaint(); }
     void Repaint() const;
 
     TCustomAxisPanel* m_chart;
@@ -60,10 +55,9 @@ public:
 };
 
 // Base of every chart element that owns a font.
-class TChartFontObject {
+class TChartFontObject : public TStoresProperties {
 public:
     explicit TChartFontObject(TCustomAxisPanel* chart);
-    virtual ~TChartFontObject() = default;
     TChartFontObject(const TChartFontObject&) = delete;
     TChartFontObject& operator=(const TChartFontObject&) = delete;
 
@@ -74,6 +68,7 @@ public:
 
 protected:
     void Repaint() const;
+    void PropertyChanged() override { Repaint(); }
 
 private:
     TCustomAxisPanel* m_chart;
@@ -107,12 +102,6 @@ public:
     [[nodiscard]] const TChartHiddenPen& Frame() const { return m_frame; }
 
 private:
-    template <class T>
-    void Store(T& field, T value) {
-        if (AssignChanged(field, value))
-            Repaint();
-    }
-
     bool m_visible = true;
     std::vector<std::string> m_text;
     TAlignment m_alignment = taCenter;

@@ -31,21 +31,11 @@ std::string MarkTextOf(const TChartSeries& series, int index) { return series.Ma
 TChartAxisTitle::TChartAxisTitle(TNotifyHandler onChange, int angle)
     : m_onChange(std::move(onChange)), m_angle(angle), m_font(m_onChange) {}
 
-void TChartAxisTitle::SetCaption(const std::string& value) {
-    if (value == m_caption)
-        return;
-    m_caption = value;
-    if (m_onChange)
-        m_onChange();
-}
+void TChartAxisTitle::SetCaption(const std::string& value) { Store(m_caption, value); }
 
 void TChartAxisTitle::SetAngle(int value) {
     CheckAngle(value, "Axis Title");
-    if (value == m_angle)
-        return;
-    m_angle = value;
-    if (m_onChange)
-        m_onChange();
+    Store(m_angle, value);
 }
 
 // ---------------------------------------------------------------------------
@@ -64,27 +54,6 @@ void TChartAxis::RequestRepaint() const {
 }
 
 bool TChartAxis::IsLoading() const { return m_chart && m_chart->IsLoading(); }
-
-void TChartAxis::SetBool(bool& field, bool value) {
-    if (field == value)
-        return;
-    field = value;
-    RequestRepaint();
-}
-
-void TChartAxis::SetInt(int& field, int value) {
-    if (field == value)
-        return;
-    field = value;
-    RequestRepaint();
-}
-
-void TChartAxis::SetDouble(double& field, double value) {
-    if (field == value)
-        return;
-    field = value;
-    RequestRepaint();
-}
 
 void TChartAxis::SetAutomatic(bool value) {
     // Both ends follow even when Automatic itself already has the value.
@@ -116,37 +85,37 @@ void TChartAxis::SetAutomaticMinimum(bool value) {
 void TChartAxis::SetMinimum(double value) {
     if (!IsLoading() && value > m_maximum)
         throw AxisException("Axis Minimum Value must be <= Maximum");
-    SetDouble(m_minimum, value);
+    Store(m_minimum, value);
 }
 
 void TChartAxis::SetMaximum(double value) {
     if (!IsLoading() && value < m_minimum)
         throw AxisException("Axis Maximum Value must be >= Minimum");
-    SetDouble(m_maximum, value);
+    Store(m_maximum, value);
 }
 
 void TChartAxis::SetIncrement(double value) {
     if (value < 0)
         throw AxisException("Axis increment must be >= 0");
-    SetDouble(m_increment, value);
+    Store(m_increment, value);
 }
 
 void TChartAxis::SetInverted(bool value) {
     m_scale.Inverted = value;
-    SetBool(m_inverted, value);
+    Store(m_inverted, value);
 }
 
-void TChartAxis::SetStartPosition(double value) { SetDouble(m_startPosition, value); }
-void TChartAxis::SetEndPosition(double value) { SetDouble(m_endPosition, value); }
+void TChartAxis::SetStartPosition(double value) { Store(m_startPosition, value); }
+void TChartAxis::SetEndPosition(double value) { Store(m_endPosition, value); }
 
 void TChartAxis::SetLabelsSeparation(int value) {
     if (value < 0)
         throw AxisException("Labels Separation % must be greater than 0");
-    SetInt(m_labelsSeparation, value);
+    Store(m_labelsSeparation, value);
 }
 
-void TChartAxis::SetExactDateTime(bool value) { SetBool(m_exactDateTime, value); }
-void TChartAxis::SetRoundFirstLabel(bool value) { SetBool(m_roundFirstLabel, value); }
+void TChartAxis::SetExactDateTime(bool value) { Store(m_exactDateTime, value); }
+void TChartAxis::SetRoundFirstLabel(bool value) { Store(m_roundFirstLabel, value); }
 
 void TChartAxis::SetAxisValuesFormat(const std::string& value) {
     if (!AssignChanged(m_axisValuesFormat, value))
@@ -171,40 +140,40 @@ void TChartAxis::SetLogarithmic(bool value) {
         if (range.Minimum < 0 || range.Maximum < 0)
             throw AxisException("Logarithmic Axis Min and Max values should be >= 0");
     }
-    SetBool(m_logarithmic, value);
+    Store(m_logarithmic, value);
 }
 
 void TChartAxis::SetLogarithmicBase(int value) {
     if (value < 2)
         throw AxisException("Axis Logarithmic Base should be >= 2");
-    SetInt(m_logarithmicBase, value);
+    Store(m_logarithmicBase, value);
 }
 
-void TChartAxis::SetVisible(bool value) { SetBool(m_visible, value); }
-void TChartAxis::SetPositionPercent(double value) { SetDouble(m_positionPercent, value); }
-void TChartAxis::SetTickLength(int value) { SetInt(m_tickLength, value); }
-void TChartAxis::SetTickInnerLength(int value) { SetInt(m_tickInnerLength, value); }
-void TChartAxis::SetMinorTickLength(int value) { SetInt(m_minorTickLength, value); }
-void TChartAxis::SetMinorTickCount(int value) { SetInt(m_minorTickCount, value); }
-void TChartAxis::SetTickOnLabelsOnly(bool value) { SetBool(m_tickOnLabelsOnly, value); }
-void TChartAxis::SetGridCentered(bool value) { SetBool(m_gridCentered, value); }
-void TChartAxis::SetLabels(bool value) { SetBool(m_labels, value); }
+void TChartAxis::SetVisible(bool value) { Store(m_visible, value); }
+void TChartAxis::SetPositionPercent(double value) { Store(m_positionPercent, value); }
+void TChartAxis::SetTickLength(int value) { Store(m_tickLength, value); }
+void TChartAxis::SetTickInnerLength(int value) { Store(m_tickInnerLength, value); }
+void TChartAxis::SetMinorTickLength(int value) { Store(m_minorTickLength, value); }
+void TChartAxis::SetMinorTickCount(int value) { Store(m_minorTickCount, value); }
+void TChartAxis::SetTickOnLabelsOnly(bool value) { Store(m_tickOnLabelsOnly, value); }
+void TChartAxis::SetGridCentered(bool value) { Store(m_gridCentered, value); }
+void TChartAxis::SetLabels(bool value) { Store(m_labels, value); }
 
 void TChartAxis::SetLabelsAngle(int value) {
     CheckAngle(value, "Axis Labels");
-    SetInt(m_labelsAngle, value);
+    Store(m_labelsAngle, value);
 }
 
-void TChartAxis::SetLabelsMultiLine(bool value) { SetBool(m_labelsMultiLine, value); }
-void TChartAxis::SetLabelsOnAxis(bool value) { SetBool(m_labelsOnAxis, value); }
-void TChartAxis::SetLabelsSize(int value) { SetInt(m_labelsSize, value); }
+void TChartAxis::SetLabelsMultiLine(bool value) { Store(m_labelsMultiLine, value); }
+void TChartAxis::SetLabelsOnAxis(bool value) { Store(m_labelsOnAxis, value); }
+void TChartAxis::SetLabelsSize(int value) { Store(m_labelsSize, value); }
 
 void TChartAxis::SetLabelStyle(TAxisLabelStyle value) {
     if (AssignChanged(m_labelStyle, value))
         RequestRepaint();
 }
 
-void TChartAxis::SetTitleSize(int value) { SetInt(m_titleSize, value); }
+void TChartAxis::SetTitleSize(int value) { Store(m_titleSize, value); }
 
 // ---------------------------------------------------------------------------
 // Scaling

@@ -29,7 +29,7 @@ using enum TAxisKind;
 enum class TAxisLabelStyle { talAuto, talNone, talValue, talMark, talText };
 using enum TAxisLabelStyle;
 
-class TChartAxisTitle {
+class TChartAxisTitle : public TStoresProperties {
 public:
     TChartAxisTitle(TNotifyHandler onChange, int angle);
     TChartAxisTitle(const TChartAxisTitle&) = delete;
@@ -44,6 +44,11 @@ public:
     [[nodiscard]] const TChartFont& Font() const { return m_font; }
 
 private:
+    void PropertyChanged() override {
+        if (m_onChange)
+            m_onChange();
+    }
+
     TNotifyHandler m_onChange;
     std::string m_caption;
     int m_angle;
@@ -71,10 +76,9 @@ struct TAxisPaintRecord {
     double Increment = 0;
 };
 
-class TChartAxis {
+class TChartAxis : public TStoresProperties {
 public:
     TChartAxis(TCustomAxisPanel* chart, TAxisKind kind);
-    virtual ~TChartAxis() = default;
 
     TChartAxis(const TChartAxis&) = delete;
     TChartAxis& operator=(const TChartAxis&) = delete;
@@ -252,9 +256,7 @@ private:
     void DrawGridLine(int position);
     void UseGridPen(const TChartPen& pen);
     void DrawTitle();
-    void SetBool(bool& field, bool value);
-    void SetInt(int& field, int value);
-    void SetDouble(double& field, double value);
+    void PropertyChanged() override { RequestRepaint(); }
 
     TCustomAxisPanel* m_chart;
     TAxisKind m_kind;

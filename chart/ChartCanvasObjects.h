@@ -21,14 +21,9 @@ using TNotifyHandler = std::function<void()>;
 // ---------------------------------------------------------------------------
 // Unit helpers
 
-[[nodiscard]] constexpr int RectWidth(const TRect& r) { return r.right - r.left; }
-[[nodiscard]] constexpr int RectHeight(const TRect& r) { return r.bottom - r.top; }
-[[nodiscard]] constexpr TSize RectSize(const TRect& r) { return {r.right - r.left, r.bottom - r.top}; }
-[[nodiscard]] constexpr TPoint RectCenter(const TRect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
-constexpr void SwapInteger(int& a, int& b) { const int t = a; a = b; b = t; }
-constexpr void SwapDouble(double& a, double& b) { const double t = a; a = b; b = t; }
-[[nodiscard]] constexpr int MaxLong(int a, int b) { return a > b ? a : b; }
-[[nodiscard]] constexpr int MinLong(int a, int b) { return a < b ? a : b; }
+[[nodiscard]] constexpr int RectWidth(const TRect& r) { return r.Width(); }
+[[nodiscard]] constexpr int RectHeight(const TRect& r) { return r.Height(); }
+[[nodiscard]] constexpr TPoint RectCenter(const TRect& r) { return {r.CenterX(), r.CenterY()}; }
 
 // Angles of axis labels and titles: 0 to 359, else ChartException
 // "<what> Angle must be between 0 and 359 degrees".
@@ -37,10 +32,9 @@ void CheckAngle(int angle, const std::string& what);
 // ---------------------------------------------------------------------------
 // Pens
 
-class TChartPen {
+class TChartPen : public TStoresProperties {
 public:
     explicit TChartPen(TNotifyHandler onChange = {});
-    virtual ~TChartPen() = default;
     TChartPen(const TChartPen&) = delete;
     TChartPen& operator=(const TChartPen&) = delete;
 
@@ -68,6 +62,7 @@ protected:
 
 private:
     void Changed() const;
+    void PropertyChanged() override { Changed(); }
 
     TNotifyHandler m_onChange;
     TPenData m_data;
@@ -108,7 +103,7 @@ public:
 // ---------------------------------------------------------------------------
 // Brush, font, picture
 
-class TChartBrush {
+class TChartBrush : public TStoresProperties {
 public:
     explicit TChartBrush(TNotifyHandler onChange = {});
     TChartBrush(const TChartBrush&) = delete;
@@ -128,6 +123,7 @@ public:
 
 private:
     void Changed() const;
+    void PropertyChanged() override { Changed(); }
 
     TNotifyHandler m_onChange;
     TColor m_color = clDefault;
@@ -140,7 +136,7 @@ private:
 [[nodiscard]] TFontData DefaultChartFont();
 inline constexpr int DefaultChartFontSize = 8;
 
-class TChartFont {
+class TChartFont : public TStoresProperties {
 public:
     explicit TChartFont(TNotifyHandler onChange = {});  // DefaultChartFont
     TChartFont(const TChartFont&) = delete;
@@ -170,6 +166,7 @@ public:
 
 private:
     void Changed() const;
+    void PropertyChanged() override { Changed(); }
 
     TNotifyHandler m_onChange;
     TFontData m_data;
@@ -204,7 +201,7 @@ private:
 // ---------------------------------------------------------------------------
 // 3D options: stored and validated; only a 3D view uses them.
 
-class TView3DOptions {
+class TView3DOptions : public TStoresProperties {
 public:
     explicit TView3DOptions(TNotifyHandler onChange = {});
     TView3DOptions(const TView3DOptions&) = delete;
@@ -234,8 +231,10 @@ public:
     void SetOnChange(TNotifyHandler handler) { m_onChange = std::move(handler); }
 
 private:
-    void SetInt(int& field, int value);
-    void SetBool(bool& field, bool value);
+    void PropertyChanged() override {
+        if (m_onChange)
+            m_onChange();
+    }
 
     TNotifyHandler m_onChange;
     int m_elevation = 345;

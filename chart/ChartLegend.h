@@ -18,10 +18,9 @@ using enum TLegendAlignment;
 using enum TLegendStyle;
 using enum TLegendTextStyle;
 
-class TCustomChartLegend {
+class TCustomChartLegend : public TStoresProperties {
 public:
     explicit TCustomChartLegend(TCustomAxisPanel* chart);
-    virtual ~TCustomChartLegend() = default;
 
     TCustomChartLegend(const TCustomChartLegend&) = delete;
     TCustomChartLegend& operator=(const TCustomChartLegend&) = delete;
@@ -114,11 +113,7 @@ protected:
     void Repaint() const;
 
 private:
-    template <class T>
-    void Store(T& field, T value) {
-        if (AssignChanged(field, value))
-            Repaint();
-    }
+    void PropertyChanged() override { Repaint(); }
 
     [[nodiscard]] int FrameWidth() const { return m_frame.Width(); }
     [[nodiscard]] TChartSeries* FirstActiveSeries() const;

@@ -106,12 +106,6 @@ protected:
         m_seriesWidth3D = seriesWidth3D;
     }
 
-    template <class T>
-    void Store(T& field, T value) {
-        if (AssignChanged(field, value))
-            InvalidateChart();
-    }
-
 private:
     std::unique_ptr<TChartCanvas3D> m_canvas;
     TView3DOptions m_view3DOptions;
@@ -138,7 +132,7 @@ private:
 };
 
 // The background gradient; only painted when Visible.
-class TChartGradient {
+class TChartGradient : public TStoresProperties {
 public:
     explicit TChartGradient(TNotifyHandler onChange = {}) : m_onChange(std::move(onChange)) {}
     TChartGradient(const TChartGradient&) = delete;
@@ -156,9 +150,8 @@ public:
     void SetOnChange(TNotifyHandler handler) { m_onChange = std::move(handler); }
 
 private:
-    template <class T>
-    void Store(T& field, T value) {
-        if (AssignChanged(field, value) && m_onChange)
+    void PropertyChanged() override {
+        if (m_onChange)
             m_onChange();
     }
 

@@ -23,10 +23,10 @@ using enum TBevelCut;
 // How a host arranges the panel inside its parent; the panel only stores it.
 enum class TPanelAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 
-class TPanel {
+class TPanel : public TStoresProperties {
 public:
     TPanel();
-    virtual ~TPanel();
+    ~TPanel() override;
 
     TPanel(const TPanel&) = delete;
     TPanel& operator=(const TPanel&) = delete;
@@ -80,6 +80,7 @@ public:
 
 protected:
     virtual void PanelChanged() { Invalidate(); }
+    void PropertyChanged() final { PanelChanged(); }
     virtual void BoundsChanged() {}
     // The window surface as it stands, for those that keep its address: the
     // object stays the same for the panel's life, only its size is late.
@@ -87,12 +88,6 @@ protected:
 
 private:
     TDrawSurface& FittedSurface() const;
-
-    template <class T>
-    void Store(T& field, T value) {
-        if (AssignChanged(field, value))
-            PanelChanged();
-    }
 
     int m_left = 0;
     int m_top = 0;
