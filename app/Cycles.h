@@ -12,22 +12,21 @@ struct TCycle {
     const char* Label;
     int Period;        // days; 0 for the average, which is no cycle
     TColor BarColor;   // on the today chart
-    int Series;        // index on the 4-week chart
-    TColor LineColor;  // on the 4-week chart
+    TColor LineColor;  // on the 4-week chart, whose series k + 1 shows cycle k
 };
 
 inline constexpr int CycleCount = 7;
 
 // The seven cycles in their fixed order, then the average.
 inline constexpr std::array<TCycle, CycleCount + 1> CycleTable{{
-    {"Physical", 23, clRed, 1, clRed},
-    {"Emotional", 28, 39423, 2, 39423},
-    {"Intellectual", 33, clLime, 3, 57600},
-    {"Spiritual", 53, clPurple, 4, 16711808},
-    {"Awareness", 48, clFuchsia, 5, clFuchsia},
-    {"Aesthetic", 43, clAqua, 6, 15263744},
-    {"Intuition", 38, clNavy, 7, clNavy},
-    {"Average", 0, clGray, 0, clGray},
+    {"Physical", 23, clRed, clRed},
+    {"Emotional", 28, 39423, 39423},
+    {"Intellectual", 33, clLime, 57600},
+    {"Spiritual", 53, clPurple, 16711808},
+    {"Awareness", 48, clFuchsia, clFuchsia},
+    {"Aesthetic", 43, clAqua, 15263744},
+    {"Intuition", 38, clNavy, clNavy},
+    {"Average", 0, clGray, clGray},
 }};
 
 // 2 pi as the extended constant with mantissa 0xC90FDAA22168C235, exponent 2.
@@ -53,9 +52,6 @@ inline constexpr int FourWeekDaysBack = 15;
 
 // The scores and average of `day` for someone born on `birth`.
 [[nodiscard]] TScoreRow ScoreRow(TDaySerial birth, TDaySerial day);
-
-// The eight values of the today chart: seven scores, then the average.
-[[nodiscard]] std::array<int, CycleCount + 1> TodayValues(TDaySerial birth, TDaySerial today);
 
 // Rows for today - 15 to today + 14 in ascending order; today is row 15.
 [[nodiscard]] std::array<TScoreRow, FourWeekDays> FourWeekTable(TDaySerial birth,

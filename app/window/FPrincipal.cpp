@@ -2,6 +2,7 @@
 
 #include "Align.h"
 #include "Application.h"
+#include "Artwork.h"
 #include "BirthdayFile.h"
 #include "ChartHost.h"
 #include "ChartSetup.h"
@@ -17,10 +18,6 @@
 #include "ShellOpen.h"
 #include "SpecialFolder.h"
 #include "Startup.h"
-
-#ifdef BIORHYTHM_HAVE_ARTWORK
-#include "Artwork.h"
-#endif
 
 #include <QCloseEvent>
 #include <QFile>
@@ -41,7 +38,6 @@ constexpr char kCaption[] = "Free Biorhythm calculator...";
 constexpr char kFutureBirthday[] = "Your birthday couldn't be greater than today...";
 
 QPixmap ArtPixmap(const QString& path, bool jpeg) {
-#ifdef BIORHYTHM_HAVE_ARTWORK
     InitArtwork();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -52,18 +48,12 @@ QPixmap ArtPixmap(const QString& path, bool jpeg) {
     QImageReader reader(&file, "png");
     reader.setAutoDetectImageFormat(false);
     return QPixmap::fromImage(reader.read());
-#else
-    (void)path;
-    (void)jpeg;
-    return {};
-#endif
 }
 
 // The picture at its own size and the finer variants that a screen present
 // can use, each with its ratio; decoding the others would only cost start-up.
 QList<QPixmap> ArtPictures(const char* path, bool jpeg) {
     QList<QPixmap> pictures;
-#ifdef BIORHYTHM_HAVE_ARTWORK
     pictures.append(ArtPixmap(QString::fromLatin1(path), jpeg));
     const qreal finest = qGuiApp ? std::ceil(qGuiApp->devicePixelRatio()) : 1;
     for (int scale : kArtScales) {
@@ -75,10 +65,6 @@ QList<QPixmap> ArtPictures(const char* path, bool jpeg) {
         finer.setDevicePixelRatio(scale);
         pictures.append(finer);
     }
-#else
-    (void)path;
-    (void)jpeg;
-#endif
     return pictures;
 }
 
@@ -117,10 +103,6 @@ QString TPrincipal::WebAddress() {
     return QStringLiteral(BIORHYTHM_WEB_ADDRESS);
 }
 
-QString TPrincipal::WebAddressCaption() {
-    return WebAddress();
-}
-
 // ---------------------------------------------------------------------------
 // Layout
 
@@ -156,7 +138,7 @@ void TPrincipal::CreateControls() {
 
 void TPrincipal::CreateBanner() {
     const QString hint = QStringLiteral("To learn more about biorhythms, please visit our website\n") +
-                         WebAddressCaption();
+                         WebAddress();
 
     Panel1 = new TPanelControl(this, clWhite);
     Panel1->setObjectName(QStringLiteral("Panel1"));
@@ -166,9 +148,7 @@ void TPrincipal::CreateBanner() {
     Panel3->setObjectName(QStringLiteral("Panel3"));
     Image1 = new TLabel(Panel3);
     Image1->setObjectName(QStringLiteral("Image1"));
-#ifdef BIORHYTHM_HAVE_ARTWORK
     Image1->SetPictures([] { return ArtPictures(kArtPromo, true); });
-#endif
     Image1->setGeometry(35, 12, 125, 105);
     Image1->setToolTip(hint);
 
@@ -176,9 +156,7 @@ void TPrincipal::CreateBanner() {
     Panel4->setObjectName(QStringLiteral("Panel4"));
     Image2 = new TLabel(Panel4);
     Image2->setObjectName(QStringLiteral("Image2"));
-#ifdef BIORHYTHM_HAVE_ARTWORK
     Image2->SetPictures([] { return ArtPictures(kArtLogo, true); });
-#endif
     Image2->setGeometry(17, 27, 75, 75);
     Image2->setToolTip(hint);
 
@@ -191,7 +169,7 @@ void TPrincipal::CreateBanner() {
     Label2->SetFontColor(clBlack);
     Label2->GrowToFitText();
 
-    cLink = new TLabel(WebAddressCaption(), Panel5);
+    cLink = new TLabel(WebAddress(), Panel5);
     cLink->setObjectName(QStringLiteral("cLink"));
     cLink->setGeometry(38, 63, 270, 32);
     cLink->setFont(PixelFont(kArial, 27));
@@ -220,7 +198,6 @@ void TPrincipal::CreateDateBand() {
     bCalculate->setFocusPolicy(Qt::NoFocus);
     bCalculate->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     bCalculate->setIconSize({32, 32});
-#ifdef BIORHYTHM_HAVE_ARTWORK
     // Decoded when the button is first painted.
     bCalculate->setIcon(DeferredIcon({bCalculate->iconSize()}, [] {
         QIcon glyph;
@@ -228,7 +205,6 @@ void TPrincipal::CreateDateBand() {
             glyph.addPixmap(picture);
         return glyph;
     }));
-#endif
     bCalculate->setFont(PixelFont(kArial, 13));
     bCalculate->setToolTip(QStringLiteral("Calculate biorhythm..."));
 
