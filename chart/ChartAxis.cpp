@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <span>
 
 namespace {
@@ -67,19 +68,19 @@ void TChartAxis::SetAutomatic(bool value) {
 }
 
 void TChartAxis::SetAutomaticMaximum(bool value) {
-    if (value == m_automaticMaximum)
-        return;
-    m_automaticMaximum = value;
-    m_automatic = value ? m_automaticMinimum : false;
-    RequestRepaint();
+    // Automatic follows even when this end already had the value.
+    bool changed = AssignChanged(m_automaticMaximum, value);
+    changed = AssignChanged(m_automatic, value && m_automaticMinimum) || changed;
+    if (changed)
+        RequestRepaint();
 }
 
 void TChartAxis::SetAutomaticMinimum(bool value) {
-    if (value == m_automaticMinimum)
-        return;
-    m_automaticMinimum = value;
-    m_automatic = value ? m_automaticMaximum : false;
-    RequestRepaint();
+    // Automatic follows even when this end already had the value.
+    bool changed = AssignChanged(m_automaticMinimum, value);
+    changed = AssignChanged(m_automatic, value && m_automaticMaximum) || changed;
+    if (changed)
+        RequestRepaint();
 }
 
 void TChartAxis::SetMinimum(double value) {
@@ -433,6 +434,10 @@ int TChartAxis::LabelsSizeNeeded() {
     int widest = 0;
     switch (ResolveLabelStyle()) {
     case TAxisLabelStyle::talValue: {
+        // The handler stays off for the whole measure, the increment's own
+        // measure included, and comes back on even when a measure throws.
+        m_labelHandlerOff = true;
+        const std::unique_ptr<bool, void (*)(bool*)> handlerBack(&m_labelHandlerOff, [](bool* off) { *off = false; });
         double a = m_scale.ScaleMinimum;
         double b = m_scale.ScaleMaximum;
         if ((IsDateTimeAxis() && m_exactDateTime) || m_roundFirstLabel) {
@@ -441,9 +446,7 @@ int TChartAxis::LabelsSizeNeeded() {
             b = std::trunc(b / inc) * inc;
             m_chart->SetCanvasFont(m_labelsFont);
         }
-        m_labelHandlerOff = true;
         widest = std::max(MeasureText(ValueLabelText(a)).Width, MeasureText(ValueLabelText(b)).Width);
-        m_labelHandlerOff = false;
         widest += m_chart->Canvas().TextWidthOf(" ");
         break;
     }

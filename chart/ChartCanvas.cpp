@@ -125,7 +125,7 @@ TRect TChartCanvas3D::BeginFrame(TDrawSurface* target, const TView3DOptions* opt
     m_zoomText = true;
     if (is3D && options) {
         m_orthogonal = options->Orthogonal();
-        m_zoom = options->Zoom() * 0.01;
+        m_zoom = std::max(1, options->Zoom()) * 0.01;
         m_zoomText = options->ZoomText();
         constexpr double toRadians = std::numbers::pi / 180.0;
         m_cosElevation = std::cos(options->Elevation() * toRadians);
@@ -313,7 +313,16 @@ void TChartCanvas3D::DrawLineToAt(int x, int y, int z) {
 // ---------------------------------------------------------------------------
 // Areas
 
-void TChartCanvas3D::DrawBox(int x0, int y0, int x1, int y1) { m_surface->Rectangle(x0, y0, x1, y1); }
+void TChartCanvas3D::DrawBox(int x0, int y0, int x1, int y1) {
+    if (m_surface->Pen().Style() != psClear) {
+        m_surface->Rectangle(x0, y0, x1, y1);
+        return;
+    }
+    // The surface's clear-pen rectangle fills from the outline's own left and
+    // top; the box leaves the outline's place untouched on all four sides.
+    const TRect r = TRect{x0, y0, x1, y1}.Normalized();
+    m_surface->Rectangle(r.left + 1, r.top + 1, r.right, r.bottom);
+}
 void TChartCanvas3D::DrawBoxRect(const TRect& rect) { DrawBox(rect.left, rect.top, rect.right, rect.bottom); }
 void TChartCanvas3D::FillBox(const TRect& rect) { m_surface->FillRect(rect); }
 void TChartCanvas3D::ClearBox(const TRect& rect) { FillBox(rect); }

@@ -175,11 +175,7 @@ void TView3DOptions::SetElevation(int value) { Store(m_elevation, value); }
 void TView3DOptions::SetRotation(int value) { Store(m_rotation, value); }
 void TView3DOptions::SetPerspective(int value) { Store(m_perspective, value); }
 
-void TView3DOptions::SetZoom(int value) {
-    if (value < 1)
-        throw ChartException("3D zoom must be at least 1 percent");
-    Store(m_zoom, value);
-}
+void TView3DOptions::SetZoom(int value) { Store(m_zoom, value); }
 
 void TView3DOptions::SetZoomText(bool value) { Store(m_zoomText, value); }
 void TView3DOptions::SetOrthogonal(bool value) { Store(m_orthogonal, value); }

@@ -217,7 +217,7 @@ public:
     [[nodiscard]] int HorizOffset() const { return m_horizOffset; }
     [[nodiscard]] int VertOffset() const { return m_vertOffset; }
 
-    // Zoom below 1 percent raises ChartException "3D zoom must be at least 1 percent".
+    // Zoom is stored as given; a 3D view takes a zoom below 1 percent as 1 percent.
     void SetElevation(int value);
     void SetRotation(int value);
     void SetPerspective(int value);

@@ -220,6 +220,32 @@ TEST(AxisSettings, LoadingSkipsOrderChecksAndTheCascade) {
     EXPECT_THROW(axis.SetMaximum(-300), AxisException);
 }
 
+TEST(AxisSettings, AnEndSetToItsOwnValueStillBringsAutomaticInLine) {
+    // A load leaves Automatic apart from the ends; setting an end to the value
+    // it has already mends it.
+    struct Case {
+        const char* name;
+        bool loadedAutomatic, ends;
+        void (TChartAxis::*set)(bool);
+    } cases[] = {
+        {"minimum true, maximum true", false, true, &TChartAxis::SetAutomaticMinimum},
+        {"maximum true, minimum true", false, true, &TChartAxis::SetAutomaticMaximum},
+        {"minimum false", true, false, &TChartAxis::SetAutomaticMinimum},
+        {"maximum false", true, false, &TChartAxis::SetAutomaticMaximum},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestChart chart;
+        TChartAxis& axis = *chart.LeftAxis();
+        axis.SetAutomatic(c.ends);
+        chart.SetLoading(true);
+        axis.SetAutomatic(c.loadedAutomatic);
+        chart.SetLoading(false);
+        (axis.*c.set)(c.ends);
+        EXPECT_EQ(axis.Automatic(), c.ends);
+    }
+}
+
 TEST(AxisSettings, LogarithmicChecksTheScaleThatThePaintWillUse) {
     TestChart chart;
     TChartAxis& axis = *chart.LeftAxis();
@@ -426,6 +452,25 @@ TEST(AxisLabels, LeftAxisValuesMinorTicksAndRoom) {
     EXPECT_EQ(s.Pixel(150, 65), clWhite);
     // Axis line, 2 wide, on the rectangle's left edge.
     EXPECT_EQ(s.Pixel(31, 210), clBlack);
+}
+
+TEST(AxisLabels, TheMeasureOfTheLabelsSizeCallsNoLabelHandler) {
+    for (const bool roundFirst : {false, true}) {  // rounding measures the increment too
+        SCOPED_TRACE(roundFirst);
+        TestChart chart;
+        AddSeries(chart)->AddPoint(0, 50);
+        TChartAxis& axis = *chart.LeftAxis();
+        MakeFixed(axis, -110, 110, 20);
+        axis.SetRoundFirstLabel(roundFirst);
+        axis.PrepareScale();
+        int calls = 0;
+        chart.OnGetAxisLabel = [&calls](TChartAxis&, TChartSeries*, int, std::string& text) {
+            ++calls;
+            text = "a much wider text";
+        };
+        EXPECT_EQ(axis.LabelsSizeNeeded(), 25);  // "-110" and a space
+        EXPECT_EQ(calls, 0);
+    }
 }
 
 TEST(AxisLabels, LogarithmicAxisHasNoMinorTicksBeyondTheEndLabels) {
