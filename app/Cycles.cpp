@@ -47,6 +47,14 @@ TDayTable DayTable(TDaySerial birth, TDaySerial today) {
     return table;
 }
 
+TDaySerial FirstFourWeekDay() {
+    return AddDays(DateToSerial(1, 1, 1), FourWeekDaysBack);
+}
+
+TDaySerial LastFourWeekDay() {
+    return AddDays(DateToSerial(9999, 12, 31), -(FourWeekDays - FourWeekDaysBack - 1));
+}
+
 bool IsCriticalDay(int period, int days) {
     assert(period > 0 && days >= 0 && "IsCriticalDay needs a period and a day count");
     if (period <= 0 || days < 0)

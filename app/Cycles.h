@@ -12,21 +12,22 @@ struct TCycle {
     const char* Label;
     int Period;        // days; 0 for the average, which is no cycle
     TColor BarColor;   // on the today chart
-    TColor LineColor;  // on the 4-week chart, whose series k + 1 shows cycle k
+    int Series;        // index on the 4-week chart
+    TColor LineColor;  // on the 4-week chart
 };
 
 inline constexpr int CycleCount = 7;
 
 // The seven cycles in their fixed order, then the average.
 inline constexpr std::array<TCycle, CycleCount + 1> CycleTable{{
-    {"Physical", 23, clRed, clRed},
-    {"Emotional", 28, 39423, 39423},
-    {"Intellectual", 33, clLime, 57600},
-    {"Spiritual", 53, clPurple, 16711808},
-    {"Awareness", 48, clFuchsia, clFuchsia},
-    {"Aesthetic", 43, clAqua, 15263744},
-    {"Intuition", 38, clNavy, clNavy},
-    {"Average", 0, clGray, clGray},
+    {"Physical", 23, clRed, 1, clRed},
+    {"Emotional", 28, 39423, 2, 39423},
+    {"Intellectual", 33, clLime, 3, 57600},
+    {"Spiritual", 53, clPurple, 4, 16711808},
+    {"Awareness", 48, clFuchsia, 5, clFuchsia},
+    {"Aesthetic", 43, clAqua, 6, 15263744},
+    {"Intuition", 38, clNavy, 7, clNavy},
+    {"Average", 0, clGray, 0, clGray},
 }};
 
 // 2 pi as the extended constant with mantissa 0xC90FDAA22168C235, exponent 2.
@@ -69,6 +70,11 @@ struct TDayTable {
 };
 
 [[nodiscard]] TDayTable DayTable(TDaySerial birth, TDaySerial today);
+
+// The first and the last day whose 30 rows lie within the calendar's years 1
+// to 9999: 16/01/0001 and 17/12/9999.
+[[nodiscard]] TDaySerial FirstFourWeekDay();
+[[nodiscard]] TDaySerial LastFourWeekDay();
 
 // Day `days` (whole days since birth, not negative) is critical for the cycle
 // of `period` days when the cycle crosses zero during it: some multiple of

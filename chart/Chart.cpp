@@ -98,7 +98,10 @@ void TCustomChart::DrawTitlesLegend() {
     TChartCanvas3D& canvas = Canvas();
     canvas.BeginFlat();
     m_legend->ResolveLegendStyle();
-    const bool legend = m_legend->Visible() && ActiveSeriesCount() >= 1;
+    const bool legend = m_legend->Visible() &&
+                        (ActiveSeriesCount() >= 1 || (m_legend->ShowInactive() && SeriesList().Count() > 0));
+    if (!legend)
+        m_legend->ForgetDrawnItems();
     const bool legendFirst = legend && m_legend->IsVertical();
     if (legendFirst)
         m_legend->PaintLegend();

@@ -86,18 +86,18 @@ TChartSeries* TCustomAxisPanel::FirstActiveSeries() const {
     return nullptr;
 }
 
-TChartSeries* TCustomAxisPanel::SeriesForLegendItem(int index) const {
+TChartSeries* TCustomAxisPanel::SeriesForLegendItem(int index, bool inactiveToo) const {
     if (index < 0)
         return nullptr;
     for (TChartSeries* s : m_seriesList) {
-        if (s->Active() && s->ShowInLegend() && index-- == 0)
+        if ((s->Active() || inactiveToo) && s->ShowInLegend() && index-- == 0)
             return s;
     }
     return nullptr;
 }
 
-std::string TCustomAxisPanel::SeriesLegendTitle(int index) const {
-    const TChartSeries* series = SeriesForLegendItem(index);
+std::string TCustomAxisPanel::SeriesLegendTitle(int index, bool inactiveToo) const {
+    const TChartSeries* series = SeriesForLegendItem(index, inactiveToo);
     if (series == nullptr)
         return {};
     if (!series->Title().empty())

@@ -77,10 +77,11 @@ public:
     [[nodiscard]] const TChartSeriesList& SeriesList() const { return m_seriesList; }
     [[nodiscard]] int ActiveSeriesCount() const { return m_seriesList.ActiveCount(); }
     [[nodiscard]] TChartSeries* FirstActiveSeries() const;
-    // The i-th series among those that are Active and ShowInLegend; null when none.
-    [[nodiscard]] TChartSeries* SeriesForLegendItem(int index) const;
+    // The i-th series among those that are Active (or inactiveToo) and
+    // ShowInLegend; null when none.
+    [[nodiscard]] TChartSeries* SeriesForLegendItem(int index, bool inactiveToo = false) const;
     // Title, else component name, else "Series <i>"; empty when there is no such series.
-    [[nodiscard]] std::string SeriesLegendTitle(int index) const;
+    [[nodiscard]] std::string SeriesLegendTitle(int index, bool inactiveToo = false) const;
 
     [[nodiscard]] TChartAxis* BottomAxis() const { return m_axes[0].get(); }
     [[nodiscard]] TChartAxis* TopAxis() const { return m_axes[1].get(); }

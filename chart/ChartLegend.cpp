@@ -50,6 +50,8 @@ void TCustomChartLegend::SetShadowSize(int value) { Store(m_shadowSize, value); 
 void TCustomChartLegend::SetHorizMargin(int value) { Store(m_horizMargin, value); }
 void TCustomChartLegend::SetVertMargin(int value) { Store(m_vertMargin, value); }
 void TCustomChartLegend::SetColor(TColor value) { Store(m_color, value); }
+void TCustomChartLegend::SetShowInactive(bool value) { Store(m_showInactive, value); }
+void TCustomChartLegend::SetInactiveColor(TColor value) { Store(m_inactiveColor, value); }
 
 void TCustomChartLegend::SetLegendStyle(TLegendStyle value) {
     if (m_legendStyle == value)
@@ -78,7 +80,12 @@ void TCustomChartLegend::SetFirstValue(int value) {
 }
 
 void TCustomChartLegend::ResolveLegendStyle() {
-    m_resolvedStyle = ::ResolveLegendStyle(m_legendStyle, m_chart ? m_chart->ActiveSeriesCount() : 0);
+    int count = m_chart ? m_chart->ActiveSeriesCount() : 0;
+    if (m_chart && m_showInactive) {
+        for (const TChartSeries* series : m_chart->SeriesList())
+            count += !series->Active() && series->ShowInLegend();
+    }
+    m_resolvedStyle = ::ResolveLegendStyle(m_legendStyle, count);
 }
 
 TChartSeries* TCustomChartLegend::FirstActiveSeries() const {
@@ -90,9 +97,13 @@ int TCustomChartLegend::LegendSeriesCount() const {
         return 0;
     int count = 0;
     for (const TChartSeries* series : m_chart->SeriesList())
-        if (series->Active() && series->ShowInLegend())
+        if ((series->Active() || m_showInactive) && series->ShowInLegend())
             ++count;
     return count;
+}
+
+TChartSeries* TCustomChartLegend::ListedSeries(int i) const {
+    return m_chart ? m_chart->SeriesForLegendItem(i, m_showInactive) : nullptr;
 }
 
 int TCustomChartLegend::LegendItemTotal() const {
@@ -119,14 +130,14 @@ std::string TCustomChartLegend::LegendItemText(int i) const {
     }
     case lsLastValues: {
         // The series of item i, the same one whose symbol the item shows.
-        const TChartSeries* series = m_chart->SeriesForLegendItem(i);
+        const TChartSeries* series = ListedSeries(i);
         return series ? PointItemText(series, series->PointCount() - 1) : std::string();
     }
     case lsSeries:
     case lsAuto:
         break;
     }
-    return m_chart->SeriesLegendTitle(i);
+    return m_chart->SeriesLegendTitle(i, m_showInactive);
 }
 
 int TCustomChartLegend::WidestItemText(int count) {
@@ -157,9 +168,26 @@ int TCustomChartLegend::ItemAtPoint(int x, int y) const {
     return ::ItemAtPoint(m_layout, IsVertical(), m_itemHeight, x, y);
 }
 
+int TCustomChartLegend::DrawnItemAt(int x, int y, TRect* cell) const {
+    for (const TDrawnItem& drawn : m_drawnItems) {
+        if (drawn.Cell.Contains(x, y)) {
+            if (cell)
+                *cell = drawn.Cell;
+            return drawn.Item;
+        }
+    }
+    return -1;
+}
+
+TChartSeries* TCustomChartLegend::SeriesAtPoint(int x, int y) const {
+    const int item = DrawnItemAt(x, y);
+    return item < 0 || m_resolvedStyle == lsValues ? nullptr : ListedSeries(item);
+}
+
 void TCustomChartLegend::PaintLegend() {
     if (!m_chart)
         return;
+    m_drawnItems.clear();
     m_chart->SetLegendSymbolBackColor(m_color);
     m_chart->SetCanvasFont(m_font);
     m_itemHeight = m_chart->Canvas().TextLineHeight();
@@ -233,13 +261,20 @@ void TCustomChartLegend::PaintLegendItem(int i, int position) {
     if (text.empty())
         return;
 
+    TChartSeries* series = m_resolvedStyle == lsValues ? FirstActiveSeries() : ListedSeries(i);
+    const bool dimmed = series && !series->Active();
     canvas.Brush().SetStyle(bsClear);
     canvas.SetBackgroundMode(bkTransparent);
     canvas.SetTextAlignment(tfLeft | tfTop);
+    const TColor textColor = canvas.Font().Color();
+    if (dimmed)
+        canvas.Font().SetColor(m_inactiveColor);
     canvas.DrawString(at.x, at.y, text);
+    if (dimmed)
+        canvas.Font().SetColor(textColor);
+    m_drawnItems.push_back({i, LegendItemCell(m_layout, vertical, position, m_itemHeight)});
 
     const TRect symbol = SymbolRect(at.x - 4, at.y, at.y + m_itemHeight);
-    TChartSeries* series = m_resolvedStyle == lsValues ? FirstActiveSeries() : m_chart->SeriesForLegendItem(i);
     if (series) {
         const int entry = m_resolvedStyle == lsValues ? series->LegendEntryPoint(i) : -1;
         series->DrawLegendSymbol(entry, symbol);

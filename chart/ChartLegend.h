@@ -10,6 +10,7 @@
 #include "Geometry.h"
 
 #include <string>
+#include <vector>
 
 class TCustomAxisPanel;
 class TChartSeries;
@@ -71,6 +72,15 @@ public:
     void SetVertMargin(int value);
     void SetColor(TColor value);
 
+    // Off by default, as the stored legend has it: a series that is not
+    // Active has no item. On, such a series keeps its item (lsSeries and
+    // lsLastValues), its text in InactiveColor, so that a user who hid it
+    // sees what is off and can click it back.
+    [[nodiscard]] bool ShowInactive() const { return m_showInactive; }
+    void SetShowInactive(bool value);
+    [[nodiscard]] TColor InactiveColor() const { return m_inactiveColor; }
+    void SetInactiveColor(TColor value);
+
     // Owned objects; a change repaints the chart. The setters copy into them.
     [[nodiscard]] TChartFont& Font() { return m_font; }
     [[nodiscard]] const TChartFont& Font() const { return m_font; }
@@ -108,6 +118,14 @@ public:
     [[nodiscard]] TRect SymbolRect(int x, int top, int bottom) const;
     // Item slot under the pixel of the last paint, -1 for none.
     [[nodiscard]] int ItemAtPoint(int x, int y) const;
+    // The item (counting from FirstValue) the last paint drew in the cell
+    // under the pixel, -1 for none; items without text are not drawn. `cell`
+    // receives the item's cell.
+    [[nodiscard]] int DrawnItemAt(int x, int y, TRect* cell = nullptr) const;
+    // The series of that item when the legend lists series; null otherwise.
+    [[nodiscard]] TChartSeries* SeriesAtPoint(int x, int y) const;
+    // For a paint that draws no legend.
+    void ForgetDrawnItems() { m_drawnItems.clear(); }
 
 protected:
     void Repaint() const;
@@ -118,6 +136,7 @@ private:
     [[nodiscard]] int FrameWidth() const { return m_frame.Width(); }
     [[nodiscard]] TChartSeries* FirstActiveSeries() const;
     [[nodiscard]] int LegendSeriesCount() const;
+    [[nodiscard]] TChartSeries* ListedSeries(int i) const;
     [[nodiscard]] std::string PointItemText(const TChartSeries* series, int point) const;
     void PaintLegendBox();
     void PaintLegendItem(int i, int position);
@@ -139,6 +158,8 @@ private:
     int m_horizMargin = 0;
     int m_vertMargin = 0;
     TColor m_color = clWhite;
+    bool m_showInactive = false;
+    TColor m_inactiveColor = clGray;
 
     TChartFont m_font;
     TChartPen m_frame;
@@ -148,6 +169,11 @@ private:
     TLegendStyle m_resolvedStyle = lsValues;
     TLegendLayout m_layout;
     int m_itemHeight = 0;
+    struct TDrawnItem {
+        int Item;
+        TRect Cell;
+    };
+    std::vector<TDrawnItem> m_drawnItems;
 };
 
 class TChartLegend : public TCustomChartLegend {

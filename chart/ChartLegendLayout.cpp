@@ -124,6 +124,17 @@ TRect SymbolRect(int x, int top, int bottom, int symbolWidth) {
     return {x - symbolWidth, top + 2, x, bottom - 2};
 }
 
+TRect LegendItemCell(const TLegendLayout& layout, bool vertical, int position, int textHeight) {
+    const TPoint at = LegendItemOrigin(layout, vertical, position, textHeight);
+    const TRect& r = layout.LegendRect;
+    TRect cell{r.left, at.y, r.right, at.y + textHeight};
+    if (!vertical) {
+        cell.left = SymbolRect(at.x - 4, at.y, at.y, layout.SymbolWidth).left - 4;
+        cell.right = cell.left + layout.ColumnStep;
+    }
+    return cell.Intersected(r);
+}
+
 TLegendBox LegendBoxRects(const TRect& legendRect, int frameWidth, bool framed, int shadowSize) {
     TLegendBox box;
     box.Box = legendRect;

@@ -67,6 +67,10 @@ struct TLegendLayout {
                                       int textHeight);
 // The symbol box ending at x (the text x - 4), between top + 2 and bottom - 2.
 [[nodiscard]] TRect SymbolRect(int x, int top, int bottom, int symbolWidth);
+// Where a click picks the item at position p: one text line high, from where a
+// dividing line left of its symbol would be to the next column's (the whole
+// width of a vertical legend), inside the legend rectangle.
+[[nodiscard]] TRect LegendItemCell(const TLegendLayout& layout, bool vertical, int position, int textHeight);
 
 struct TLegendBox {
     TRect Box;         // drawn with the frame pen and filled

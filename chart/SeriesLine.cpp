@@ -177,6 +177,7 @@ void TCustomSeries::DrawPoint(int index) {
     if (m_oldColor == clNone) {
         m_oldX = x;
         m_oldY = y;
+        m_oldIndex = index;
     }
 
     const bool pointer = m_pointer.Visible();
@@ -190,19 +191,20 @@ void TCustomSeries::DrawPoint(int index) {
             if (PointColor(index - 1) != clNone)
                 DrawSegmentTo(canvas, x, y, color);
         }
-        if (pointer && index == LastVisible() && color != clNone)
+        if (pointer && index == LastVisible() && color != clNone && PointerAt(index))
             m_pointer.Draw(canvas, x, y, color);
     } else {
         DrawSegmentTo(canvas, x, y, color);
         if (pointer) {
-            if (m_oldColor != clNone)
+            if (m_oldColor != clNone && PointerAt(m_oldIndex))
                 m_pointer.Draw(canvas, m_oldX, m_oldY, m_oldColor);
-            if (index == LastVisible() && color != clNone)
+            if (index == LastVisible() && color != clNone && PointerAt(index))
                 m_pointer.Draw(canvas, x, y, color);
         }
     }
     m_oldX = x;
     m_oldY = y;
+    m_oldIndex = index;
     m_oldColor = color;
 }
 

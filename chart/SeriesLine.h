@@ -81,6 +81,11 @@ public:
     [[nodiscard]] bool Dark3D() const { return m_dark3D; }
     void SetDark3D(bool value);
 
+    // Asked, when the pointer is visible, whether point `index` gets one;
+    // unassigned, every point does. Marks only some points (a line's
+    // particular days) without a series of its own.
+    std::function<bool(int index)> PointerFilter;
+
     [[nodiscard]] bool DrawLines() const { return m_drawLines; }
     [[nodiscard]] bool DrawArea() const { return m_drawArea; }
     [[nodiscard]] bool ClickableLine() const { return m_clickableLine; }
@@ -102,6 +107,7 @@ private:
     void DrawSegmentTo(TChartCanvas& canvas, int x, int y, TColor color) const;
     // Height at the chart rectangle's entry edge on the segment from point index - 1 to index.
     [[nodiscard]] int EntryY(int index, int edgeX) const;
+    [[nodiscard]] bool PointerAt(int index) const { return !PointerFilter || PointerFilter(index); }
 
     TChartPen m_linePen{[this] { StyleChanged(); }};
     TSeriesPointer m_pointer{this};
@@ -117,6 +123,7 @@ private:
     // Carried from point to point within one drawing pass.
     int m_oldX = 0;
     int m_oldY = 0;
+    int m_oldIndex = -1;
     TColor m_oldColor = clNone;
 };
 

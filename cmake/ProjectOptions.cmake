@@ -1,5 +1,14 @@
-# Warnings and sanitizers apply to our own targets only.
+# Warnings and sanitizers apply to our own targets only. PCH names the
+# precompiled header the target reuses (cmake/Precompiled.cmake): code
+# (default), tests, or none.
 function(biorhythm_target_options target)
+  cmake_parse_arguments(ARG "" "PCH" "" ${ARGN})
+  if(NOT ARG_PCH)
+    set(ARG_PCH code)
+  endif()
+  if(BIORHYTHM_PCH AND NOT ARG_PCH STREQUAL "none")
+    set_property(TARGET ${target} PROPERTY PRECOMPILE_HEADERS_REUSE_FROM bio_pch_${ARG_PCH})
+  endif()
   target_compile_features(${target} PUBLIC cxx_std_20)
   target_compile_options(${target} PRIVATE
     -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wsuggest-override
@@ -10,6 +19,16 @@ function(biorhythm_target_options target)
     target_compile_options(${target} PRIVATE -Werror)
   endif()
 endfunction()
+
+# Debian's hardening, as `DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags`
+# gives it (the compiler makes position-independent executables by default).
+# Sanitized builds check more than this, and Debug ones have no optimisation
+# for _FORTIFY_SOURCE to work with.
+if(NOT BIORHYTHM_SANITIZE)
+  add_compile_options(-fstack-protector-strong -Wformat -Werror=format-security -Wdate-time
+    $<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>)
+  add_link_options(-Wl,-z,relro -Wl,-z,now)
+endif()
 
 if(BIORHYTHM_SANITIZE)
   set(_san -fsanitize=address,undefined,float-divide-by-zero,float-cast-overflow
@@ -33,7 +52,17 @@ file(MAKE_DIRECTORY ${BIORHYTHM_TEST_HOME}/runtime)
 # Qt refuses a runtime folder that others can enter.
 file(CHMOD ${BIORHYTHM_TEST_HOME}/runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
 
+# The calendar checks read files with Debian's icalendar module, which the
+# system's interpreter has (a python3 of one's own, found first on PATH, may not).
+find_program(BIORHYTHM_PYTHON3 python3 HINTS /usr/bin REQUIRED)
+
 # One GoogleTest executable per test folder; every *.cpp in it belongs to it.
+# The files compile in batches of eight per compiler run (a unity build): they
+# share the test framework's and Qt's templates, which are then made once per
+# batch rather than once per file. Names in anonymous namespaces must so differ
+# between the files of a folder; a file that cannot is left out with the
+# source property SKIP_UNITY_BUILD_INCLUSION. A fixture in an anonymous
+# namespace is fine, hence -Wno-subobject-linkage.
 function(biorhythm_add_test_folder name folder)
   cmake_parse_arguments(ARG "" "MAIN" "LIBS" ${ARGN})
   file(GLOB _sources CONFIGURE_DEPENDS ${folder}/*.cpp)
@@ -41,8 +70,10 @@ function(biorhythm_add_test_folder name folder)
     return()
   endif()
   add_executable(${name} ${_sources})
-  biorhythm_target_options(${name})
+  biorhythm_target_options(${name} PCH tests)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
+  set_target_properties(${name} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
+  target_compile_options(${name} PRIVATE $<$<CXX_COMPILER_ID:GNU>:-Wno-subobject-linkage>)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock)
   if(ARG_MAIN)
     target_link_libraries(${name} PRIVATE ${ARG_MAIN})

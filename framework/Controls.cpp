@@ -2,6 +2,8 @@
 
 #include "Application.h"
 
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -41,6 +43,56 @@ public:
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
 };
+
+// A drop-down list as assistive technology sees it: named, with the current
+// item as its value and the list that opens as its one child.
+class TComboBoxAccessible : public QAccessibleWidget {
+public:
+    explicit TComboBoxAccessible(TComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Value || (kind == QAccessible::Name && List()->accessibleName().isEmpty()))
+            return List()->currentText();
+        return QAccessibleWidget::text(kind);
+    }
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 ? QAccessible::queryAccessibleInterface(List()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child && child->object() == List()->view() ? 0 : -1;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.expandable = true;
+        s.expanded = List()->view()->isVisible();
+        s.collapsed = !s.expanded;
+        return s;
+    }
+    QStringList actionNames() const override { return QAccessibleWidget::actionNames() << showMenuAction(); }
+    void doAction(const QString& name) override {
+        if (name != showMenuAction())
+            QAccessibleWidget::doAction(name);
+        else if (List()->view()->isVisible())
+            List()->hidePopup();
+        else
+            List()->showPopup();
+    }
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override {
+        auto found = QAccessibleWidget::relations(match);
+        if ((match & QAccessible::Label) && List()->AccessibleLabel())
+            found.append({QAccessible::queryAccessibleInterface(List()->AccessibleLabel()), QAccessible::Label});
+        return found;
+    }
+
+private:
+    [[nodiscard]] TComboBox* List() const { return static_cast<TComboBox*>(widget()); }
+};
+
+QAccessibleInterface* ComboBoxAccessibleFactory(const QString& className, QObject* object) {
+    auto* list = className == QLatin1String("QComboBox") ? dynamic_cast<TComboBox*>(object) : nullptr;
+    return list ? new TComboBoxAccessible(list) : nullptr;
+}
 
 void RunGuarded(const std::function<void()>& handler) {
     if (handler)
@@ -169,6 +221,9 @@ TComboBox::TComboBox(QWidget* parent) : QComboBox(parent) {
     style->setParent(this);
     setStyle(style);
     setMaxVisibleItems(MaxVisibleRows);
+    // Before any interface of a list exists: Qt keeps the first one it made.
+    static const bool factoryInstalled = (QAccessible::installFactory(ComboBoxAccessibleFactory), true);
+    (void)factoryInstalled;
 }
 
 void TComboBox::SetItemHeight(int height) {
@@ -176,6 +231,10 @@ void TComboBox::SetItemHeight(int height) {
         return;
     m_itemHeight = height;
     setItemDelegate(new TFixedHeightDelegate(this, height));
+}
+
+void TComboBox::SetAccessibleLabel(QWidget* label) {
+    m_accessibleLabel = label;
 }
 
 void TComboBox::keyPressEvent(QKeyEvent* event) {

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QList>
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -84,9 +85,16 @@ public:
     void SetItemHeight(int height);
     [[nodiscard]] int ItemHeight() const { return m_itemHeight; }
 
+    // Assistive technology names the list by its accessible name (Qt gives a
+    // list on Linux its current item for a name) and reads the current item
+    // as its value; `label` becomes the list's labelled-by relation.
+    void SetAccessibleLabel(QWidget* label);
+    [[nodiscard]] QWidget* AccessibleLabel() const { return m_accessibleLabel; }
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     int m_itemHeight = 0;
+    QPointer<QWidget> m_accessibleLabel;
 };

@@ -12,7 +12,7 @@ TShellOpenHandler& CurrentHandler() {
 }  // namespace
 
 QUrl WebLinkOf(const QString& bareHost) {
-    return QUrl(QStringLiteral("http://") + bareHost);
+    return QUrl(QStringLiteral("https://") + bareHost);
 }
 
 void ShellOpen(const QString& bareHost) {

@@ -9,7 +9,8 @@
 
 using TShellOpenHandler = std::function<void(const QUrl&)>;
 
-// The web link of a bare host name: "http://" followed by the host.
+// The web link of a bare host name: "https://" followed by the host, the
+// scheme of every address the package and its metadata give.
 [[nodiscard]] QUrl WebLinkOf(const QString& bareHost);
 
 // Opens the link of the bare host; the outcome is not examined.

@@ -50,13 +50,20 @@ bool EnsureFolderWithTemp(const std::string& folder) {
     return EnsureDirectory(folder) && EnsureDirectory(folder + "/temp");
 }
 
-std::optional<std::string> SpecialFolderPath(int folderId) {
+std::optional<std::string> PlannedSpecialFolderPath(int folderId) {
     if (g_override)
         return folderId == SystemFolderId ? g_override->Folder : std::nullopt;
     if (folderId != SystemFolderId)
         return std::nullopt;
     std::string folder = AppDataFolder();
-    if (!EnsureFolderWithTemp(folder))
+    if (folder.empty())
+        return std::nullopt;
+    return folder;
+}
+
+std::optional<std::string> SpecialFolderPath(int folderId) {
+    std::optional<std::string> folder = PlannedSpecialFolderPath(folderId);
+    if (!g_override && folder && !EnsureFolderWithTemp(*folder))
         return std::nullopt;
     return folder;
 }
@@ -67,9 +74,13 @@ std::string FallbackFolderPath() {
     return QDir::homePath().toStdString();
 }
 
-SpecialFolderOverride::SpecialFolderOverride(std::optional<std::string> folder,
-                                             std::string fallback) {
+struct SpecialFolderOverride::TAnswer {
+    std::optional<Override> Previous;
+};
+
+SpecialFolderOverride::SpecialFolderOverride(std::optional<std::string> folder, std::string fallback)
+    : m_previous(std::make_unique<TAnswer>(TAnswer{g_override})) {
     g_override = Override{std::move(folder), std::move(fallback)};
 }
 
-SpecialFolderOverride::~SpecialFolderOverride() { g_override.reset(); }
+SpecialFolderOverride::~SpecialFolderOverride() { g_override = m_previous->Previous; }

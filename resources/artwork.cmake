@@ -18,6 +18,8 @@ foreach(_f IN LISTS _art_files)
   list(APPEND _art_outputs ${_art_dir}/${_f})
   string(APPEND _qrc_entries "    <file>art/${_f}</file>\n")
 endforeach()
+# The scalable icon is installed, not embedded.
+list(APPEND _art_outputs ${_art_dir}/icon.svg)
 
 # The generator is a build tool: no display, and leak reports from the font
 # machinery of a sanitizer build must not fail the build.

@@ -2,36 +2,35 @@
 
 #include "Application.h"
 #include "ChartHost.h"
+#include "ChartOutput.h"
 #include "ChartTexts.h"
 #include "Controls.h"
-#include "Dialogs.h"
+#include "CycleChoice.h"
+#include "Cycles.h"
 #include "Formatting.h"
 #include "FPrincipal.h"
 #include "MessageBoxes.h"
 #include "PageControl.h"
 #include "Series.h"
-#include "SpecialFolder.h"
 
+#include <QAccessible>
 #include <QAction>
-#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDateEdit>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QDir>
-#include <QFile>
-#include <QGuiApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
-#include <QPainter>
-#include <QPrinter>
-#include <QSaveFile>
-#include <QStandardPaths>
+#include <QScreen>
+#include <QStyleOptionFrame>
+#include <QStylePainter>
 #include <QTabBar>
 #include <QToolButton>
 #include <QToolTip>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -44,6 +43,10 @@ TChartExtras::TDayDialogHandler& DayDialogHandler() {
     return handler;
 }
 
+QString DayRangeText() {
+    return QStringLiteral("from %1 to %2").arg(LongDateText(FirstFourWeekDay()), LongDateText(LastFourWeekDay()));
+}
+
 std::optional<QDate> ExecDayDialog(QWidget* parent, QDate initial) {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("AnotherDayDialog"));
@@ -52,13 +55,21 @@ std::optional<QDate> ExecDayDialog(QWidget* parent, QDate initial) {
     edit->setObjectName(QStringLiteral("Day"));
     edit->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     edit->setCalendarPopup(true);
-    edit->setMinimumDate(QDate(100, 1, 1));
-    edit->setMaximumDate(QDate(9999, 12, 31));
+    // The date edit itself goes no further back than year 100.
+    edit->setDateRange(std::max(QDate(100, 1, 1), *SerialToQDate(FirstFourWeekDay())), *SerialToQDate(LastFourWeekDay()));
     edit->setAccessibleName(QStringLiteral("Day to show"));
+    auto* range = new QLabel(QStringLiteral("A day from %1 to %2: the 4-week chart shows the 15 days before it "
+                                            "and the 14 after it.")
+                                 .arg(edit->minimumDate().toString(QStringLiteral("dd/MM/yyyy")),
+                                      edit->maximumDate().toString(QStringLiteral("dd/MM/yyyy"))),
+                             &dialog);
+    range->setWordWrap(true);
+    range->setBuddy(edit);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(range);
     layout->addWidget(edit);
     layout->addWidget(buttons);
     if (dialog.exec() != QDialog::Accepted)
@@ -66,24 +77,79 @@ std::optional<QDate> ExecDayDialog(QWidget* parent, QDate initial) {
     return edit->date();
 }
 
-QString WriteError(const QString& file) {
-    return QStringLiteral("The file %1 could not be written.").arg(file);
-}
+// A tooltip of the charts' own: placed by ChartTipPosition, never wrapped,
+// and transparent to the pointer, which passes on to the chart below it.
+class TChartTip : public QLabel {
+public:
+    explicit TChartTip(QWidget* parent)
+        : QLabel(parent, Qt::ToolTip | Qt::BypassGraphicsProxyWidget | Qt::WindowTransparentForInput) {
+        setObjectName(QStringLiteral("ChartTip"));
+        setForegroundRole(QPalette::ToolTipText);
+        setBackgroundRole(QPalette::ToolTipBase);
+        setPalette(QToolTip::palette());
+        setFont(QToolTip::font());
+        setMargin(1 + style()->pixelMetric(QStyle::PM_ToolTipLabelFrameWidth, nullptr, this));
+        setIndent(1);
+        setTextFormat(Qt::RichText);
+        setWordWrap(false);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setWindowOpacity(style()->styleHint(QStyle::SH_ToolTipLabel_Opacity, nullptr, this) / 255.0);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        {
+            QStylePainter painter(this);
+            QStyleOptionFrame option;
+            option.initFrom(this);
+            painter.drawPrimitive(QStyle::PE_PanelTipLabel, option);
+        }
+        QLabel::paintEvent(event);
+    }
+};
 
 }  // namespace
 
+QPoint ChartTipPosition(const QRect& area, QPoint pointer, QSize size, const QRect& screen) {
+    // Clear of the bar, and of the pointer's arrow when it rests on the bar's edge.
+    constexpr int gap = 6, arrow = 16;
+    int x = std::max(area.right() + 1 + gap, pointer.x() + arrow);
+    if (x + size.width() > screen.right() + 1)
+        x = std::min(area.left() - gap, pointer.x() - gap) - size.width();
+    const int y = std::clamp(pointer.y() - size.height() / 2, screen.top(),
+                             std::max(screen.top(), screen.bottom() + 1 - size.height()));
+    return {x, y};
+}
+
 TChartExtras::TChartExtras(TPrincipal& window) : QObject(&window), m_window(window) {
     setObjectName(QStringLiteral("ChartExtras"));
-    for (ChartHost* host : {m_window.ChartTodayHost, m_window.chart4weeksHost})
+    for (ChartHost* host : {m_window.ChartTodayHost, m_window.chart4weeksHost}) {
         host->installEventFilter(this);
-    m_tabBar = m_window.PageControl2->TabBar();
-    m_tabBar->installEventFilter(this);
+        // A click makes the chart the target of the keys; the tooltip follows the pointer.
+        host->setFocusPolicy(Qt::ClickFocus);
+        host->setMouseTracking(true);
+    }
+    QTabBar* tabBar = m_window.PageControl2->TabBar();
+    // Clicked, the tabs take the focus, so the menu keys work right after.
+    tabBar->setFocusPolicy(Qt::StrongFocus);
+    tabBar->installEventFilter(this);
+    m_tabBar = tabBar;
     m_window.OnCalculated = [this] {
         ++m_calculations;
         UpdateDescriptions();
     };
+    m_cycles = new TCycleChoice(window);
+    // Screen readers learn of a new caption (another day shown) only when told.
+    connect(&m_window, &QWidget::windowTitleChanged, this, [this] {
+        QAccessibleEvent changed(&m_window, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    });
     SetAccessibleNames();
     UpdateDescriptions();
+}
+
+void TChartExtras::AddMenuSection(TMenuSection section) {
+    m_sections.push_back(std::move(section));
 }
 
 TChartExtras::TDayDialogHandler TChartExtras::SetDayDialogHandler(TDayDialogHandler handler) {
@@ -92,47 +158,128 @@ TChartExtras::TDayDialogHandler TChartExtras::SetDayDialogHandler(TDayDialogHand
     return previous;
 }
 
+const std::vector<TChartExtras::TCommand>& TChartExtras::Commands() {
+    using E = TChartExtras;
+    static const std::vector<TCommand> commands = {
+        {"CopyChart", QStringLiteral("&Copy chart"), {Qt::CTRL | Qt::Key_C}, TNeeds::Calculation,
+         [](E&, ChartHost& host) { CopyChart(host); }},
+        {"SaveChart", QStringLiteral("&Save chart as\u2026"), {Qt::CTRL | Qt::Key_S}, TNeeds::Calculation,
+         [](E& e, ChartHost& host) { SaveChartAs(host, e.PictureName(host)); }},
+        {"SaveValues", QStringLiteral("Save &values as\u2026"), {}, TNeeds::Calculation,
+         [](E& e, ChartHost&) { e.SaveValues(); }},
+        {"Print", QStringLiteral("&Print\u2026"), {Qt::CTRL | Qt::Key_P}, TNeeds::Calculation,
+         [](E& e, ChartHost& host) { PrintChart(host, e.PrintHeading(host), e.PictureName(host)); }},
+        {nullptr, {}, {}, TNeeds::Nothing, {}},
+        {"AnotherDay", QStringLiteral("&Another day\u2026"), {}, TNeeds::Nothing, [](E& e, ChartHost&) { e.AnotherDay(); }},
+        {"PreviousDay", QStringLiteral("P&revious day"), {Qt::CTRL | Qt::Key_Left, Qt::ALT | Qt::Key_Left},
+         TNeeds::Calculation, [](E& e, ChartHost&) { e.StepDay(-1); }},
+        {"NextDay", QStringLiteral("&Next day"), {Qt::CTRL | Qt::Key_Right, Qt::ALT | Qt::Key_Right},
+         TNeeds::Calculation, [](E& e, ChartHost&) { e.StepDay(1); }},
+        {"Today", QStringLiteral("&Today"), {Qt::CTRL | Qt::Key_Home}, TNeeds::OtherDay,
+         [](E& e, ChartHost&) { e.ShowDay(std::nullopt); }},
+    };
+    return commands;
+}
+
+bool TChartExtras::Enabled(TNeeds needs) const {
+    const bool calculated = m_window.Table().has_value();
+    return needs == TNeeds::Nothing || (calculated && (needs == TNeeds::Calculation || m_window.ReferenceDay()));
+}
+
 // ---------------------------------------------------------------------------
 // Events
 
 bool TChartExtras::eventFilter(QObject* watched, QEvent* event) {
+    // The cycle choice sees the hosts' events through this filter, not one of
+    // its own: with one more filter object on the hosts, the sanitizer build's
+    // leak check crashed at exit scanning thread-local memory (a fault of the
+    // sanitizer's runtime, reproducible with the program ended by SIGTERM).
+    if (m_cycles && m_cycles->ChartEvent(watched, event))
+        return true;
     // Decided on the event first: while the window is being destroyed its
     // children still send events here, and the window's fields are gone.
     const QEvent::Type type = event->type();
-    if (type != QEvent::KeyPress && type != QEvent::ContextMenu && type != QEvent::ToolTip)
-        return false;
-
     if (watched == m_tabBar) {
-        bool menuKey = false;
-        if (type == QEvent::KeyPress) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            menuKey = key->key() == Qt::Key_Menu ||
-                      (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier);
-        } else if (type == QEvent::ContextMenu) {
-            menuKey = static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard;
-        }
-        if (!menuKey)
+        if (type == QEvent::KeyPress)
+            return HandleKey(ActiveHost(), static_cast<const QKeyEvent&>(*event));
+        if (type != QEvent::ContextMenu || static_cast<QContextMenuEvent*>(event)->reason() != QContextMenuEvent::Keyboard)
             return false;
         ChartHost& host = ActiveHost();
         OpenMenu(host, host.mapToGlobal(host.rect().center()));
         return true;
     }
-
-    auto* host = dynamic_cast<ChartHost*>(watched);
-    if (!host)
+    switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::ContextMenu:
+    case QEvent::ToolTip:
+    case QEvent::Wheel:
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+    case QEvent::Leave:
+    case QEvent::Hide:
+        break;
+    default:
         return false;
-    if (type == QEvent::ContextMenu) {
-        OpenMenu(*host, static_cast<QContextMenuEvent*>(event)->globalPos());
+    }
+    auto* host = dynamic_cast<ChartHost*>(watched);
+    return host && HostEvent(*host, event);
+}
+
+bool TChartExtras::HostEvent(ChartHost& host, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        HideTip();
+        return HandleKey(host, static_cast<const QKeyEvent&>(*event));
+    case QEvent::ContextMenu: {
+        const auto* menu = static_cast<QContextMenuEvent*>(event);
+        OpenMenu(host, menu->reason() == QContextMenuEvent::Mouse ? menu->globalPos()
+                                                                  : host.mapToGlobal(host.rect().center()));
         return true;
     }
-    if (type == QEvent::ToolTip) {
-        const auto* help = static_cast<QHelpEvent*>(event);
-        QRect area;
-        const QString text = ToolTipAt(*host, help->pos(), &area);
-        if (text.isEmpty())
-            QToolTip::hideText();
-        else
-            QToolTip::showText(help->globalPos(), text, host, area);
+    case QEvent::ToolTip:
+        ShowTip(host, static_cast<QHelpEvent*>(event)->pos());
+        return true;
+    case QEvent::MouseMove:
+        // Once shown, the tip follows the pointer from bar to bar at once.
+        if (m_tip && m_tip->isVisible() && m_tipHost == &host)
+            ShowTip(host, static_cast<QMouseEvent*>(event)->position().toPoint());
+        return false;
+    case QEvent::Wheel: {
+        const auto* wheel = static_cast<QWheelEvent*>(event);
+        const bool tipShown = m_tip && m_tip->isVisible();
+        // A notch is 120; finer wheels add up to whole days. Turned away from
+        // the user, the wheel goes back in time.
+        m_wheel += wheel->angleDelta().y();
+        const int days = -(m_wheel / 120);
+        m_wheel %= 120;
+        if (days != 0 && m_window.Table()) {
+            StepDay(days);
+            if (tipShown) {
+                // The tip reads the axis, which the chart lays out as it draws;
+                // the screen's paint then finds the drawing done.
+                TApplication::Guard([&host] { host.Chart().HandlePaint(); });
+                ShowTip(host, wheel->position().toPoint());
+            }
+        }
+        return true;
+    }
+    default:
+        HideTip();
+        return false;
+    }
+}
+
+bool TChartExtras::HandleKey(ChartHost& host, const QKeyEvent& key) {
+    if (key.key() == Qt::Key_Menu || (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier)) {
+        OpenMenu(host, host.mapToGlobal(host.rect().center()));
+        return true;
+    }
+    const QKeyCombination pressed(key.modifiers() & ~Qt::KeypadModifier, Qt::Key(key.key()));
+    for (const TCommand& command : Commands()) {
+        if (!command.Keys.contains(pressed))
+            continue;
+        if (Enabled(command.Needs))
+            TApplication::Guard([&] { command.Run(*this, host); });
         return true;
     }
     return false;
@@ -147,54 +294,104 @@ ChartHost& TChartExtras::ActiveHost() const {
 
 QString TChartExtras::ToolTipAt(const ChartHost& host, QPoint pos, QRect* area) const {
     const std::optional<TDayTable>& table = m_window.Table();
-    const TChart& chart = host.Chart();
-    if (!table || chart.SeriesList().Count() == 0 || chart.SeriesList()[0]->PointCount() == 0)
+    if (!table)
         return {};
+    if (&host == m_window.ChartTodayHost) {
+        const int bar = BarAt(host.Chart(), pos, area);
+        return bar < 0 ? QString() : TodayToolTip(*table, bar);
+    }
+    const int row = DayRowAt(host.Chart(), table->Rows.front().Day, pos, area);
+    return row < 0 ? QString() : FourWeekToolTip(*table, row);
+}
+
+namespace {
+
+// The plotting rectangle of a chart that shows points, when pos lies in it.
+std::optional<TRect> PointsRect(const TChart& chart, QPoint pos) {
+    if (chart.SeriesList().Count() == 0 || chart.SeriesList()[0]->PointCount() == 0)
+        return std::nullopt;
     const TRect r = chart.ChartRect();
     if (pos.x() < r.left || pos.x() >= r.right || pos.y() < r.top || pos.y() >= r.bottom)
-        return {};
+        return std::nullopt;
+    return r;
+}
 
-    if (&host == m_window.ChartTodayHost) {
-        const auto* bars = dynamic_cast<const TBarSeries*>(chart.SeriesList()[0]);
-        if (!bars || bars->FirstVisible() < 0)
-            return {};
-        // The bar under the mouse, or else the bar whose columns it is in, so
-        // that a short bar is as easy to point at as a tall one.
-        int index = bars->PointAt(pos.x(), pos.y());
-        for (int i = bars->FirstVisible(); index < 0 && i <= bars->LastVisible(); ++i) {
-            const int left = bars->ScreenX(i);
-            if (pos.x() >= left && pos.x() <= left + bars->BarPixelWidth())
-                index = i;
-        }
-        if (index < 0 || index > CycleCount)
-            return {};
-        if (area) {
-            const int left = bars->ScreenX(index);
-            *area = QRect(QPoint(left, r.top), QPoint(left + bars->BarPixelWidth(), r.bottom - 1));
-        }
-        return TodayToolTip(*table, index);
+}  // namespace
+
+int BarAt(const TChart& chart, QPoint pos, QRect* area) {
+    const std::optional<TRect> r = PointsRect(chart, pos);
+    const auto* bars = r ? dynamic_cast<const TBarSeries*>(chart.SeriesList()[0]) : nullptr;
+    if (!bars || bars->FirstVisible() < 0)
+        return -1;
+    // The bar under the mouse, or else the bar whose columns it is in, so
+    // that a short bar is as easy to point at as a tall one.
+    int index = bars->PointAt(pos.x(), pos.y());
+    for (int i = bars->FirstVisible(); index < 0 && i <= bars->LastVisible(); ++i) {
+        const int left = bars->ScreenX(i);
+        if (pos.x() >= left && pos.x() <= left + bars->BarPixelWidth())
+            index = i;
     }
+    if (index < 0 || index > CycleCount)
+        return -1;
+    if (area) {
+        const int left = bars->ScreenX(index);
+        *area = QRect(QPoint(left, r->top), QPoint(left + bars->BarPixelWidth(), r->bottom - 1));
+    }
+    return index;
+}
 
+int DayRowAt(const TChart& chart, TDaySerial first, QPoint pos, QRect* area) {
+    const std::optional<TRect> r = PointsRect(chart, pos);
+    if (!r)
+        return -1;
     const TChartAxis& axis = *chart.BottomAxis();
-    const double first = table->Rows.front().Day;
     const double offset = axis.PixelToValue(pos.x()) - first;
     if (!std::isfinite(offset))
-        return {};
+        return -1;
     const int row = static_cast<int>(std::lround(offset));
     if (row < 0 || row >= FourWeekDays)
-        return {};
+        return -1;
     if (area) {
         const int left = axis.ValueToPixel(first + row - 0.5);
         const int right = axis.ValueToPixel(first + row + 0.5);
-        *area = QRect(QPoint(std::min(left, right), r.top), QPoint(std::max(left, right), r.bottom - 1));
+        *area = QRect(QPoint(std::min(left, right), r->top), QPoint(std::max(left, right), r->bottom - 1));
     }
-    return FourWeekToolTip(*table, row);
+    return row;
+}
+
+void TChartExtras::ShowTip(ChartHost& host, QPoint pos) {
+    QRect area;
+    const QString text = ToolTipAt(host, pos, &area);
+    if (text.isEmpty()) {
+        HideTip();
+        return;
+    }
+    if (!m_tip)
+        m_tip = new TChartTip(&m_window);
+    const bool moved = !m_tip->isVisible() || m_tipHost != &host || area != m_tipArea || m_tip->text() != text;
+    m_tipHost = &host;
+    m_tipArea = area;
+    if (!moved)
+        return;
+    m_tip->setText(text);
+    m_tip->adjustSize();
+    const QRect globalArea(host.mapToGlobal(area.topLeft()), area.size());
+    const QScreen* screen = host.screen();
+    const QRect bounds = screen ? screen->availableGeometry() : QRect(globalArea.topLeft(), QSize(1 << 14, 1 << 14));
+    m_tip->move(ChartTipPosition(globalArea, host.mapToGlobal(pos), m_tip->size(), bounds));
+    m_tip->show();
+}
+
+void TChartExtras::HideTip() {
+    if (m_tip)
+        m_tip->hide();
 }
 
 // ---------------------------------------------------------------------------
 // Menu
 
 void TChartExtras::OpenMenu(ChartHost& host, QPoint globalPos) {
+    HideTip();
     QToolTip::hideText();
     std::unique_ptr<QMenu> menu(CreateMenu(host));
     menu->exec(globalPos);
@@ -203,91 +400,43 @@ void TChartExtras::OpenMenu(ChartHost& host, QPoint globalPos) {
 QMenu* TChartExtras::CreateMenu(ChartHost& host) {
     auto* menu = new QMenu(&host);
     menu->setObjectName(QStringLiteral("ChartMenu"));
-    const bool calculated = m_window.Table().has_value();
     ChartHost* target = &host;
-    const auto add = [&](const char* name, const QString& text, bool needsCalculation, auto&& slot) {
-        QAction* action = menu->addAction(text);
-        action->setObjectName(QString::fromLatin1(name));
-        action->setEnabled(calculated || !needsCalculation);
-        QObject::connect(action, &QAction::triggered, this, [slot] { TApplication::Guard(slot); });
-        return action;
-    };
-    add("CopyChart", QStringLiteral("&Copy chart"), true, [this, target] { CopyChart(*target); });
-    add("SaveChart", QStringLiteral("&Save chart as\u2026"), true, [this, target] { SaveChart(*target); });
-    add("SaveValues", QStringLiteral("Save &values as\u2026"), true, [this] { SaveValues(); });
-    add("Print", QStringLiteral("&Print\u2026"), true, [this, target] { Print(*target); });
-    menu->addSeparator();
-    add("AnotherDay", QStringLiteral("&Another day\u2026"), false, [this] { AnotherDay(); });
-    add("PreviousDay", QStringLiteral("P&revious day"), true, [this] { StepDay(-1); });
-    add("NextDay", QStringLiteral("&Next day"), true, [this] { StepDay(1); });
-    QAction* today = add("Today", QStringLiteral("&Today"), true, [this] { ShowDay(std::nullopt); });
-    today->setEnabled(calculated && m_window.ReferenceDay().has_value());
+    for (const TCommand& command : Commands()) {
+        if (!command.Name) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* action = menu->addAction(command.Text);
+        action->setObjectName(QString::fromLatin1(command.Name));
+        action->setEnabled(Enabled(command.Needs));
+        // Shown in the menu; the keys themselves reach the charts and the tabs as key presses.
+        action->setShortcuts(QList<QKeySequence>(command.Keys.begin(), command.Keys.end()));
+        action->setShortcutContext(Qt::WidgetShortcut);
+        const auto& run = command.Run;
+        QObject::connect(action, &QAction::triggered, this,
+                         [this, target, &run] { TApplication::Guard([&] { run(*this, *target); }); });
+    }
     if (&host == m_window.ChartTodayHost) {
         menu->addSeparator();
-        QAction* values = add("ShowValues", QStringLiteral("Show &values"), true, [] {});
+        QAction* values = menu->addAction(QStringLiteral("Sho&w values"));
+        values->setObjectName(QStringLiteral("ShowValues"));
+        values->setEnabled(Enabled(TNeeds::Calculation));
         values->setCheckable(true);
         values->setChecked(ValuesShown());
         QObject::connect(values, &QAction::toggled, this, [this](bool on) { SetValuesShown(on); });
     }
+    for (const TMenuSection& section : m_sections)
+        section(*menu, host);
+    m_cycles->AddMenuItems(*menu);
     return menu;
 }
 
 // ---------------------------------------------------------------------------
-// Pictures, values and printing
+// Names, values and headings
 
-QImage TChartExtras::ChartImage(ChartHost& host) {
-    return host.grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-void TChartExtras::CopyChart(ChartHost& host) {
-    QGuiApplication::clipboard()->setImage(ChartImage(host));
-}
-
-bool TChartExtras::SaveChart(ChartHost& host) {
-    TSaveDialog& dialog = *m_window.SaveDialog;
-    const QStringList filters = dialog.nameFilters();
-    if (dialog.directory() == QString::fromStdString(FallbackFolderPath())) {
-        const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-        if (!pictures.isEmpty() && QDir(pictures).exists())
-            dialog.setDirectory(pictures);
-    }
-    dialog.setNameFilters({filters.value(0, QStringLiteral(".BMP Files (*.bmp)")), QStringLiteral("PNG Files (*.png)")});
-    const bool accepted = dialog.Execute(&m_window);
-    dialog.setNameFilters(filters);
-    if (!accepted || dialog.selectedFile().isEmpty())
-        return false;
-    const QString file = dialog.selectedFile();
-    const char* format = file.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive) ? "PNG" : "BMP";
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || !ChartImage(host).save(&out, format) || !out.commit()) {
-        ShowMessageBox({TApplication::Title(), WriteError(file), TMessageIcon::miStop});
-        return false;
-    }
-    return true;
-}
-
-bool TChartExtras::SaveValues() {
-    const std::optional<TDayTable>& table = m_window.Table();
-    if (!table)
-        return false;
-    TSaveDialog& dialog = *m_window.SaveDialog;
-    const QString suffix = dialog.defaultSuffix();
-    const QStringList filters = dialog.nameFilters();
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
-    dialog.setNameFilters({QStringLiteral("CSV Files (*.csv)")});
-    const bool accepted = dialog.Execute(&m_window);
-    dialog.setDefaultSuffix(suffix);
-    dialog.setNameFilters(filters);
-    if (!accepted || dialog.selectedFile().isEmpty())
-        return false;
-    const QString file = dialog.selectedFile();
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Text) || out.write(ValuesCsv(*table).toUtf8()) < 0 ||
-        !out.commit()) {
-        ShowMessageBox({TApplication::Title(), WriteError(file), TMessageIcon::miStop});
-        return false;
-    }
-    return true;
+void TChartExtras::SaveValues() {
+    if (const std::optional<TDayTable>& table = m_window.Table())
+        SaveValuesAs(&m_window, ValuesCsv(*table), FileNameStem(*table));
 }
 
 QString TChartExtras::PageCaption(const ChartHost& host) const {
@@ -303,52 +452,22 @@ QString TChartExtras::PrintHeading(const ChartHost& host) const {
         .arg(PageCaption(host), LongDateText(table->Birth), LongDateText(table->Today));
 }
 
-bool TChartExtras::Print(ChartHost& host) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(PageCaption(host));
-    if (!m_window.PrintDialog->Execute(&m_window, printer))
-        return false;
-    const QImage image = ChartImage(host);
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        ShowMessageBox({TApplication::Title(), QStringLiteral("The chart could not be printed."), TMessageIcon::miStop});
-        return false;
-    }
-    const QRect page(QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
-    PaintChartPage(painter, page, image, PrintHeading(host));
-    painter.end();
-    return true;
-}
-
-void PaintChartPage(QPainter& painter, const QRect& page, const QImage& chart, const QString& heading) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(11);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    const int lineHeight = painter.fontMetrics().height();
-    painter.drawText(QRect(page.left(), page.top(), page.width(), lineHeight), Qt::AlignLeft | Qt::AlignVCenter, heading);
-
-    const int top = page.top() + lineHeight + lineHeight / 2;
-    if (chart.isNull() || chart.width() <= 0)
-        return;
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    const int factor = page.width() / chart.width();
-    if (factor >= 1) {
-        const QRect target(page.left() + (page.width() - factor * chart.width()) / 2, top, factor * chart.width(),
-                           factor * chart.height());
-        painter.drawImage(target, chart);
-    } else {
-        // A page narrower than the chart: shrunk to fit, the one case that cannot stay sharp.
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        const QImage fit = chart.scaledToWidth(page.width(), Qt::SmoothTransformation);
-        painter.drawImage(QPoint(page.left(), top), fit);
-    }
+QString TChartExtras::PictureName(const ChartHost& host) const {
+    const std::optional<TDayTable>& table = m_window.Table();
+    const QString chart = &host == m_window.chart4weeksHost ? QStringLiteral("4weeks") : QStringLiteral("today");
+    return (table ? FileNameStem(*table) : QStringLiteral("biorhythm")) + u'-' + chart;
 }
 
 // ---------------------------------------------------------------------------
 // Another day
 
 void TChartExtras::ShowDay(std::optional<TDaySerial> day) {
+    if (day && (*day < FirstFourWeekDay() || *day > LastFourWeekDay())) {
+        ShowInformationBox(QStringLiteral("The charts show the days %1 only: the 4-week chart needs the 15 days "
+                                          "before the day shown and the 14 after it.")
+                               .arg(DayRangeText()));
+        return;
+    }
     const std::optional<TDaySerial> previous = m_window.ReferenceDay();
     m_window.SetReferenceDay(day);
     const int before = m_calculations;
@@ -386,15 +505,18 @@ void TChartExtras::SetValuesShown(bool shown) {
     m_window.ChartToday->SeriesList()[0]->Marks().SetVisible(shown);
 }
 
+
 // ---------------------------------------------------------------------------
 // Accessibility
 
 void TChartExtras::SetAccessibleNames() {
     m_window.ChartTodayHost->setAccessibleName(PageCaption(*m_window.ChartTodayHost));
     m_window.chart4weeksHost->setAccessibleName(PageCaption(*m_window.chart4weeksHost));
-    m_window.cDia->setAccessibleName(QStringLiteral("Day of birth"));
-    m_window.cMes->setAccessibleName(QStringLiteral("Month of birth"));
-    m_window.cAnne->setAccessibleName(QStringLiteral("Year of birth"));
+    m_window.cDia->setAccessibleName(QStringLiteral("Day"));
+    m_window.cMes->setAccessibleName(QStringLiteral("Month"));
+    m_window.cAnne->setAccessibleName(QStringLiteral("Year"));
+    for (TComboBox* list : {m_window.cDia, m_window.cMes, m_window.cAnne})
+        list->SetAccessibleLabel(m_window.Label1);
     m_window.bCalculate->setAccessibleName(QStringLiteral("Calculate"));
     m_window.bCalculate->setAccessibleDescription(m_window.bCalculate->toolTip());
     const QString site = QStringLiteral("Opens the website %1").arg(TPrincipal::WebAddress());

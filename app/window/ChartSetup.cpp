@@ -205,3 +205,52 @@ void ConfigureFourWeekChart(TChart& chart) {
             line.SetDark3D(false);
     }
 }
+
+void ConfigureCompatibilityChart(TChart& chart) {
+    TLoadingScope loading(chart);
+    ConfigureChartCommon(chart, 10, nullptr);
+    chart.SetMarginLeft(6);
+    chart.SetMarginRight(2);
+    TChartAxis& left = *chart.LeftAxis();
+    left.SetMinimum(0);
+    left.SetMaximum(100);
+
+    TChartAxis& bottom = *chart.BottomAxis();
+    bottom.Grid().SetVisible(false);
+    bottom.SetLabelsMultiLine(true);
+    bottom.SetLabelsOnAxis(false);
+    bottom.SetMinorTickCount(0);
+    bottom.SetRoundFirstLabel(false);
+    chart.Legend().SetVisible(false);
+
+    auto& bars = AddSeries<TBarSeries>(chart, "Series1", "", clRed, false, 5);
+    bars.SetColorEachPoint(true);
+    SetArialFont(bars.Marks().Font(), -8, clBlack);
+}
+
+void ConfigureComparisonChart(TChart& chart) {
+    TLoadingScope loading(chart);
+    ConfigureChartCommon(chart, 5, FourWeekBackImage());
+    chart.SetMarginLeft(2);
+    chart.SetMarginRight(2);
+    chart.SetMarginTop(6);
+    chart.SetMarginBottom(6);
+
+    TChartAxis& bottom = *chart.BottomAxis();
+    bottom.SetDateTimeFormat("dd/MM/yy");
+    bottom.SetIncrement(2);
+    SetGrid(bottom.Grid());
+    bottom.SetMinorTickCount(0);
+    bottom.SetStartPosition(1);
+    bottom.SetEndPosition(99);
+
+    chart.Legend().SetColorWidth(22);
+    chart.Legend().SetVisible(true);
+
+    for (const char* name : {"First", "Second"}) {
+        auto& line = AddSeries<TLineSeries>(chart, name, "", clRed, true, 5);
+        line.Pointer().SetVisible(false);
+        line.LinePen().SetWidth(name == std::string_view("First") ? 2 : 1);
+        line.LinePen().SetStyle(name == std::string_view("First") ? psSolid : psDash);
+    }
+}

@@ -22,6 +22,13 @@ inline constexpr int FourWeekLineCount = 7;
 void ConfigureTodayChart(TChart& chart);
 void ConfigureFourWeekChart(TChart& chart);
 
+// The comparison window's charts: the compatibility of two people as eight
+// bars in the today chart's style on a fixed 0..100 scale, and one cycle of
+// both over 30 days in the 4-week chart's style, the second person's line
+// dashed (a dash pattern shows on thin pens only).
+void ConfigureCompatibilityChart(TChart& chart);
+void ConfigureComparisonChart(TChart& chart);
+
 // The back images from the embedded artwork, decoded when first drawn; null
 // when the program is built without artwork (the chart then paints without
 // one). A picture that cannot be decoded draws white.

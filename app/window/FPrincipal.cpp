@@ -392,7 +392,18 @@ void TPrincipal::SetReferenceDay(std::optional<TDaySerial> day) {
     if (day && *day == Today())
         day.reset();
     m_referenceDay = day;
+    UpdateCaption();
+}
+
+void TPrincipal::SetCaptionName(const QString& name) {
+    m_captionName = name;
+    UpdateCaption();
+}
+
+void TPrincipal::UpdateCaption() {
     QString caption = QString::fromLatin1(kCaption);
+    if (!m_captionName.isEmpty())
+        caption += QStringLiteral(" \u2013 ") + m_captionName;
     if (m_referenceDay)
         caption += QStringLiteral(" \u2013 ") + FormatDateTime(QStringLiteral("dd/MM/yyyy"), *m_referenceDay);
     setWindowTitle(caption);

@@ -58,6 +58,8 @@ public:
     // today. Never stored. While it is not today the caption names it.
     [[nodiscard]] std::optional<TDaySerial> ReferenceDay() const { return m_referenceDay; }
     void SetReferenceDay(std::optional<TDaySerial> day);
+    // A name the caption shows after its own text and before the day; empty for none.
+    void SetCaptionName(const QString& name);
     // What the last calculation showed; none before the first one.
     [[nodiscard]] const std::optional<TDayTable>& Table() const { return m_table; }
     // Runs after every calculation that filled the charts.
@@ -111,6 +113,9 @@ private:
     [[nodiscard]] TChartSeries& SeriesOf(TCustomAxisPanel& chart, int index) const;
     [[nodiscard]] TDaySerial DayShown() const;
 
+    void UpdateCaption();
+
     std::optional<TDaySerial> m_referenceDay;
     std::optional<TDayTable> m_table;
+    QString m_captionName;
 };

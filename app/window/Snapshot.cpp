@@ -3,20 +3,51 @@
 #include "Application.h"
 #include "Chart.h"
 #include "ChartExtras.h"
+#include "ChartTexts.h"
+#include "CompatibilityWindow.h"
 #include "Controls.h"
+#include "CriticalTexts.h"
 #include "FPrincipal.h"
 #include "LocalDate.h"
 #include "MessageBoxes.h"
 #include "PageControl.h"
+#include "People.h"
 #include "ShellOpen.h"
+#include "SpecialFolder.h"
+#include "Startup.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QPixmap>
+#include <QSaveFile>
 
 #include <memory>
 #include <optional>
 
 namespace {
+
+struct TOptionHelp {
+    const char* Names;
+    const char* Help;
+};
+
+// Every option in the order of the usage line; the manual page lists the same.
+constexpr TOptionHelp kOptionHelp[] = {
+    {"--birth YYYY-MM-DD", "Select this birth date and calculate."},
+    {"--today YYYY-MM-DD", "Take this day for today (0001-01-16 to 9999-12-17)."},
+    {"--tab today|4weeks", "The tab shown in the picture (default: today)."},
+    {"--scale K", "Draw the window as a screen scaled K times (1 to 4) does."},
+    {"--out FILE.png", "Write a PNG picture of the window."},
+    {"--csv", "Print the 30 days of the 4-week chart as comma-separated values."},
+    {"--values", "Show the value of each bar on the today chart."},
+    {"--compare YYYY-MM-DD", "Print the compatibility of the birth date with this one as CSV."},
+    {"--png FILE", "With --compare: write a picture of the comparison window (as --out)."},
+    {"--people FILE", "List a people file as CSV; entries it cannot read go to standard error."},
+    {"--critical DAYS", "Print the critical days among the next DAYS (1 to 3660) from the day shown."},
+    {"--ics FILE.ics", "With --critical: write them as calendar events to this file instead."},
+    {"-h, --help", "Print this help and exit."},
+    {"-v, --version", "Print the version and licence and exit."},
+};
 
 struct TSnapshotOptions {
     std::optional<TLocalDate> birth;
@@ -26,7 +57,14 @@ struct TSnapshotOptions {
     bool csv = false;
     bool values = false;
     int scale = 1;
+    std::optional<TLocalDate> compare;
+    QString people;
+    int critical = 0;  // days ahead; 0 for none
+    QString ics;
 };
+
+// Ten years, more than any calendar needs at once.
+constexpr int kMostCriticalDays = 3660;
 
 // YYYY-MM-DD, digits only; the day need not exist (a birth date may be any).
 std::optional<TLocalDate> ParseDate(const QString& text) {
@@ -54,17 +92,32 @@ std::optional<TSnapshotOptions> ParseOptions(const QStringList& args, QString& e
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
         const bool hasValue = i + 1 < args.size();
+        const auto wholeNumber = [&](int low, int high, int& value) {
+            bool ok = false;
+            value = hasValue ? args[++i].toInt(&ok) : 0;
+            if (!ok || value < low || value > high)
+                error = QStringLiteral("%1 is a whole number from %2 to %3").arg(arg).arg(low).arg(high);
+            return error.isEmpty();
+        };
+        const auto fileName = [&](QString& value) {
+            if (!hasValue || args[i + 1].isEmpty())
+                error = arg + QStringLiteral(" needs a file name");
+            else
+                value = args[++i];
+            return error.isEmpty();
+        };
         if (arg == QLatin1String("--csv")) {
             options.csv = true;
         } else if (arg == QLatin1String("--values")) {
             options.values = true;
-        } else if (arg == QLatin1String("--birth") || arg == QLatin1String("--today")) {
+        } else if (arg == QLatin1String("--birth") || arg == QLatin1String("--today") ||
+                   arg == QLatin1String("--compare")) {
             const std::optional<TLocalDate> date = hasValue ? ParseDate(args[++i]) : std::nullopt;
             if (!date) {
                 error = arg + QStringLiteral(" needs a date written YYYY-MM-DD");
                 return std::nullopt;
             }
-            (arg == QLatin1String("--birth") ? options.birth : options.today) = date;
+            (arg == QLatin1String("--birth") ? options.birth : arg == QLatin1String("--today") ? options.today : options.compare) = date;
         } else if (arg == QLatin1String("--tab")) {
             const QString tab = hasValue ? args[++i] : QString();
             if (tab != QLatin1String("today") && tab != QLatin1String("4weeks")) {
@@ -73,31 +126,60 @@ std::optional<TSnapshotOptions> ParseOptions(const QStringList& args, QString& e
             }
             options.tab = tab == QLatin1String("today") ? 0 : 1;
         } else if (arg == QLatin1String("--scale")) {
-            bool ok = false;
-            options.scale = hasValue ? args[++i].toInt(&ok) : 0;
-            if (!ok || options.scale < 1 || options.scale > 4) {
-                error = QStringLiteral("--scale is a whole number from 1 to 4");
+            if (!wholeNumber(1, 4, options.scale))
                 return std::nullopt;
-            }
-        } else if (arg == QLatin1String("--out")) {
-            if (!hasValue || args[i + 1].isEmpty()) {
-                error = QStringLiteral("--out needs a file name");
+        } else if (arg == QLatin1String("--out") || arg == QLatin1String("--png")) {
+            if (!fileName(options.out))
                 return std::nullopt;
-            }
-            options.out = args[++i];
+        } else if (arg == QLatin1String("--people")) {
+            if (!fileName(options.people))
+                return std::nullopt;
+        } else if (arg == QLatin1String("--critical")) {
+            if (!wholeNumber(1, kMostCriticalDays, options.critical))
+                return std::nullopt;
+        } else if (arg == QLatin1String("--ics")) {
+            if (!fileName(options.ics))
+                return std::nullopt;
         } else {
             error = QStringLiteral("unknown option ") + arg;
             return std::nullopt;
         }
     }
-    if (options.today) {
-        // "Today" must be a real calendar day; the birth date need not be.
+    if (!options.ics.isEmpty() && options.critical == 0) {
+        error = QStringLiteral("--ics needs --critical DAYS");
+        return std::nullopt;
+    }
+    if (options.csv && options.critical > 0 && options.ics.isEmpty()) {
+        error = QStringLiteral("--csv and --critical print different tables; give one of them");
+        return std::nullopt;
+    }
+    // "Today" and the second birth date must be real calendar days, and today
+    // one whose four weeks the calendar holds; the birth date need not be, as
+    // the lists let a user pick 31 April.
+    for (const auto& [date, name] : {std::pair{options.today, "--today"}, std::pair{options.compare, "--compare"}}) {
         try {
-            (void)DateToSerial(options.today->Year, options.today->Month, options.today->Day);
+            if (date)
+                (void)DateToSerial(date->Year, date->Month, date->Day);
         } catch (const Exception&) {
-            error = QStringLiteral("--today is not a valid date");
+            error = QString::fromLatin1(name) + QStringLiteral(" is not a valid date");
             return std::nullopt;
         }
+    }
+    if (options.today) {
+        const TDaySerial today = DateToSerial(options.today->Year, options.today->Month, options.today->Day);
+        if (today < FirstFourWeekDay() || today > LastFourWeekDay()) {
+            error = QStringLiteral("--today is a day from 0001-01-16 to 9999-12-17");
+            return std::nullopt;
+        }
+    }
+    if (options.compare && (options.csv || options.critical > 0)) {
+        error = QStringLiteral("--compare prints a table of its own: give it without --csv and --critical");
+        return std::nullopt;
+    }
+    if (!options.people.isEmpty() && (options.birth || options.compare || options.csv || options.values || !options.out.isEmpty() ||
+                                     options.critical > 0)) {
+        error = QStringLiteral("--people goes alone, or with --today");
+        return std::nullopt;
     }
     return options;
 }
@@ -131,27 +213,79 @@ void WriteCsv(TCustomAxisPanel& chart, QTextStream& out) {
     }
 }
 
+// The comparison of the window's birth date with the second one: its values
+// on `out` and, when asked, the comparison window's picture. Nothing goes to
+// `out` when the picture cannot be written.
+int Compare(const TDayTable& table, const TSnapshotOptions& options, QTextStream& out, QTextStream& err) {
+    const TDaySerial second = DateToSerial(options.compare->Year, options.compare->Month, options.compare->Day);
+    if (!options.out.isEmpty()) {
+        TCompatibilityWindow window;
+        window.Compare({QString(), table.Birth}, {QString(), second}, table.Today);
+        window.show();
+        if (!window.grab().save(options.out, "PNG")) {
+            err << "biorhythm-snapshot: cannot write " << options.out << '\n';
+            return 3;
+        }
+    }
+    out << CompatibilityCsv(Compatibility(table.Birth, second));
+    return 0;
+}
+
+// Lists a people file as name,date lines; any entry that cannot be read
+// fails the whole listing, so that a script never takes a part for the whole.
+int ListPeople(const QString& file, QTextStream& out, QTextStream& err) {
+    const std::string path = QFile::encodeName(file).toStdString();
+    if (!QFileInfo::exists(file)) {
+        err << QStringLiteral("The file %1 does not exist.").arg(file) << '\n';
+        return 1;
+    }
+    const TPeopleRead read = ReadPeopleFile(path, TPrincipal::FirstYear, SerialToDate(Today()).Year);
+    if (!read.FileProblem.isEmpty())
+        err << QStringLiteral("The list of people in %1 could not be read: %2.").arg(file, read.FileProblem) << '\n';
+    for (const QString& skipped : read.Skipped)
+        err << skipped << '\n';
+    if (read.Damaged())
+        return 1;
+    out << "name,date\n";
+    for (const TPerson& person : read.People)
+        out << CsvField(person.Name) << ',' << IsoDateText(person.Birth) << '\n';
+    return 0;
+}
+
+// The critical days ahead of the day shown, written to the calendar file;
+// false when it could not be written.
+bool WriteCriticalCalendar(const TDayTable& table, const TSnapshotOptions& options) {
+    const std::vector<TCriticalDay> days = CriticalDaysAhead(table.Birth, table.Today, options.critical);
+    QSaveFile file(options.ics);
+    return file.open(QIODevice::WriteOnly) &&
+           file.write(CriticalDaysCalendar(table.Birth, days, QDateTime::currentDateTimeUtc())) >= 0 && file.commit();
+}
+
 }  // namespace
 
 QString SnapshotUsage() {
-    return QStringLiteral(
-        "usage: biorhythm-snapshot [--birth YYYY-MM-DD] [--today YYYY-MM-DD] "
-        "[--tab today|4weeks] [--scale K] [--out FILE.png] [--csv] [--values] [--help] [--version]");
+    QString usage = QStringLiteral("usage: biorhythm-snapshot");
+    for (const TOptionHelp& option : kOptionHelp)
+        usage += QStringLiteral(" [%1]").arg(QString::fromLatin1(option.Names).section(QStringLiteral(", "), -1));
+    return usage;
 }
 
 int RunSnapshot(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
         out << SnapshotUsage() << "\n\n"
             << "Opens the biorhythm window off screen with the stored birth date, or the one given,\n"
-               "and writes a picture of it (--out) or the 30 days of the 4-week chart (--csv).\n"
-               "--today fixes the day the window takes for today. Never writes the stored date.\n"
-               "Exit status: 0 done, 1 the window showed a message (on standard error),\n"
-               "2 bad options, 3 the picture could not be written.\n";
+               "and writes a picture of it or the 30 days of the 4-week chart; or the critical days\n"
+               "ahead, compares two birth dates, or lists a people file. It never writes the stored\n"
+               "date, and when it fails it writes nothing on standard output.\n\nOptions:\n";
+        for (const TOptionHelp& option : kOptionHelp)
+            out << QStringLiteral("  %1  %2\n").arg(QLatin1String(option.Names), -20).arg(QLatin1String(option.Help));
+        out << "\nExit status: 0 done, 1 the window showed a message (on standard error),\n"
+               "2 bad options, 3 a file could not be written.\n";
         out.flush();
         return 0;
     }
-    if (arguments.contains(QLatin1String("--version"))) {
-        out << "biorhythm-snapshot " << QCoreApplication::applicationVersion() << '\n';
+    if (arguments.contains(QLatin1String("--version")) || arguments.contains(QLatin1String("-v"))) {
+        out << "biorhythm-snapshot " << QCoreApplication::applicationVersion() << '\n' << kLicenceLine << '\n';
         out.flush();
         return 0;
     }
@@ -166,6 +300,12 @@ int RunSnapshot(const QStringList& arguments, QTextStream& out, QTextStream& err
     std::unique_ptr<LocalDateOverride> today;
     if (options->today)
         today = std::make_unique<LocalDateOverride>(*options->today);
+    if (!options->people.isEmpty()) {
+        const int status = ListPeople(options->people, out, err);
+        out.flush();
+        err.flush();
+        return status;
+    }
 
     bool boxShown = false;
     TScopedMessageBoxHandler boxes([&](const TMessageBoxRequest& box) {
@@ -176,6 +316,9 @@ int RunSnapshot(const QStringList& arguments, QTextStream& out, QTextStream& err
         err.flush();
     });
     TScopedShellOpenHandler noBrowser([](const QUrl&) {});
+    // The stored date is read where the program keeps it, but the program's
+    // folders are not made for it.
+    SpecialFolderOverride readOnly(PlannedSpecialFolderPath(SystemFolderId), FallbackFolderPath());
 
     TPrincipal window;
     auto* extras = new TChartExtras(window);
@@ -183,16 +326,24 @@ int RunSnapshot(const QStringList& arguments, QTextStream& out, QTextStream& err
     // A picture needs the window shown, laid out and painted. The values need
     // only what showing it does at program start (FormShow): a window nobody
     // sees is not laid out for them.
-    if (options->out.isEmpty())
+    if (options->out.isEmpty() || options->compare)
         TApplication::Guard([&] { window.FormShow(); });
     else
         window.show();  // runs FormShow
-    if (options->birth) {
-        SelectBirthDate(window, *options->birth);
+    // A birth date equal to today is not calculated at start; a comparison needs it.
+    if (options->birth || (options->compare && !window.Table() && !boxShown)) {
+        if (options->birth)
+            SelectBirthDate(window, *options->birth);
         TApplication::Guard([&] { window.bCalculateClick(); });
     }
     window.PageControl2->SetActivePageIndex(options->tab);
 
+    if (options->compare) {
+        const int status = boxShown ? 1 : Compare(*window.Table(), *options, out, err);
+        out.flush();
+        err.flush();
+        return status;
+    }
     int status = boxShown ? 1 : 0;
     // The application was started at the scale (see main), so the grab holds
     // the window's device pixels.
@@ -200,8 +351,22 @@ int RunSnapshot(const QStringList& arguments, QTextStream& out, QTextStream& err
         err << "biorhythm-snapshot: cannot write " << options->out << '\n';
         status = 3;
     }
-    if (options->csv)
+    if (options->critical > 0 && status == 0) {
+        // Without a calculation at start (the stored date is today) the lists' date is taken.
+        if (!window.Table() && !boxShown)
+            TApplication::Guard([&] { window.bCalculateClick(); });
+        if (boxShown || !window.Table()) {
+            status = 1;
+        } else if (!options->ics.isEmpty() && !WriteCriticalCalendar(*window.Table(), *options)) {
+            err << "biorhythm-snapshot: cannot write " << options->ics << '\n';
+            status = 3;
+        }
+    }
+    // Tables go out only once every file is written.
+    if (status == 0 && options->csv)
         WriteCsv(*window.chart4weeks, out);
+    if (status == 0 && options->critical > 0 && options->ics.isEmpty())
+        out << CriticalDaysCsv(CriticalDaysAhead(window.Table()->Birth, window.Table()->Today, options->critical));
     out.flush();
     err.flush();
     // The window is destroyed without being closed, so the birthday file stays as it was.

@@ -2,7 +2,8 @@
 // The snapshot tool: the real main window, off screen, with a chosen "today"
 // and birth date; writes a picture of the window and/or the 4-week table as
 // read back from the chart. Message boxes the window would show go to `err`,
-// one line each. It never writes the birthday file.
+// one line each, and then nothing goes to `out`. It reads the birthday file
+// but never writes it, nor makes the folders it lies in.
 //
 // Exit status: 0 done, 1 a message box was shown, 2 bad options, 3 the
 // picture could not be written.

@@ -45,7 +45,8 @@ std::optional<int> HandleProgramOptions(const QStringList& arguments, QTextStrea
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Shows the seven biorhythm cycles of a birth date for today and the four weeks around it.\n"
-        "The last birth date is kept in $XDG_DATA_HOME/biorhythm/temp/biorhythm.ini."));
+        "The last birth date is kept in $XDG_DATA_HOME/biorhythm/temp/biorhythm.ini,\n"
+        "the people saved by name beside it in people.json."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const bool parsed = parser.parse(arguments);
@@ -63,7 +64,8 @@ std::optional<int> HandleProgramOptions(const QStringList& arguments, QTextStrea
         return 0;
     }
     if (parser.isSet(version)) {
-        out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << '\n';
+        out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << '\n'
+            << kLicenceLine << '\n';
         out.flush();
         return 0;
     }

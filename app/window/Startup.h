@@ -7,6 +7,9 @@
 
 #include <optional>
 
+// The line after the version in both programs' --version.
+inline constexpr char kLicenceLine[] = "Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later)";
+
 // The program's name (under which the birthday folder is found, the same for
 // the program and the snapshot tool) and version; needs no display.
 void InitApplicationNames();

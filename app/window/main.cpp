@@ -2,6 +2,7 @@
 #include "ChartExtras.h"
 #include "FPrincipal.h"
 #include "OrderlyQuit.h"
+#include "PeopleExtras.h"
 #include "Startup.h"
 #include "StartupTrace.h"
 
@@ -27,7 +28,8 @@ int main(int argc, char** argv) {
     TPrincipal Principal;
     // Ended rather than closed, the program still keeps the chosen date.
     TOrderlyQuit quit([&Principal] { TApplication::Guard([&Principal] { Principal.FormClose(); }); });
-    new TChartExtras(Principal);  // owned by the window
+    // Both owned by the window.
+    new TPeopleExtras(Principal, *new TChartExtras(Principal));
     StartupTrace::Mark("window");
     StartupTrace::MarkFirstFrame(Principal);
     Principal.show();

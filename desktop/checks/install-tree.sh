@@ -16,6 +16,7 @@ bin/biorhythm-snapshot
 share/applications/$id.desktop
 share/doc/biorhythm/changelog.gz
 share/doc/biorhythm/copyright
+share/icons/hicolor/scalable/apps/$id.svg
 share/man/man1/biorhythm-snapshot.1.gz
 share/man/man1/biorhythm.1.gz
 share/metainfo/$id.metainfo.xml"
@@ -38,8 +39,19 @@ for size in 16 24 32 48 64 128 256; do
   fi
 done
 
-desktop-file-validate "$prefix/share/applications/$id.desktop"
+# desktop-file-validate before 0.27 (Debian 12 has 0.26) predates the
+# SingleMainWindow key of the desktop entry format 1.5 and calls it an error;
+# such a validator checks the entry without that one line.
+entry=$prefix/share/applications/$id.desktop
+printf '[Desktop Entry]\nType=Application\nName=probe\nExec=probe\nSingleMainWindow=true\n' >"$work/probe.desktop"
+if ! desktop-file-validate "$work/probe.desktop" >/dev/null 2>&1; then
+  grep -qx 'SingleMainWindow=true' "$entry" || { echo "FAIL: the desktop entry lacks SingleMainWindow=true"; exit 1; }
+  grep -vx 'SingleMainWindow=true' "$entry" >"$work/$id.desktop"
+  entry=$work/$id.desktop
+fi
+desktop-file-validate "$entry"
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$id.metainfo.xml"
+grep -q '<svg ' "$prefix/share/icons/hicolor/scalable/apps/$id.svg" || { echo "FAIL: the scalable icon is no SVG"; exit 1; }
 grep -qx "Icon=$id" "$prefix/share/applications/$id.desktop"
 
 version=$("$prefix/bin/biorhythm" --version)

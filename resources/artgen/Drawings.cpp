@@ -10,6 +10,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "SvgPicture.h"
+
 namespace {
 
 constexpr double kPi = std::numbers::pi;
@@ -275,9 +277,9 @@ QImage DrawLogo(int scale) {
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-QImage DrawIcon(int size) {
-    QImage image = Blank(size, size, false);
-    QPainter p(&image);
+namespace {
+
+void PaintIcon(QPainter& p, int size) {
     Smooth(p);
     p.scale(size / 100.0, size / 100.0);
     QPainterPath tile;
@@ -286,8 +288,25 @@ QImage DrawIcon(int size) {
     p.setClipPath(tile);
     p.fillRect(QRectF(0, 0, 100, 100), Qt::white);
     LogoMark(p, size <= 24 ? 0 : size < 128 ? 1 : 2);
+}
+
+}  // namespace
+
+QImage DrawIcon(int size) {
+    QImage image = Blank(size, size, false);
+    QPainter p(&image);
+    PaintIcon(p, size);
     p.end();
     return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+QByteArray DrawIconSvg() {
+    constexpr int size = 256;
+    SvgPicture svg(QSize(size, size));
+    QPainter p(&svg);
+    PaintIcon(p, size);
+    p.end();
+    return svg.Document();
 }
 
 QImage DrawGlyph(int scale) {

@@ -52,6 +52,8 @@ int main(int argc, char** argv) {
     ok = WriteBytes(dir.filePath("back4weeks.bmp"), EncodeDib24(MakeBackdrop(kArtBack4WeeksWidth, kArtBackHeight, 369))) && ok;
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         ok = WritePng(dir.filePath(QStringLiteral("icon%1.png").arg(size)), DrawIcon(size)) && ok;
+    const QByteArray svg = DrawIconSvg();
+    ok = !svg.isEmpty() && WriteBytes(dir.filePath("icon.svg"), svg.toStdString()) && ok;
     if (!ok) {
         std::fprintf(stderr, "artgen: could not write into %s\n", argv[1]);
         return 1;

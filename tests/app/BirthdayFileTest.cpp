@@ -28,7 +28,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr TBirthday Today{2011, 7, 23};
+constexpr TBirthday kToday{2011, 7, 23};
 constexpr std::size_t MiB = 1 << 20;
 
 class BirthdayFile : public testing::Test {
@@ -64,7 +64,7 @@ protected:
     }
 
     fs::path m_root;
-    LocalDateOverride m_date{{Today.Year, Today.Month, Today.Day}};
+    LocalDateOverride m_date{{kToday.Year, kToday.Month, kToday.Day}};
     std::optional<SpecialFolderOverride> m_override;
 };
 
@@ -91,7 +91,7 @@ TEST_F(BirthdayFile, NothingSelectedIsWrittenAsZero) {
     EXPECT_EQ(ReadBirthdayFile(), (TBirthday{1980, 0, 17}));
     WriteBirthdayFile("", -1, -1);
     EXPECT_EQ(Get(FilePath()), "\r\n0\r\n0\r\n");
-    EXPECT_EQ(ReadBirthdayFile(), Today);
+    EXPECT_EQ(ReadBirthdayFile(), kToday);
 }
 
 TEST_F(BirthdayFile, FallbackFolderWhenTheQueryFails) {
@@ -109,20 +109,20 @@ TEST_F(BirthdayFile, ReaderCases) {
         TBirthday expected;
     };
     const Case cases[] = {
-        {"two lines only", "1980\r\n5\r\n", {1980, 5, Today.Day}},
-        {"first line abc", "abc\r\n5\r\n17\r\n", Today},
+        {"two lines only", "1980\r\n5\r\n", {1980, 5, kToday.Day}},
+        {"first line abc", "abc\r\n5\r\n17\r\n", kToday},
         {"later lines ignored", "1980\r\n5\r\n17\r\n1999\r\n4\r\n", {1980, 5, 17}},
         {"fourth line right after the third CR", "1980\r5\r17\r99", {1980, 5, 17}},
-        {"LF-only line ends make one line", "1980\n5\n17\n", {14437, Today.Month, Today.Day}},
+        {"LF-only line ends make one line", "1980\n5\n17\n", {14437, kToday.Month, kToday.Day}},
         {"CR alone ends a line", "1980\r5\r17\r", {1980, 5, 17}},
-        {"Ctrl+Z ends the file", "1980\r\n1\x1a" "2\r\n17\r\n", {1980, 1, Today.Day}},
-        {"bad month keeps the year", "1980\r\nMay\r\n17\r\n", {1980, Today.Month, Today.Day}},
-        {"trailing space refused", "1980 \r\n5\r\n17\r\n", Today},
+        {"Ctrl+Z ends the file", "1980\r\n1\x1a" "2\r\n17\r\n", {1980, 1, kToday.Day}},
+        {"bad month keeps the year", "1980\r\nMay\r\n17\r\n", {1980, kToday.Month, kToday.Day}},
+        {"trailing space refused", "1980 \r\n5\r\n17\r\n", kToday},
         {"hexadecimal and leading spaces", "$7BC\r\n0x5\r\n  17\r\n", {1980, 5, 17}},
         {"low 16 bits kept", "67516\r\n-1\r\n65553\r\n", {1980, 65535, 17}},
-        {"empty file", "", Today},
-        {"only Ctrl+Z", "\x1a" "1980\r\n5\r\n17\r\n", Today},
-        {"NUL bytes", std::string(2 * MiB, '\0'), Today},
+        {"empty file", "", kToday},
+        {"only Ctrl+Z", "\x1a" "1980\r\n5\r\n17\r\n", kToday},
+        {"NUL bytes", std::string(2 * MiB, '\0'), kToday},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -143,7 +143,7 @@ TEST_F(BirthdayFile, ReadingStopsAfterOneMebibyte) {
     EXPECT_EQ(ReadBirthdayFile(), (TBirthday{1980, 5, 1}));
 
     Put(FilePath(), head + std::string(MiB - head.size(), ' ') + "17\r\n");
-    EXPECT_EQ(ReadBirthdayFile(), (TBirthday{1980, 5, Today.Day}));
+    EXPECT_EQ(ReadBirthdayFile(), (TBirthday{1980, 5, kToday.Day}));
 }
 
 TEST_F(BirthdayFile, SomethingElseThanAFileCountsAsNoFile) {
@@ -151,15 +151,15 @@ TEST_F(BirthdayFile, SomethingElseThanAFileCountsAsNoFile) {
 
     fs::create_directory(FilePath());
     Put(FilePath() / "x", "1980\r\n5\r\n17\r\n");
-    EXPECT_EQ(ReadBirthdayFile(), Today);
+    EXPECT_EQ(ReadBirthdayFile(), kToday);
     fs::remove_all(FilePath());
 
     ASSERT_EQ(::mkfifo(FilePath().c_str(), 0600), 0);
-    EXPECT_EQ(ReadBirthdayFile(), Today);
+    EXPECT_EQ(ReadBirthdayFile(), kToday);
     fs::remove(FilePath());
 
     fs::create_symlink("/dev/zero", FilePath());
-    EXPECT_EQ(ReadBirthdayFile(), Today);
+    EXPECT_EQ(ReadBirthdayFile(), kToday);
     fs::remove(FilePath());
 
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
@@ -200,7 +200,7 @@ TEST_F(BirthdayFile, MissingTempFolderFailsQuietly) {
     EXPECT_FALSE(fs::exists(Folder() / "temp"));
     EXPECT_EQ(EntriesIn(Folder()), 0);
     EXPECT_EQ(EntriesIn(Home()), 0);
-    EXPECT_EQ(ReadBirthdayFile(), Today);
+    EXPECT_EQ(ReadBirthdayFile(), kToday);
 }
 
 TEST_F(BirthdayFile, LeftoverTemporariesGoAndNothingElse) {

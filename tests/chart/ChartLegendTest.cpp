@@ -4,6 +4,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <map>
 #include <memory>
 #include <string>
@@ -22,7 +24,7 @@ public:
     std::vector<std::pair<int, TRect>> symbols;
 };
 
-class CountingChart : public TChart {
+class CountingLegendChart : public TChart {
 public:
     void InvalidateChart() override {
         ++invalidations;
@@ -38,7 +40,7 @@ const std::vector<std::string> kWeekTitles{"Average",  "Phyisical", "Emotional",
 // with no axes, bevels or titles taking room: after a paint the chart
 // rectangle is what the legend left.
 struct LegendChart {
-    CountingChart chart;
+    CountingLegendChart chart;
     std::vector<ProbeSeries*> series;
 
     LegendChart() {
@@ -311,8 +313,89 @@ TEST(ChartLegend, RightLegendAndVerticalHitTest) {
     }
 }
 
+// Clicks find the item drawn in the cell: every series of the 4-week legend
+// (two rows), one row when the first items are skipped, and a vertical legend.
+TEST(ChartLegend, DrawnItemsAndTheirSeriesUnderThePixel) {
+    const struct {
+        const char* name;
+        TLegendAlignment alignment;
+        int firstValue;
+        int x, y;
+        int item;  // -1: none
+    } cases[] = {
+        {"first row, first column", laBottom, 0, 90, 340, 0},
+        {"first row, last column", laBottom, 0, 700, 340, 6},
+        {"second row", laBottom, 0, 150, 355, 7},
+        {"empty slot of the second row", laBottom, 0, 200, 355, -1},
+        {"on the frame", laBottom, 0, 83, 340, -1},
+        {"one row, after two skipped", laBottom, 2, 150, 355, 2},
+        {"one row, last item", laBottom, 2, 600, 355, 7},
+        {"vertical, first row", laRight, 0, 700, 45, 0},
+        {"vertical, last row", laRight, 0, 700, 150, 7},
+        {"vertical, below the rows", laRight, 0, 700, 161, -1},
+    };
+    for (const auto& t : cases) {
+        SCOPED_TRACE(t.name);
+        LegendChart c;
+        c.AddWeekSeries();
+        c.Legend().SetAlignment(t.alignment);
+        c.Legend().SetFirstValue(t.firstValue);
+        c.Paint();
+        EXPECT_EQ(c.Legend().DrawnItemAt(t.x, t.y), t.item);
+        EXPECT_EQ(c.Legend().SeriesAtPoint(t.x, t.y), t.item < 0 ? nullptr : c.series[static_cast<std::size_t>(t.item)]);
+    }
+
+    LegendChart points;
+    ProbeSeries* only = points.Add("Only");
+    only->AppendPoint(1, "One");
+    points.Paint();
+    const TRect r = points.Legend().LegendRect();
+    EXPECT_EQ(points.Legend().DrawnItemAt(r.left + 5, r.top + 5), 0);
+    EXPECT_EQ(points.Legend().SeriesAtPoint(r.left + 5, r.top + 5), nullptr);  // items are points
+
+    points.Legend().SetVisible(false);
+    points.Paint();
+    EXPECT_EQ(points.Legend().DrawnItemAt(r.left + 5, r.top + 5), -1);
+}
+
+// Off, an inactive series has no item; on, it keeps its place with its text
+// dimmed, and the legend still shows when every series is off.
+TEST(ChartLegend, InactiveSeriesListedDimmedOnlyWhenAsked) {
+    const auto darkest = [](LegendChart& c, int item) {
+        const TRect cell = LegendItemCell(c.Legend().Layout(), false, item, 15);
+        unsigned low = 0xFFFFFF;
+        for (int y = cell.top; y < cell.bottom; ++y)
+            for (int x = cell.left + 24; x < cell.right; ++x)  // the text, right of the symbol
+                low = std::min(low, static_cast<unsigned>(c.Pixel(x, y)) & 0xFF);
+        return low;
+    };
+    LegendChart c;
+    c.AddWeekSeries();
+    c.series[2]->SetActive(false);
+    c.Paint();
+    EXPECT_EQ(c.Legend().LegendItemTotal(), 7);
+    EXPECT_EQ(c.Legend().LegendItemText(2), "Intellectual");
+
+    c.Legend().SetShowInactive(true);
+    c.Paint();
+    EXPECT_EQ(c.Legend().LegendItemTotal(), 8);
+    EXPECT_EQ(c.Legend().LegendItemText(2), "Emotional");
+    EXPECT_EQ(c.Legend().SeriesAtPoint(270, 340), c.series[2]);
+    // Blended text: clGray (0x80) at its darkest, black near 0.
+    EXPECT_GE(darkest(c, 2), 0x80u);
+    EXPECT_LT(darkest(c, 2), 0xA0u);
+    EXPECT_LT(darkest(c, 1), 0x20u);
+    ASSERT_EQ(c.series[2]->symbols.size(), 1u);  // asked once in the paint that listed it
+
+    for (ProbeSeries* s : c.series)
+        s->SetActive(false);
+    c.Paint();
+    EXPECT_EQ(c.Legend().ResolvedStyle(), lsSeries);
+    EXPECT_EQ(c.Legend().SeriesAtPoint(90, 340), c.series[0]);
+}
+
 TEST(ChartLegend, RefusedValuesKeepTheOldValue) {
-    CountingChart chart;
+    CountingLegendChart chart;
     TChartLegend& legend = chart.Legend();
     const std::string colorWidth = "Legend Color Width must be between 0 and 100 %";
     const std::string topPos = "Top Legend Position must be between 0 and 100 %";
@@ -334,7 +417,7 @@ TEST(ChartLegend, RefusedValuesKeepTheOldValue) {
 }
 
 TEST(ChartLegend, OnlyChangesRepaint) {
-    CountingChart chart;
+    CountingLegendChart chart;
     TChartLegend& legend = chart.Legend();
     const int before = chart.invalidations;
     legend.SetColorWidth(12);
@@ -354,8 +437,8 @@ TEST(ChartLegend, OnlyChangesRepaint) {
 }
 
 TEST(ChartLegend, AssignCopiesAllButShadowAndDividingLines) {
-    CountingChart a;
-    CountingChart b;
+    CountingLegendChart a;
+    CountingLegendChart b;
     TChartLegend& source = a.Legend();
     source.SetVisible(false);
     source.SetLegendStyle(lsLastValues);

@@ -129,6 +129,39 @@ TEST(LegendLayout, ItemOrderAndHits) {
     EXPECT_EQ(ItemAtPoint(v, true, 15, 700, 39), -1);
 }
 
+// Cells meet where dividing lines would be drawn: 89 pixels apart from the
+// legend's left edge, rows of 15 from its top + 1; a vertical legend's span
+// its whole width.
+TEST(LegendLayout, ItemCellsTileTheLegend) {
+    const auto bottom = ComputeLegendLayout(FourWeekLegend());  // LegendRect (84, 331, 720, 363)
+    auto right = FourWeekLegend(TLegendAlignment::laRight);
+    right.ColorWidth = 12;
+    const auto side = ComputeLegendLayout(right);  // LegendRect (670, 39, 755, 161)
+    auto one = FourWeekLegend();
+    one.ItemTotal = 3;
+    const auto row = ComputeLegendLayout(one);  // one row of 3 columns
+    const struct {
+        const char* name;
+        const TLegendLayout& layout;
+        bool vertical;
+        int position;
+        TRect cell;
+    } cases[] = {
+        {"first column", bottom, false, 0, {84, 332, 173, 347}},
+        {"second column", bottom, false, 1, {173, 332, 262, 347}},
+        {"last column", bottom, false, 6, {618, 332, 707, 347}},
+        {"second row", bottom, false, 7, {84, 347, 173, 362}},
+        {"vertical third row", side, true, 2, {670, 70, 755, 85}},
+        {"vertical last row", side, true, 7, {670, 145, 755, 160}},
+        {"single row, last column", row, false, 2, {row.LegendRect.left + 178, row.LegendRect.top + 1,
+                                                    row.LegendRect.left + 267, row.LegendRect.top + 16}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(LegendItemCell(c.layout, c.vertical, c.position, 15), c.cell);
+    }
+}
+
 TEST(LegendLayout, StyleAndItemTotal) {
     EXPECT_EQ(ResolveLegendStyle(TLegendStyle::lsAuto, 1), TLegendStyle::lsValues);
     EXPECT_EQ(ResolveLegendStyle(TLegendStyle::lsAuto, 8), TLegendStyle::lsSeries);

@@ -183,3 +183,24 @@ TEST(LineSeries, VisiblePointerIsDrawnAtEveryPoint) {
     EXPECT_EQ(c.chart.At(20, 99), clRed);
     EXPECT_EQ(c.chart.At(23, 102), kBackground);
 }
+
+// A filter keeps pointers to the points it names: one drawn after the next
+// point (index 1), one drawn as the last point (index 3).
+TEST(LineSeries, PointerFilterMarksOnlyTheChosenPoints) {
+    LineChart c;
+    c.line->Pointer().SetVisible(true);
+    c.line->Pointer().SetHorizSize(2);
+    c.line->Pointer().SetVertSize(2);
+    std::vector<int> asked;
+    c.line->PointerFilter = [&asked](int index) {
+        asked.push_back(index);
+        return index % 2 == 1;
+    };
+    c.Add({{1, 0}, {3, 0}, {5, 0}, {7, 0}});
+    c.chart.Paint();
+    for (const auto& [x, marked] : {std::pair{10, false}, {30, true}, {50, false}, {70, true}}) {
+        SCOPED_TRACE(x);
+        EXPECT_EQ(c.chart.At(x - 2, 98), marked ? clBlack : kBackground);
+    }
+    EXPECT_EQ(asked, (std::vector<int>{0, 1, 2, 3}));
+}

@@ -116,10 +116,10 @@ TEST(MessageBoxReal, OpensCentredOnTheScreenAtItsFinalSize) {
     EXPECT_LE(std::abs(shown.center().y() - area.center().y()), 1);
 }
 
-TEST(ShellOpen, OpensTheHttpLinkOfTheBareHost) {
+TEST(ShellOpen, OpensTheHttpsLinkOfTheBareHost) {
     std::vector<QUrl> opened;
     TScopedShellOpenHandler seam([&](const QUrl& u) { opened.push_back(u); });
     ShellOpen("www.quellmar.example");
     ASSERT_EQ(opened.size(), 1u);
-    EXPECT_EQ(opened[0].toString(), "http://www.quellmar.example");
+    EXPECT_EQ(opened[0].toString(), "https://www.quellmar.example");
 }

@@ -2,15 +2,17 @@
 // environment names), driven by a seeded stream of random clicks, right
 // clicks, wheel turns, mouse moves and keys. Open context menus get a random
 // enabled action or Escape, and any modal dialog is rejected, so nothing
-// blocks the run; message boxes and the browser go through their seams. Every
-// event is logged with its number. Afterwards the window must still answer,
-// the charts must match the model for the selected date, and the birthday
-// file written on close must be valid.
+// blocks the run; message boxes, the browser and the people's dialogs go
+// through their seams. The comparison window, once open, gets events too.
+// Every event is logged with its number. Afterwards the window must still
+// answer, the charts must match the model for the selected date, the people
+// file must hold the people the window keeps, and the birthday file written
+// on close must be valid.
 //
 //   monkey [--events N] [--seed S] [--log FILE]
 //
 // HOME and the XDG folders point into a temporary folder, which is checked to
-// hold nothing but the birthday file at the end.
+// hold nothing but the birthday and people files at the end.
 
 #include "Application.h"
 #include "BirthdayFile.h"
@@ -18,22 +20,29 @@
 #include "Chart.h"
 #include "ChartExtras.h"
 #include "ChartHost.h"
+#include "CompatibilityWindow.h"
 #include "Controls.h"
+#include "CriticalDaysDialog.h"
 #include "Cycles.h"
 #include "Dialogs.h"
 #include "FPrincipal.h"
 #include "MessageBoxes.h"
 #include "PageControl.h"
+#include "PeopleDialogs.h"
+#include "PeopleExtras.h"
 #include "ShellOpen.h"
 #include "Startup.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMenu>
 #include <QPrinter>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -43,6 +52,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <random>
@@ -82,8 +92,8 @@ void Fail(const std::string& what) {
 
 class TMonkey {
 public:
-    TMonkey(TPrincipal& window, std::uint64_t seed, std::ofstream& log)
-        : m_window(window), m_random(seed), m_log(log) {}
+    TMonkey(TPrincipal& window, const TPeopleExtras& people, std::uint64_t seed, std::ofstream& log)
+        : m_window(window), m_people(people), m_random(seed), m_log(log) {}
 
     void Run(long long events) {
         // Menus opened with exec() and modal dialogs run loops of their own;
@@ -167,7 +177,36 @@ private:
 
     QWindow* Window() const { return m_window.windowHandle(); }
 
+    // The comparison window: its cycle list, its charts' menus, its keys.
+    bool SendComparisonEvent() {
+        TCompatibilityWindow* comparison = m_people.Comparison();
+        if (!comparison || !comparison->isVisible() || Pick(10) != 0)
+            return false;
+        const int kind = Pick(4);
+        if (kind == 0) {
+            const int cycle = Pick(CycleCount);
+            Log("comparison", "cycle " + std::to_string(cycle));
+            comparison->CycleList->setCurrentIndex(cycle);
+        } else if (kind == 1) {
+            ChartHost* host = Pick(2) ? comparison->BarsHost : comparison->LinesHost;
+            const QPoint p(Pick(host->width()), Pick(host->height()));
+            Log("comparison", "menu " + host->objectName().toStdString());
+            QContextMenuEvent menu(QContextMenuEvent::Mouse, p, host->mapToGlobal(p));
+            QApplication::sendEvent(host, &menu);
+        } else {
+            static const std::pair<const char*, QKeySequence> keys[] = {
+                {"Ctrl+C", QKeySequence::Copy}, {"Ctrl+S", QKeySequence::Save}, {"Ctrl+P", QKeySequence::Print},
+                {"Escape", QKeySequence(Qt::Key_Escape)}, {"Tab", QKeySequence(Qt::Key_Tab)}};
+            const auto& [name, sequence] = keys[Pick(static_cast<int>(std::size(keys)))];
+            Log("comparison", name);
+            QTest::keySequence(comparison->windowHandle(), sequence);
+        }
+        return true;
+    }
+
     void SendRandomEvent() {
+        if (SendComparisonEvent())
+            return;
         QWindow* window = Window();
         const int kind = Pick(100);
         if (kind < 22) {
@@ -197,6 +236,8 @@ private:
             const int page = Pick(2);
             Log("tab", std::to_string(page));
             m_window.PageControl2->SetActivePageIndex(page);
+        } else if (kind < 48) {
+            ClickLegendItem(window);
         } else {
             SendRandomKey(window);
         }
@@ -219,6 +260,10 @@ private:
             {"Alt+C", Qt::Key_C, Qt::AltModifier}, {"Menu", Qt::Key_Menu, {}},
             {"Shift+F10", Qt::Key_F10, Qt::ShiftModifier}, {"Ctrl+Tab", Qt::Key_Tab, Qt::ControlModifier},
             {"Alt+Down", Qt::Key_Down, Qt::AltModifier}, {"F4", Qt::Key_F4, {}},
+            {"Ctrl+Left", Qt::Key_Left, Qt::ControlModifier}, {"Ctrl+Right", Qt::Key_Right, Qt::ControlModifier},
+            {"Alt+Left", Qt::Key_Left, Qt::AltModifier}, {"Alt+Right", Qt::Key_Right, Qt::AltModifier},
+            {"Ctrl+Home", Qt::Key_Home, Qt::ControlModifier}, {"Ctrl+C", Qt::Key_C, Qt::ControlModifier},
+            {"Ctrl+S", Qt::Key_S, Qt::ControlModifier}, {"Ctrl+P", Qt::Key_P, Qt::ControlModifier},
         };
         if (Pick(3) == 0) {
             // A letter or digit, as typed into the lists.
@@ -233,6 +278,17 @@ private:
         QTest::keyClick(window, k.key, k.modifiers);
     }
 
+    // An item of the 4-week legend as it was last drawn, which hides or shows its cycle.
+    void ClickLegendItem(QWindow* window) {
+        const TChartLegend& legend = m_window.chart4weeks->Legend();
+        const int item = Pick(std::max(1, legend.ColumnCount() * legend.RowCount()));
+        const TRect cell = LegendItemCell(legend.Layout(), legend.IsVertical(), item, legend.ItemHeight());
+        const QPoint p = m_window.chart4weeksHost->mapTo(&m_window, QPoint(cell.left + Pick(std::max(1, cell.right - cell.left)),
+                                                                           cell.top + Pick(std::max(1, cell.bottom - cell.top))));
+        Log("legend", std::to_string(item) + " " + Describe(p));
+        QTest::mouseClick(window, Qt::LeftButton, {}, p);
+    }
+
     std::string Describe(const QPoint& p) const {
         QWidget* w = m_window.childAt(p);
         const QString name = w ? (w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
@@ -242,6 +298,7 @@ private:
     }
 
     TPrincipal& m_window;
+    const TPeopleExtras& m_people;
     mutable std::mt19937_64 m_random;
     std::ofstream& m_log;
     long long m_event = 0;
@@ -272,6 +329,11 @@ void CheckChartsMatchModel(TPrincipal& window, TDaySerial birth) {
         const int value = k < CycleCount ? todayRow.Scores[static_cast<std::size_t>(k)] : todayRow.Average;
         if (bars.PointY(k) != value)
             Fail("today chart bar " + std::to_string(k) + " differs from the model");
+    }
+    // A cycle hidden on the 4-week chart has no bar, and only then.
+    for (int k = 0; k < CycleCount; ++k) {
+        if ((bars.PointColor(k) == clNone) == window.chart4weeks->SeriesList()[k + 1]->Active())
+            Fail("today chart bar " + std::to_string(k) + " does not follow its line being shown");
     }
     const auto table = FourWeekTable(birth, today);
     const TChartSeriesList& list = window.chart4weeks->SeriesList();
@@ -324,16 +386,86 @@ void CheckStoredFile(const QString& path, const QString& year, int month, int da
         Fail("the birthday file is not what the lists showed");
 }
 
-// Nothing but the birthday file (and the folders leading to it) in the
-// temporary home, besides what the monkey itself asked the menus to save.
-void CheckHome(const QString& home, const QString& stored) {
+// Nothing but the birthday and people files (and the folders leading to
+// them) in the temporary home, besides what the monkey itself asked the menus
+// to save.
+void CheckHome(const QString& home, const QStringList& stored) {
     QDirIterator it(home, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString file = it.next();
-        if (file != stored && !file.startsWith(home + "/runtime/") && !file.startsWith(home + "/saved/"))
+        if (!stored.contains(file) && !file.startsWith(home + "/runtime/") && !file.startsWith(home + "/saved/"))
             Fail("the run wrote " + file.toStdString());
     }
 }
+
+// The people file holds what the window keeps, readable as a whole.
+void CheckPeopleFile(const TPeople& kept) {
+    const TPeopleRead read = ReadPeopleFile(PeopleFilePath(), TPrincipal::FirstYear, SerialToDate(Today()).Year);
+    if (read.Damaged() || read.People != kept)
+        Fail("the people file is not the list the window keeps");
+}
+
+// Answers of the people's dialogs, as a user might give them: names good and
+// bad in many scripts, and managed lists reordered, renamed, cut short.
+class TPeopleAnswers {
+public:
+    TPeopleAnswers(std::uint64_t seed, std::ofstream& log) : m_random(seed), m_log(log) {
+        SetNameDialogHandler([this](const QString&, const QString&, const QString&) -> std::optional<QString> {
+            if (Pick(4) == 0)
+                return std::nullopt;
+            static const char* const names[] = {"Anna", "  Ben ", "anna", "山田 花子", "فاطمة", "Émile & Co", "😀 🎸",
+                                                "", "   ", "Tab\there"};
+            QString name = Pick(8) == 0 ? QString(101, u'x') : QString::fromUtf8(names[Pick(std::size(names))]);
+            if (Pick(3) == 0)
+                name += QString::number(Pick(50));
+            m_log << "name " << name.toStdString() << '\n';
+            return name;
+        });
+        SetQuestionHandler([this](const QString&) { return Pick(2) == 0; });
+        SetManageDialogHandler([this](const TManageRequest& request) { return Manage(request); });
+    }
+    ~TPeopleAnswers() {
+        SetNameDialogHandler({});
+        SetQuestionHandler({});
+        SetManageDialogHandler({});
+    }
+    TPeopleAnswers(const TPeopleAnswers&) = delete;
+    TPeopleAnswers& operator=(const TPeopleAnswers&) = delete;
+
+private:
+    int Pick(std::size_t n) { return static_cast<int>(m_random() % n); }
+
+    // What the manager could answer: never two people of one name.
+    std::optional<TManageResult> Manage(const TManageRequest& request) {
+        if (Pick(4) == 0)
+            return std::nullopt;
+        TManageResult result;
+        for (std::size_t i = 0; i < request.People.size(); ++i) {
+            if (Pick(6) != 0) {
+                result.People.push_back(request.People[i]);
+                result.Origins.push_back(static_cast<int>(i));
+            }
+        }
+        for (std::size_t i = 1; i < result.People.size(); ++i) {
+            const std::size_t j = static_cast<std::size_t>(Pick(i + 1));
+            std::swap(result.People[i], result.People[j]);
+            std::swap(result.Origins[i], result.Origins[j]);
+        }
+        if (!result.People.empty()) {
+            const int at = Pick(result.People.size());
+            const QString name = QStringLiteral("Renamed %1").arg(Pick(20));
+            if (IndexOfName(result.People, name, at) < 0)
+                result.People[static_cast<std::size_t>(at)].Name = name;
+            result.Action = static_cast<TManageResult::TAction>(Pick(3));
+            result.Index = at;
+        }
+        m_log << "manage " << result.People.size() << " people, action " << static_cast<int>(result.Action) << '\n';
+        return result;
+    }
+
+    std::mt19937_64 m_random;
+    std::ofstream& m_log;
+};
 
 }  // namespace
 
@@ -387,8 +519,12 @@ int main(int argc, char** argv) {
     const TSaveDialog::THandler oldSave = TSaveDialog::SetHandler([&](TSaveDialog& d) {
         if (chance(3))
             return false;
-        const QString ext = chance(2) ? QStringLiteral("png") : d.defaultSuffix();
-        d.SetSelectedFile(saved + QStringLiteral("file%1.").arg(answers() % 4) + ext);
+        // A filter, and a name with or without an extension of its own.
+        const QStringList filters = d.nameFilters();
+        if (!filters.isEmpty())
+            d.selectNameFilter(filters[static_cast<qsizetype>(answers() % static_cast<std::uint64_t>(filters.size()))]);
+        static const char* const endings[] = {"", ".png", ".BMP", ".csv", ".17.05"};
+        d.SetSelectedFile(saved + QStringLiteral("file%1").arg(answers() % 4) + QLatin1String(endings[answers() % 5]));
         log << "save " << d.selectedFile().toStdString() << '\n';
         return true;
     });
@@ -408,11 +544,35 @@ int main(int argc, char** argv) {
         return std::optional<QDate>(day);
     });
 
+    // The critical days ahead: looked through, sorted, copied and exported at random.
+    const TCriticalDaysDialog::THandler oldCritical = TCriticalDaysDialog::SetHandler([&](TCriticalDaysDialog& d) {
+        log << "critical days\n";
+        for (int step = static_cast<int>(answers() % 5); step > 0; --step) {
+            switch (answers() % 4) {
+            case 0:
+                d.SetSpan(CriticalSpans[answers() % CriticalSpans.size()]);
+                break;
+            case 1:
+                if (auto* table = d.findChild<QTableWidget*>(QStringLiteral("Table")))
+                    table->sortByColumn(static_cast<int>(answers() % 3), chance(2) ? Qt::AscendingOrder : Qt::DescendingOrder);
+                break;
+            case 2:
+                d.CopyTable(chance(2));
+                break;
+            default:
+                TApplication::Guard([&] { d.ExportToCalendar(); });
+                break;
+            }
+        }
+    });
+
+    TPeopleAnswers peopleAnswers(options.seed ^ 0xbeefULL, log);
     auto window = std::make_unique<TPrincipal>();
-    new TChartExtras(*window);  // owned by the window, as the program has it
+    // Owned by the window, as the program has them.
+    const TPeopleExtras& people = *new TPeopleExtras(*window, *new TChartExtras(*window));
     window->show();
     QCoreApplication::processEvents();
-    TMonkey monkey(*window, options.seed, log);
+    TMonkey monkey(*window, people, options.seed, log);
     monkey.Run(options.events);
     log.flush();
     monkey.PrintCounts();
@@ -430,13 +590,15 @@ int main(int argc, char** argv) {
     const int month = window->cMes->currentIndex();
     const int day = window->cDia->currentIndex();
     const QString stored = QString::fromStdString(BirthdayFilePath());
+    CheckPeopleFile(people.People());
     window->close();
     window.reset();
     TSaveDialog::SetHandler(oldSave);
     TPrintDialog::SetHandler(oldPrint);
     TChartExtras::SetDayDialogHandler(oldDay);
+    TCriticalDaysDialog::SetHandler(oldCritical);
     CheckStoredFile(stored, year, month, day);
-    CheckHome(home.path(), stored);
+    CheckHome(home.path(), {stored, QString::fromStdString(PeopleFilePath())});
 
     if (g_failures) {
         std::fprintf(stderr, "monkey: %d failures; replay with --seed %llu --events %lld\n", g_failures,

@@ -1,7 +1,14 @@
 #include "WindowTestSupport.h"
 
 #include <QDir>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QFileDialog>
+#include <QLineEdit>
+#include <QTest>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -25,35 +32,64 @@ TEST_F(WindowTest, WindowCreatesNoFileDialogNorThreadUntilOneOpens) {
     EXPECT_EQ(w.SaveDialog->OpenDialog(), nullptr);
 }
 
-TEST(SaveDialog, ExecuteOpensWithStoredPropertiesAndRemembersTheFolder) {
+TEST(SaveDialog, TheFilterChosenInTheDialogGivesTheExtension) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
+    const QString png = QStringLiteral("PNG image (*.png)"), bmp = QStringLiteral("BMP image (*.bmp)");
     TSaveDialog save;
-    save.setDefaultSuffix(QStringLiteral("png"));
-    save.setNameFilters({QStringLiteral("PNG pictures (*.png)")});
+    save.setTitle(QStringLiteral("Save Chart"));
+    save.setNameFilters({png, bmp});
     save.setDirectory(dir.path());
+    save.SetSelectedFile(QStringLiteral("picture"));
 
-    bool seenOpen = false;
-    QTimer::singleShot(0, [&] {
-        QFileDialog* dialog = save.OpenDialog();
-        ASSERT_NE(dialog, nullptr);
-        seenOpen = save.isVisible();
-        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
-        EXPECT_EQ(dialog->defaultSuffix(), "png");
-        EXPECT_EQ(dialog->nameFilters(), QStringList{"PNG pictures (*.png)"});
-        EXPECT_EQ(QDir(dialog->directory()).canonicalPath(), QDir(dir.path()).canonicalPath());
-        dialog->selectFile(dir.filePath(QStringLiteral("chart")));
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
-    ASSERT_TRUE(save.Execute(nullptr));
-    EXPECT_TRUE(seenOpen);
-    EXPECT_FALSE(save.isVisible());
-    EXPECT_EQ(save.OpenDialog(), nullptr);
-    EXPECT_EQ(QFileInfo(save.selectedFile()).fileName(), "chart.png");
+    // Picks the next (Down) or previous (Up) filter as a user does, then
+    // saves, answering Yes to the question whether to replace a file.
+    QString question;
+    const auto answer = [&](Qt::Key filterKey, const QString& expectedName) {
+        question.clear();
+        QTimer::singleShot(0, [&save, &question, filterKey, expectedName] {
+            QFileDialog* dialog = save.OpenDialog();
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->windowTitle(), "Save Chart");
+            EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            ASSERT_TRUE(name && types);
+            EXPECT_EQ(name->text(), expectedName);
+            QTest::keyClick(types, filterKey);
+            QTimer::singleShot(0, [&question] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    question = box->text();
+                    box->button(QMessageBox::Yes)->click();
+                }
+            });
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        return save.Execute(nullptr);
+    };
+    QFile existing(dir.filePath(QStringLiteral("picture.bmp")));
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    ASSERT_TRUE(answer(Qt::Key_Down, "picture"));
+    EXPECT_EQ(QFileInfo(save.selectedFile()).fileName(), "picture.bmp");
+    EXPECT_TRUE(question.startsWith("picture.bmp already exists.")) << question.toStdString();
+    EXPECT_EQ(save.selectedNameFilter(), bmp);
     EXPECT_EQ(QDir(save.directory()).canonicalPath(), QDir(dir.path()).canonicalPath());
 
-    // Cancelled: nothing chosen, the last choice stays.
-    QTimer::singleShot(0, [&] { save.OpenDialog()->reject(); });
+    // The filter chosen last comes first; switching it changes the extension typed.
+    save.SetSelectedFile(QStringLiteral("picture.bmp"));
+    ASSERT_TRUE(answer(Qt::Key_Up, "picture.bmp"));
+    EXPECT_EQ(QFileInfo(save.selectedFile()).fileName(), "picture.png");
+
+    // Cancelled: nothing chosen, the last choice stays. A kernel folder (as
+    // after a failed save there) is no place to start.
+    save.setDirectory(QStringLiteral("/sys/kernel"));
+    QString startedIn;
+    QTimer::singleShot(0, [&] {
+        startedIn = save.OpenDialog()->directory().path();
+        save.OpenDialog()->reject();
+    });
     EXPECT_FALSE(save.Execute(nullptr));
-    EXPECT_EQ(QFileInfo(save.selectedFile()).fileName(), "chart.png");
+    EXPECT_EQ(startedIn, QDir::homePath());
+    EXPECT_EQ(QFileInfo(save.selectedFile()).fileName(), "picture.png");
 }

@@ -1,8 +1,14 @@
 #include "WindowTestSupport.h"
 
+#include "ChartExtras.h"
+#include "CycleChoice.h"
 #include "PageControl.h"
+#include "PeopleExtras.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPixmap>
 
@@ -10,6 +16,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <string_view>
 
 // The whole window, as a user sees it with the mouse still and no menu open,
 // pinned pixel for pixel: both tabs, with and without a calculation. Nothing
@@ -80,4 +87,35 @@ TEST_F(GoldenWindowTest, EmptyChartsOnFirstStart) {
 TEST_F(GoldenWindowTest, CalculatedChartsForAStoredDate) {
     StoreFile("1980\r\n5\r\n17\r\n");
     ExpectTabs(Start(), "calculated");
+}
+
+TEST_F(GoldenWindowTest, SavedPeopleChangeNothingUntilUsed) {
+    QFile people(QFileInfo(FilePath()).dir().filePath(QStringLiteral("people.json")));
+    ASSERT_TRUE(people.open(QIODevice::WriteOnly));
+    people.write(PeopleToJson({{QStringLiteral("Anna"), 29358}, {QStringLiteral("Ben"), 30316}}));
+    people.close();
+    for (const char* state : {"empty", "calculated"}) {
+        SCOPED_TRACE(state);
+        StoreFile(state == std::string_view("empty") ? "2010\r\n3\r\n1\r\n" : "1980\r\n5\r\n17\r\n");
+        TPrincipal& w = Start();
+        new TPeopleExtras(w, *new TChartExtras(w));
+        QCoreApplication::processEvents();
+        ExpectTabs(w, state);
+        Close();
+    }
+    EXPECT_TRUE(m_boxes.empty());
+}
+
+// The program runs with its extras attached; choices undone leave no trace.
+TEST_F(GoldenWindowTest, ExtrasAttachedAndChoicesUndoneChangeNothing) {
+    StoreFile("1980\r\n5\r\n17\r\n");
+    TPrincipal& w = Start();
+    TCycleChoice& choice = (new TChartExtras(w))->Cycles();
+    ExpectTabs(w, "calculated");
+    choice.SetCycleShown(0, false);
+    choice.SetCriticalDaysMarked(true);
+    (void)w.grab();
+    choice.ShowAllCycles();
+    choice.SetCriticalDaysMarked(false);
+    ExpectTabs(w, "calculated");
 }

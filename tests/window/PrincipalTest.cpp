@@ -257,7 +257,7 @@ TEST_F(WindowTest, TheLinkItsTextAndBothPicturesOpenTheWebAddress) {
         QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(3, 3));
     ASSERT_EQ(m_opened.size(), 4u);
     for (const QUrl& url : m_opened)
-        EXPECT_EQ(url.toString(), "http://" + TPrincipal::WebAddress());
+        EXPECT_EQ(url.toString(), "https://" + TPrincipal::WebAddress());
 }
 
 TEST_F(WindowTest, CloseWritesTheSelectedDate) {

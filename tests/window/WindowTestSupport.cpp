@@ -1,7 +1,21 @@
 #include "WindowTestSupport.h"
 
+#include "ChartExtras.h"
+
+#include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
+
+#include <memory>
+
+void TriggerMenuAction(TChartExtras& extras, ChartHost& host, const char* name) {
+    std::unique_ptr<QMenu> menu(extras.CreateMenu(host));
+    auto* action = menu->findChild<QAction*>(QString::fromLatin1(name));
+    ASSERT_NE(action, nullptr) << name;
+    ASSERT_TRUE(action->isEnabled()) << name;
+    action->trigger();
+}
 
 WindowTest::WindowTest() {
     QDir(m_dir.path()).mkpath(QStringLiteral("temp"));

@@ -16,7 +16,27 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 #include <vector>
+
+// A dialog answered by `handler` for the scope's lifetime.
+template <class Dialog>
+class ScopedHandler {
+public:
+    explicit ScopedHandler(typename Dialog::THandler handler) : m_previous(Dialog::SetHandler(std::move(handler))) {}
+    ~ScopedHandler() { Dialog::SetHandler(std::move(m_previous)); }
+    ScopedHandler(const ScopedHandler&) = delete;
+    ScopedHandler& operator=(const ScopedHandler&) = delete;
+
+private:
+    typename Dialog::THandler m_previous;
+};
+
+class ChartHost;
+class TChartExtras;
+
+// Triggers the action of that name in the chart's menu; it must be enabled.
+void TriggerMenuAction(TChartExtras& extras, ChartHost& host, const char* name);
 
 class WindowTest : public testing::Test {
 protected:
