@@ -29,7 +29,8 @@ public:
     [[nodiscard]] bool Dark3D() const { return m_dark3D; }
     void SetDark3D(bool value) { Store(m_dark3D, value); }
     [[nodiscard]] int Size() const { return m_size; }
-    void SetSize(int value) { Store(m_size, value); }
+    // Beyond +-32767, ChartException "Wall Size must be between -32767 and 32767 pixels".
+    void SetSize(int value);
 
     [[nodiscard]] TChartBrush& Brush() { return m_brush; }
     [[nodiscard]] const TChartBrush& Brush() const { return m_brush; }

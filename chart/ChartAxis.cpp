@@ -152,9 +152,20 @@ void TChartAxis::SetLogarithmicBase(int value) {
 
 void TChartAxis::SetVisible(bool value) { Store(m_visible, value); }
 void TChartAxis::SetPositionPercent(double value) { Store(m_positionPercent, value); }
-void TChartAxis::SetTickLength(int value) { Store(m_tickLength, value); }
-void TChartAxis::SetTickInnerLength(int value) { Store(m_tickInnerLength, value); }
-void TChartAxis::SetMinorTickLength(int value) { Store(m_minorTickLength, value); }
+void TChartAxis::SetTickLength(int value) {
+    CheckPixels<AxisException>(value, "Axis Tick Length");
+    Store(m_tickLength, value);
+}
+
+void TChartAxis::SetTickInnerLength(int value) {
+    CheckPixels<AxisException>(value, "Axis Inner Tick Length");
+    Store(m_tickInnerLength, value);
+}
+
+void TChartAxis::SetMinorTickLength(int value) {
+    CheckPixels<AxisException>(value, "Axis Minor Tick Length");
+    Store(m_minorTickLength, value);
+}
 void TChartAxis::SetMinorTickCount(int value) { Store(m_minorTickCount, value); }
 void TChartAxis::SetTickOnLabelsOnly(bool value) { Store(m_tickOnLabelsOnly, value); }
 void TChartAxis::SetGridCentered(bool value) { Store(m_gridCentered, value); }
@@ -167,14 +178,20 @@ void TChartAxis::SetLabelsAngle(int value) {
 
 void TChartAxis::SetLabelsMultiLine(bool value) { Store(m_labelsMultiLine, value); }
 void TChartAxis::SetLabelsOnAxis(bool value) { Store(m_labelsOnAxis, value); }
-void TChartAxis::SetLabelsSize(int value) { Store(m_labelsSize, value); }
+void TChartAxis::SetLabelsSize(int value) {
+    CheckPixels<AxisException>(value, "Axis Labels Size");
+    Store(m_labelsSize, value);
+}
 
 void TChartAxis::SetLabelStyle(TAxisLabelStyle value) {
     if (AssignChanged(m_labelStyle, value))
         RequestRepaint();
 }
 
-void TChartAxis::SetTitleSize(int value) { Store(m_titleSize, value); }
+void TChartAxis::SetTitleSize(int value) {
+    CheckPixels<AxisException>(value, "Axis Title Size");
+    Store(m_titleSize, value);
+}
 
 // ---------------------------------------------------------------------------
 // Scaling

@@ -130,6 +130,9 @@ public:
     // ---- Drawing settings -------------------------------------------------
     [[nodiscard]] double PositionPercent() const { return m_positionPercent; }
     void SetPositionPercent(double value);
+    // The five pixel lengths below: beyond +-32767, AxisException
+    // "Axis <Tick Length|Inner Tick Length|Minor Tick Length|Labels Size|Title
+    // Size> must be between -32767 and 32767 pixels".
     [[nodiscard]] int TickLength() const { return m_tickLength; }
     void SetTickLength(int value);
     [[nodiscard]] int TickInnerLength() const { return m_tickInnerLength; }

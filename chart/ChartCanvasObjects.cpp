@@ -24,7 +24,10 @@ void TChartPen::Changed() const {
 
 void TChartPen::SetColor(TColor value) { Store(m_data.Color, value); }
 void TChartPen::SetStyle(TPenStyle value) { Store(m_data.Style, value); }
-void TChartPen::SetWidth(int value) { Store(m_data.Width, value); }
+void TChartPen::SetWidth(int value) {
+    CheckPixels<ChartException>(value, "Pen Width");
+    Store(m_data.Width, value);
+}
 void TChartPen::SetMode(TPenMode value) { Store(m_data.Mode, value); }
 void TChartPen::SetVisible(bool value) { Store(m_visible, value); }
 void TChartPen::SetSmallDots(bool value) { Store(m_smallDots, value); }
@@ -180,8 +183,15 @@ void TView3DOptions::SetZoom(int value) { Store(m_zoom, value); }
 void TView3DOptions::SetZoomText(bool value) { Store(m_zoomText, value); }
 void TView3DOptions::SetOrthogonal(bool value) { Store(m_orthogonal, value); }
 void TView3DOptions::SetTilt(int value) { Store(m_tilt, value); }
-void TView3DOptions::SetHorizOffset(int value) { Store(m_horizOffset, value); }
-void TView3DOptions::SetVertOffset(int value) { Store(m_vertOffset, value); }
+void TView3DOptions::SetHorizOffset(int value) {
+    CheckPixels<ChartException>(value, "3D Horizontal Offset");
+    Store(m_horizOffset, value);
+}
+
+void TView3DOptions::SetVertOffset(int value) {
+    CheckPixels<ChartException>(value, "3D Vertical Offset");
+    Store(m_vertOffset, value);
+}
 
 // ---------------------------------------------------------------------------
 // Gradient bands

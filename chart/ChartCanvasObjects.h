@@ -48,6 +48,7 @@ public:
 
     void SetColor(TColor value);
     void SetStyle(TPenStyle value);
+    // Beyond +-32767, ChartException "Pen Width must be between -32767 and 32767 pixels".
     void SetWidth(int value);
     void SetMode(TPenMode value);
     void SetVisible(bool value);
@@ -218,6 +219,8 @@ public:
     [[nodiscard]] int VertOffset() const { return m_vertOffset; }
 
     // Zoom is stored as given; a 3D view takes a zoom below 1 percent as 1 percent.
+    // The offsets beyond +-32767 raise ChartException "3D <Horizontal|Vertical>
+    // Offset must be between -32767 and 32767 pixels".
     void SetElevation(int value);
     void SetRotation(int value);
     void SetPerspective(int value);

@@ -67,6 +67,8 @@ public:
     void SetMaxNumRows(int value);
     void SetResizeChart(bool value);
     void SetShadowColor(TColor value);
+    // The shadow size and the margins beyond +-32767 raise LegendException "Legend
+    // <Shadow Size|Horizontal Margin|Vertical Margin> must be between -32767 and 32767 pixels".
     void SetShadowSize(int value);
     void SetHorizMargin(int value);
     void SetVertMargin(int value);

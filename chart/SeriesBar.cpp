@@ -95,6 +95,7 @@ void TCustomBarSeries::SetYOrigin(double value) {
 }
 
 void TCustomBarSeries::SetCustomBarWidth(int value) {
+    CheckPixels<BarException>(value, "Custom Bar Width");
     if (AssignChanged(m_customBarWidth, value))
         RequestRepaint();
 }

@@ -38,6 +38,7 @@ void TSeriesPointer::SetDraw3D(bool value) {
 void TSeriesPointer::SetHorizSize(int value) {
     if (value < 1)
         throw ChartException("Pointer size must be greater than zero");
+    CheckPixels<ChartException>(value, "Pointer size");
     if (AssignChanged(m_horizSize, value))
         Changed();
 }
@@ -55,6 +56,7 @@ void TSeriesPointer::SetStyle(TSeriesPointerStyle value) {
 void TSeriesPointer::SetVertSize(int value) {
     if (value < 1)
         throw ChartException("Pointer size must be greater than zero");
+    CheckPixels<ChartException>(value, "Pointer size");
     if (AssignChanged(m_vertSize, value))
         Changed();
 }
@@ -111,6 +113,7 @@ void TCustomSeries::SetInvertedStairs(bool value) {
 }
 
 void TCustomSeries::SetLineHeight(int value) {
+    CheckPixels<ChartException>(value, "Line Height");
     if (AssignChanged(m_lineHeight, value))
         RequestRepaint();
 }

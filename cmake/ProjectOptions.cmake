@@ -103,7 +103,9 @@ function(biorhythm_add_library name folder)
   endif()
 endfunction()
 
-# Coverage for libFuzzer in every library the fuzz targets link.
+# Coverage for libFuzzer in every library the fuzz targets link; there any
+# finding of a sanitizer, of whatever kind, ends the run.
 if(BIORHYTHM_FUZZ)
-  add_compile_options(-fsanitize=fuzzer-no-link)
+  add_compile_options(-fsanitize=fuzzer-no-link -fno-sanitize-recover=all)
+  add_link_options(-fno-sanitize-recover=all)
 endif()

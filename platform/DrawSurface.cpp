@@ -6,6 +6,7 @@
 
 #include "DrawSurface.h"
 
+#include "Errors.h"
 #include "FontCache.h"
 #include "LineWalk.h"
 #include "PixelRows.h"
@@ -20,14 +21,23 @@
 #include <cstring>
 #include <utility>
 
+void TDrawSurface::CheckSize(int width, int height, int scale) {
+    const long long k = std::max(1, scale);
+    const long long w = std::max(0, width) * k, h = std::max(0, height) * k;
+    if (w > MaxDeviceSide || h > MaxDeviceSide || w * h * 4 > MaxImageBytes)
+        throw SurfaceException("Surface size must be at most 32767 x 32767 device pixels and 256 MiB");
+}
+
 TDrawSurface::TDrawSurface(int width, int height, bool monochrome, int scale)
     : m_monochrome(monochrome), m_scale(std::max(1, scale)) {
+    CheckSize(width, height, scale);
     m_pixels.Reset(std::max(0, width) * m_scale, std::max(0, height) * m_scale);
 }
 
 TDrawSurface::~TDrawSurface() = default;
 
 void TDrawSurface::SetSize(int width, int height) {
+    CheckSize(width, height, m_scale);
     Settle();
     m_pixels.Reset(std::max(0, width) * m_scale, std::max(0, height) * m_scale);
     m_layer.Drop();
@@ -39,6 +49,7 @@ void TDrawSurface::SetScale(int scale) {
     if (scale == m_scale)
         return;
     const int w = Width(), h = Height();
+    CheckSize(w, h, scale);
     m_scale = scale;
     SetSize(w, h);
 }

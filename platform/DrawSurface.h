@@ -58,6 +58,16 @@ struct TSurfaceCaches {
 // and white. Not copyable: pen, brush and font belong to it.
 class TDrawSurface {
 public:
+    // The largest image a surface holds, in device pixels (width and height
+    // times the scale) and in bytes.
+    static constexpr int MaxDeviceSide = MaxPixels;
+    static constexpr long long MaxImageBytes = 256LL << 20;
+    // Sizes below 0 count as 0 and a scale below 1 as 1; a larger image than
+    // the above raises SurfaceException "Surface size must be at most 32767 x
+    // 32767 device pixels and 256 MiB". The constructor, SetSize, SetScale and
+    // the panel that owns a window surface check with it before anything changes.
+    static void CheckSize(int width, int height, int scale);
+
     TDrawSurface(int width, int height, bool monochrome = false, int scale = 1);
     ~TDrawSurface();
     TDrawSurface(const TDrawSurface&) = delete;

@@ -33,3 +33,8 @@ class LegendException : public Exception {
 public:
     using Exception::Exception;
 };
+
+class SurfaceException : public Exception {
+public:
+    using Exception::Exception;
+};

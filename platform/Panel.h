@@ -35,7 +35,11 @@ public:
     [[nodiscard]] int Top() const { return m_top; }
     [[nodiscard]] int Width() const { return m_width; }
     [[nodiscard]] int Height() const { return m_height; }
-    // Negative sizes are taken as 0.
+    // Negative sizes are taken as 0. Left and top beyond +-32767 raise
+    // SurfaceException "Panel <Left|Top> must be between -32767 and 32767
+    // pixels", and a size whose window image would exceed the surface's
+    // limit (TDrawSurface::CheckSize) that exception's message; SetDeviceScale
+    // checks the same, and nothing changes when a value is refused.
     void SetBounds(int left, int top, int width, int height);
     void SetLeft(int value) { SetBounds(value, m_top, m_width, m_height); }
     void SetTop(int value) { SetBounds(m_left, value, m_width, m_height); }
@@ -50,6 +54,8 @@ public:
     [[nodiscard]] TBevelCut BevelInner() const { return m_bevelInner; }
     void SetBevelInner(TBevelCut value);
     [[nodiscard]] int BevelWidth() const { return m_bevelWidth; }
+    // Below 1 taken as 1, below 0 as 0; beyond +-32767 SurfaceException
+    // "Panel <Bevel Width|Border Width> must be between -32767 and 32767 pixels".
     void SetBevelWidth(int value);  // values below 1 are taken as 1
     [[nodiscard]] int BorderWidth() const { return m_borderWidth; }
     void SetBorderWidth(int value);  // values below 0 are taken as 0

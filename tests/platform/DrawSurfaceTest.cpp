@@ -1,8 +1,11 @@
 #include "DrawSurface.h"
+#include "Errors.h"
+#include "Panel.h"
 #include "SurfaceTestSupport.h"
 
 #include <QGuiApplication>
 #include <QPalette>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -346,4 +349,45 @@ TEST(SurfaceFonts, PointSizeAndHeightConvertAtNinetySixDpi) {
     EXPECT_EQ(s.Font().Height(), -13);
     s.Font().SetHeight(-16);
     EXPECT_EQ(s.Font().Size(), 12);
+}
+
+// Images beyond 32767 device pixels a side or 256 MiB are refused before
+// anything changes, by the surface and by the panel that owns one.
+TEST(SurfaceSize, ImagesBeyondTheLimitAreRefused) {
+    struct Case {
+        const char* name;
+        int width, height, scale;
+        bool taken;
+    };
+    const Case cases[] = {
+        {"a side at the limit", 32767, 1, 1, true},
+        {"a side beyond", 32768, 1, 1, false},
+        {"the scale takes it beyond", 16384, 1, 2, false},
+        {"a huge scale", 2, 2, 1895825409, false},
+        {"256 MiB", 8192, 8192, 1, true},
+        {"beyond 256 MiB", 8193, 8192, 1, false},
+        {"negative sizes count as 0", -1895825408, -5, 3, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.taken) {
+            EXPECT_NO_THROW(TDrawSurface::CheckSize(c.width, c.height, c.scale));
+            continue;
+        }
+        EXPECT_THAT([&] { TDrawSurface(c.width, c.height, false, c.scale); },
+                    testing::ThrowsMessage<SurfaceException>(
+                        testing::StrEq("Surface size must be at most 32767 x 32767 device pixels and 256 MiB")));
+    }
+
+    TDrawSurface s(3, 4);
+    EXPECT_THROW(s.SetSize(40000, 1), SurfaceException);
+    EXPECT_THROW(s.SetScale(20000), SurfaceException);
+    EXPECT_EQ((TSize{s.Width() * s.Scale(), s.Height()}), (TSize{3, 4}));
+    TPanel panel;
+    panel.SetBounds(1, 2, 30, 40);
+    EXPECT_THROW(panel.SetBounds(5, 5, 40000, 10), SurfaceException);
+    EXPECT_THROW(panel.SetLeft(-40000), SurfaceException);
+    EXPECT_THROW(panel.SetDeviceScale(2000), SurfaceException);
+    EXPECT_EQ((TRect{panel.Left(), panel.Top(), panel.Width(), panel.Height()}), (TRect{1, 2, 30, 40}));
+    EXPECT_EQ(panel.DeviceScale(), 1);
 }

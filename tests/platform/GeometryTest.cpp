@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 TEST(Geometry, RectangleArithmetic) {
     constexpr TRect a{10, 20, 30, 40};
     struct Case {
@@ -29,4 +31,29 @@ TEST(Geometry, RectangleArithmetic) {
     EXPECT_TRUE(a.Contains(TRect{10, 20, 30, 40}));
     EXPECT_FALSE(a.Contains(TRect{10, 20, 31, 40}));
     EXPECT_EQ((TRect{-7, 0, 0, 4}.CenterX()), -3);  // toward zero
+}
+
+// Sums of two coordinates beyond int give the nearest int, never overflow.
+TEST(Geometry, HugeCoordinatesSaturate) {
+    constexpr TRect huge{1895825408, -1895825408, 1895825409, 1895825409};
+    constexpr TRect all{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
+    struct Case {
+        const char* name;
+        long long got, expected;
+    };
+    const Case cases[] = {
+        {"centre", huge.CenterX(), 1895825408},
+        {"centre of the widest", all.CenterY(), 0},
+        {"width of the widest", all.Width(), INT_MAX},
+        {"height across zero", huge.Height(), INT_MAX},
+        {"scaled", huge.Scaled(2).right, INT_MAX},
+        {"scaled below", huge.Scaled(2).top, INT_MIN},
+        {"inflated", all.Inflated(1).left, INT_MIN},
+        {"translated", huge.Translated(INT_MAX, 0).left, INT_MAX},
+        {"spanning at the end", TRect::Spanning({0, 0}, {INT_MAX, 0}).right, INT_MAX},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.got, c.expected);
+    }
 }
