@@ -237,6 +237,12 @@ void TCustomAxisPanel::LayoutAxes() {
     }
     SetChartRect(ChartRect());
 
+    // The room for labels may depend on the increment, which depends on the
+    // axis length: measured on the rectangle before any axis takes room, and
+    // never on what the last paint left, so every paint of the same chart
+    // lays out alike.
+    for (const auto& axis : m_axes)
+        axis->ComputePixelSpan();
     TRect r = ChartRect();
     for (const auto& axis : m_axes) {
         if (!AxisShown(*axis))

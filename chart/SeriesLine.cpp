@@ -162,6 +162,13 @@ int TCustomSeries::EntryY(int index, int edgeX) const {
     return vert->ValueToPixel(y0 + (y1 - y0) * (edgeValue - x0) / (x1 - x0));
 }
 
+void TCustomSeries::DrawPoints() {
+    m_oldX = m_oldY = 0;
+    m_oldIndex = -1;
+    m_oldColor = clNone;
+    TChartSeries::DrawPoints();
+}
+
 void TCustomSeries::DrawPoint(int index) {
     TCustomAxisPanel* chart = ParentChart();
     if (!chart)

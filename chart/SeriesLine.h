@@ -92,6 +92,9 @@ public:
     [[nodiscard]] bool DrawArea() const { return m_drawArea; }
     [[nodiscard]] bool ClickableLine() const { return m_clickableLine; }
 
+    // One pass: the previous point's position and colour start afresh, so a
+    // paint never joins the last point of the paint before.
+    void DrawPoints() override;
     void DrawPoint(int index) override;
     void HorizontalMargins(int& left, int& right) const override;
     void VerticalMargins(int& top, int& bottom) const override;
