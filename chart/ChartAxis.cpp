@@ -151,7 +151,11 @@ void TChartAxis::SetLogarithmicBase(int value) {
 }
 
 void TChartAxis::SetVisible(bool value) { Store(m_visible, value); }
-void TChartAxis::SetPositionPercent(double value) { Store(m_positionPercent, value); }
+void TChartAxis::SetPositionPercent(double value) {
+    if (!(std::abs(value) <= MaxPixels))
+        CheckPixels<AxisException>(value < 0 ? -MaxPixels - 1LL : MaxPixels + 1LL, "Axis Position Percent", "%");
+    Store(m_positionPercent, value);
+}
 void TChartAxis::SetTickLength(int value) {
     CheckPixels<AxisException>(value, "Axis Tick Length");
     Store(m_tickLength, value);

@@ -129,6 +129,8 @@ public:
 
     // ---- Drawing settings -------------------------------------------------
     [[nodiscard]] double PositionPercent() const { return m_positionPercent; }
+    // Beyond +-32767 (or not a number), AxisException "Axis Position Percent
+    // must be between -32767 and 32767 %".
     void SetPositionPercent(double value);
     // The five pixel lengths below: beyond +-32767, AxisException
     // "Axis <Tick Length|Inner Tick Length|Minor Tick Length|Labels Size|Title

@@ -77,12 +77,15 @@ TEST(PixelLimits, ValuesBeyondTheLimitAreRefusedBeforeAnythingChanges) {
          IsArea<SurfaceException>},
         {"Chart Margin", [](auto& c, int v) { c.SetMarginLeft(v); }, [](auto& c) { return c.MarginLeft(); },
          IsArea<ChartException>},
+        {"Axis Position Percent", [](auto& c, int v) { c.TopAxis()->SetPositionPercent(v); },
+         [](auto& c) { return static_cast<int>(c.TopAxis()->PositionPercent()); }, IsArea<AxisException>},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
         TLimitedChart chart;
         const int before = c.get(chart);
-        const std::string unit = std::string(c.message) == "Chart Margin" ? "%" : "pixels";
+        const std::string message = c.message;
+        const std::string unit = message == "Chart Margin" || message == "Axis Position Percent" ? "%" : "pixels";
         for (const int refused : {32768, -32768, 1895825408}) {
             try {
                 c.set(chart, refused);
