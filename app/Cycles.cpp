@@ -31,15 +31,6 @@ TScoreRow ScoreRow(TDaySerial birth, TDaySerial day) {
     return row;
 }
 
-std::array<int, CycleCount + 1> TodayValues(TDaySerial birth, TDaySerial today) {
-    const TScoreRow row = ScoreRow(birth, today);
-    std::array<int, CycleCount + 1> values{};
-    for (std::size_t i = 0; i < row.Scores.size(); ++i)
-        values[i] = row.Scores[i];
-    values[CycleCount] = row.Average;
-    return values;
-}
-
 std::array<TScoreRow, FourWeekDays> FourWeekTable(TDaySerial birth, TDaySerial today) {
     std::array<TScoreRow, FourWeekDays> rows;
     for (int i = 0; i < FourWeekDays; ++i)

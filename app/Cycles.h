@@ -58,9 +58,6 @@ inline constexpr int FourWeekDaysBack = 15;
 // The scores and average of `day` for someone born on `birth`.
 [[nodiscard]] TScoreRow ScoreRow(TDaySerial birth, TDaySerial day);
 
-// The eight values of the today chart: seven scores, then the average.
-[[nodiscard]] std::array<int, CycleCount + 1> TodayValues(TDaySerial birth, TDaySerial today);
-
 // Rows for today - 15 to today + 14 in ascending order; today is row 15.
 [[nodiscard]] std::array<TScoreRow, FourWeekDays> FourWeekTable(TDaySerial birth,
                                                                 TDaySerial today);

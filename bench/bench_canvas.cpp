@@ -6,7 +6,7 @@
 namespace {
 
 struct Fixture {
-    TDrawSurface window{776, 391, skWindow};
+    TDrawSurface window{776, 391};
     TChartCanvas3D canvas{&window};
     Fixture() { canvas.BeginFrame(&window, nullptr, {0, 0, 776, 391}, false); }
     ~Fixture() { canvas.EndFrame(&window, &window, {0, 0, 776, 391}); }
@@ -110,7 +110,7 @@ BENCHMARK(BM_TextTwoFontsMeasuredAndDrawn);
 
 // The buffer reaching the window when nothing changed.
 void BM_WholeSurfaceCopy(benchmark::State& state) {
-    TDrawSurface buffer(776, 391), window(776, 391, skWindow);
+    TDrawSurface buffer(776, 391), window(776, 391);
     for (auto _ : state) {
         window.CopyFrom(buffer, 0, 0);
         benchmark::DoNotOptimize(window.Image().constBits());

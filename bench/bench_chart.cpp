@@ -5,7 +5,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cmath>
+#include <ctime>
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -60,27 +66,64 @@ struct FourWeekChart {
     }
 };
 
-// step: days between the data sets painted in turn (7 keeps the dates along
-// the axis, 1 moves them every paint). scale: device pixels per logical pixel
-// of the target, as on a high-density screen.
-void FourWeekPaint(benchmark::State& state, int step, int scale) {
-    FourWeekChart f(step);
-    TDrawSurface target(776, 391, skBitmap, false, scale);
-    int set = 0;
-    for (auto _ : state) {
-        f.Refill(++set);
-        f.chart.DrawChartOn(&target, {0, 0, 776, 391});
+// One of the window's charts painted over and over as a calculation does:
+// the 4-week chart refilled with data set after data set, or the today
+// chart's bars with other values.
+class TRepaintedChart {
+public:
+    // step: days between the 4-week data sets painted in turn (7 keeps the
+    // dates along the axis, 1 moves them every paint); 0: the today chart.
+    // scale: device pixels per logical pixel of the target (high-density screens).
+    TRepaintedChart(int step, int scale) : m_target(776, 391, false, scale) {
+        if (step > 0) {
+            m_fourWeek = std::make_unique<FourWeekChart>(step);
+            return;
+        }
+        m_today.SetBounds(0, 0, 776, 391);
+        ConfigureTodayChart(m_today);
     }
-    state.counters["static_draws"] = f.chart.StaticLayerDraws();
+    TChart& Chart() { return m_fourWeek ? m_fourWeek->chart : m_today; }
+    void Paint() {
+        ++m_paints;
+        if (m_fourWeek) {
+            m_fourWeek->Refill(m_paints);
+        } else {
+            static const char* const labels[8] = {"Physical",  "Emotional", "Intellectual", "Spiritual",
+                                                  "Awareness", "Aesthetic", "Intuition",    "Average"};
+            static const TColor colours[8] = {clRed, clGreen, clBlue, clPurple, clTeal, clFuchsia, clOlive, clGray};
+            TChartSeries* bars = m_today.SeriesList()[0];
+            bars->ClearPoints();
+            for (int i = 0; i < 8; ++i)
+                bars->AppendPoint((i * 37 + m_paints) % 201 - 100, labels[i], colours[i]);
+        }
+        Chart().DrawChartOn(&m_target, {0, 0, 776, 391});
+    }
+
+private:
+    std::unique_ptr<FourWeekChart> m_fourWeek;
+    TChart m_today;
+    TDrawSurface m_target;
+    int m_paints = 0;
+};
+
+void RepaintedChart(benchmark::State& state, int step, int scale) {
+    TRepaintedChart chart(step, scale);
+    for (auto _ : state)
+        chart.Paint();
+    state.counters["static_draws"] = chart.Chart().StaticLayerDraws();
 }
-void BM_FourWeekChart_FullPaint(benchmark::State& state) { FourWeekPaint(state, 1, 1); }
+void BM_FourWeekChart_FullPaint(benchmark::State& state) { RepaintedChart(state, 1, 1); }
 BENCHMARK(BM_FourWeekChart_FullPaint)->Unit(benchmark::kMicrosecond);
-void BM_FourWeekChart_FullPaint_Scale2(benchmark::State& state) { FourWeekPaint(state, 1, 2); }
+void BM_FourWeekChart_FullPaint_Scale2(benchmark::State& state) { RepaintedChart(state, 1, 2); }
 BENCHMARK(BM_FourWeekChart_FullPaint_Scale2)->Unit(benchmark::kMicrosecond);
-void BM_FourWeekChart_SameDaysPaint(benchmark::State& state) { FourWeekPaint(state, 7, 1); }
+void BM_FourWeekChart_SameDaysPaint(benchmark::State& state) { RepaintedChart(state, 7, 1); }
 BENCHMARK(BM_FourWeekChart_SameDaysPaint)->Unit(benchmark::kMicrosecond);
-void BM_FourWeekChart_SameDaysPaint_Scale2(benchmark::State& state) { FourWeekPaint(state, 7, 2); }
+void BM_FourWeekChart_SameDaysPaint_Scale2(benchmark::State& state) { RepaintedChart(state, 7, 2); }
 BENCHMARK(BM_FourWeekChart_SameDaysPaint_Scale2)->Unit(benchmark::kMicrosecond);
+void BM_TodayChart_FullPaint(benchmark::State& state) { RepaintedChart(state, 0, 1); }
+BENCHMARK(BM_TodayChart_FullPaint)->Unit(benchmark::kMicrosecond);
+void BM_TodayChart_FullPaint_Scale2(benchmark::State& state) { RepaintedChart(state, 0, 2); }
+BENCHMARK(BM_TodayChart_FullPaint_Scale2)->Unit(benchmark::kMicrosecond);
 
 void BM_FourWeekChart_CachedPaint(benchmark::State& state) {
     FourWeekChart f(1);
@@ -93,28 +136,69 @@ void BM_FourWeekChart_CachedPaint(benchmark::State& state) {
 }
 BENCHMARK(BM_FourWeekChart_CachedPaint)->Unit(benchmark::kMicrosecond);
 
-void TodayFullPaint(benchmark::State& state, int scale) {
-    TChart chart;
-    chart.SetBounds(0, 0, 776, 391);
-    ConfigureTodayChart(chart);
-    TChartSeries* bars = chart.SeriesList()[0];
-    const char* labels[8] = {"Physical", "Emotional", "Intellectual", "Spiritual",
-                             "Awareness", "Aesthetic", "Intuition", "Average"};
-    const TColor colours[8] = {clRed, clGreen, clBlue, clPurple, clTeal, clFuchsia, clOlive, clGray};
-    TDrawSurface target(776, 391, skBitmap, false, scale);
-    int shift = 0;
-    for (auto _ : state) {
-        bars->ClearPoints();
-        ++shift;
-        for (int i = 0; i < 8; ++i)
-            bars->AppendPoint((i * 37 + shift) % 201 - 100, labels[i], colours[i]);
-        chart.DrawChartOn(&target, {0, 0, 776, 391});
-    }
-    state.counters["static_draws"] = chart.StaticLayerDraws();
+// What a speed mechanism of the drawing saves: the same chart twice, one with
+// the mechanism switched off, painted in turns of a block of paints each, so
+// that both meet the same machine (other work on a shared machine changes
+// the times of separate runs by more than a mechanism may save). The time of
+// a block is the thread's processor time; each iteration is one paint of each
+// chart. Counters: with_us and without_us, the medians of the blocks' paints.
+using TSwitchOff = std::function<void(TChart&)>;
+
+TSwitchOff WithoutSurfaceCache(bool TSurfaceCaches::*cache) {
+    return [cache](TChart& chart) {
+        TSurfaceCaches caches;
+        caches.*cache = false;
+        chart.Canvas().SetSurfaceCaches(caches);
+    };
 }
-void BM_TodayChart_FullPaint(benchmark::State& state) { TodayFullPaint(state, 1); }
-BENCHMARK(BM_TodayChart_FullPaint)->Unit(benchmark::kMicrosecond);
-void BM_TodayChart_FullPaint_Scale2(benchmark::State& state) { TodayFullPaint(state, 2); }
-BENCHMARK(BM_TodayChart_FullPaint_Scale2)->Unit(benchmark::kMicrosecond);
+
+const std::pair<const char*, TSwitchOff> kMechanisms[] = {
+    {"Layer", WithoutSurfaceCache(&TSurfaceCaches::layer)},
+    {"TileMarks", WithoutSurfaceCache(&TSurfaceCaches::tileMarks)},
+    {"FontCache", WithoutSurfaceCache(&TSurfaceCaches::fonts)},
+};
+
+double ThreadMicroseconds() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1e6 + static_cast<double>(t.tv_nsec) / 1e3;
+}
+
+void Without(benchmark::State& state, int step, const TSwitchOff& off) {
+    TRepaintedChart charts[2] = {{step, 1}, {step, 1}};
+    off(charts[1].Chart());
+    constexpr int kBlock = 16;
+    std::vector<double> perPaint[2];
+    int paints = 0;
+    for (auto _ : state) {
+        if (paints++ % kBlock == 0) {
+            for (int i = 0; i < 2; ++i) {
+                for (int p = 0; p < 4; ++p)  // the block's first paints settle the chart's caches again
+                    charts[i].Paint();
+                const double start = ThreadMicroseconds();
+                for (int p = 0; p < kBlock; ++p)
+                    charts[i].Paint();
+                perPaint[i].push_back((ThreadMicroseconds() - start) / kBlock);
+            }
+        }
+    }
+    for (auto& times : perPaint)
+        std::sort(times.begin(), times.end());
+    state.counters["with_us"] = perPaint[0][perPaint[0].size() / 2];
+    state.counters["without_us"] = perPaint[1][perPaint[1].size() / 2];
+}
+
+const bool kWithoutRegistered = [] {
+    for (const auto& [name, off] : kMechanisms) {
+        const std::string without = std::string("_Without") + name;
+        for (const auto& [paint, step] : {std::pair{"BM_FourWeekChart_FullPaint", 1},
+                                          std::pair{"BM_FourWeekChart_SameDaysPaint", 7},
+                                          std::pair{"BM_TodayChart_FullPaint", 0}})
+            benchmark::RegisterBenchmark((paint + without).c_str(),
+                                         [off = off, step = step](benchmark::State& s) { Without(s, step, off); })
+                ->Unit(benchmark::kMicrosecond);
+    }
+    return true;
+}();
 
 }  // namespace

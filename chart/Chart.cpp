@@ -12,6 +12,11 @@ TCustomChartWall::TCustomChartWall(TCustomAxisPanel* chart, TColor defaultColor)
       m_brush(chart ? chart->ChartChangeHandler() : TNotifyHandler{}),
       m_pen(chart ? chart->ChartChangeHandler() : TNotifyHandler{}) {}
 
+void TCustomChartWall::SetSize(int value) {
+    CheckPixels<ChartException>(value, "Wall Size");
+    Store(m_size, value);
+}
+
 void TCustomChartWall::Repaint() const {
     if (m_chart)
         m_chart->InvalidateChart();

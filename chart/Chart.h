@@ -14,10 +14,9 @@
 #include <string>
 #include <vector>
 
-class TCustomChartWall {
+class TCustomChartWall : public TStoresProperties {
 public:
     TCustomChartWall(TCustomAxisPanel* chart, TColor defaultColor);
-    virtual ~TCustomChartWall() = default;
     TCustomChartWall(const TCustomChartWall&) = delete;
     TCustomChartWall& operator=(const TCustomChartWall&) = delete;
 
@@ -30,7 +29,8 @@ public:
     [[nodiscard]] bool Dark3D() const { return m_dark3D; }
     void SetDark3D(bool value) { Store(m_dark3D, value); }
     [[nodiscard]] int Size() const { return m_size; }
-    void SetSize(int value) { Store(m_size, value); }
+    // Beyond +-32767, ChartException "Wall Size must be between -32767 and 32767 pixels".
+    void SetSize(int value);
 
     [[nodiscard]] TChartBrush& Brush() { return m_brush; }
     [[nodiscard]] const TChartBrush& Brush() const { return m_brush; }
@@ -38,11 +38,7 @@ public:
     [[nodiscard]] const TChartPen& Pen() const { return m_pen; }
 
 private:
-    template <class T>
-    void Store(T& field, T value) {
-        if (AssignChanged(field, value))
-            Repaint();
-    }
+    void PropertyChanged() override { Repaint(); }
     void Repaint() const;
 
     TCustomAxisPanel* m_chart;
@@ -60,10 +56,9 @@ public:
 };
 
 // Base of every chart element that owns a font.
-class TChartFontObject {
+class TChartFontObject : public TStoresProperties {
 public:
     explicit TChartFontObject(TCustomAxisPanel* chart);
-    virtual ~TChartFontObject() = default;
     TChartFontObject(const TChartFontObject&) = delete;
     TChartFontObject& operator=(const TChartFontObject&) = delete;
 
@@ -74,6 +69,7 @@ public:
 
 protected:
     void Repaint() const;
+    void PropertyChanged() override { Repaint(); }
 
 private:
     TCustomAxisPanel* m_chart;
@@ -107,12 +103,6 @@ public:
     [[nodiscard]] const TChartHiddenPen& Frame() const { return m_frame; }
 
 private:
-    template <class T>
-    void Store(T& field, T value) {
-        if (AssignChanged(field, value))
-            Repaint();
-    }
-
     bool m_visible = true;
     std::vector<std::string> m_text;
     TAlignment m_alignment = taCenter;

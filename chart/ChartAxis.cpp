@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <span>
 
 namespace {
@@ -31,21 +32,11 @@ std::string MarkTextOf(const TChartSeries& series, int index) { return series.Ma
 TChartAxisTitle::TChartAxisTitle(TNotifyHandler onChange, int angle)
     : m_onChange(std::move(onChange)), m_angle(angle), m_font(m_onChange) {}
 
-void TChartAxisTitle::SetCaption(const std::string& value) {
-    if (value == m_caption)
-        return;
-    m_caption = value;
-    if (m_onChange)
-        m_onChange();
-}
+void TChartAxisTitle::SetCaption(const std::string& value) { Store(m_caption, value); }
 
 void TChartAxisTitle::SetAngle(int value) {
     CheckAngle(value, "Axis Title");
-    if (value == m_angle)
-        return;
-    m_angle = value;
-    if (m_onChange)
-        m_onChange();
+    Store(m_angle, value);
 }
 
 // ---------------------------------------------------------------------------
@@ -65,27 +56,6 @@ void TChartAxis::RequestRepaint() const {
 
 bool TChartAxis::IsLoading() const { return m_chart && m_chart->IsLoading(); }
 
-void TChartAxis::SetBool(bool& field, bool value) {
-    if (field == value)
-        return;
-    field = value;
-    RequestRepaint();
-}
-
-void TChartAxis::SetInt(int& field, int value) {
-    if (field == value)
-        return;
-    field = value;
-    RequestRepaint();
-}
-
-void TChartAxis::SetDouble(double& field, double value) {
-    if (field == value)
-        return;
-    field = value;
-    RequestRepaint();
-}
-
 void TChartAxis::SetAutomatic(bool value) {
     // Both ends follow even when Automatic itself already has the value.
     bool changed = AssignChanged(m_automatic, value);
@@ -98,55 +68,55 @@ void TChartAxis::SetAutomatic(bool value) {
 }
 
 void TChartAxis::SetAutomaticMaximum(bool value) {
-    if (value == m_automaticMaximum)
-        return;
-    m_automaticMaximum = value;
-    m_automatic = value ? m_automaticMinimum : false;
-    RequestRepaint();
+    // Automatic follows even when this end already had the value.
+    bool changed = AssignChanged(m_automaticMaximum, value);
+    changed = AssignChanged(m_automatic, value && m_automaticMinimum) || changed;
+    if (changed)
+        RequestRepaint();
 }
 
 void TChartAxis::SetAutomaticMinimum(bool value) {
-    if (value == m_automaticMinimum)
-        return;
-    m_automaticMinimum = value;
-    m_automatic = value ? m_automaticMaximum : false;
-    RequestRepaint();
+    // Automatic follows even when this end already had the value.
+    bool changed = AssignChanged(m_automaticMinimum, value);
+    changed = AssignChanged(m_automatic, value && m_automaticMaximum) || changed;
+    if (changed)
+        RequestRepaint();
 }
 
 void TChartAxis::SetMinimum(double value) {
     if (!IsLoading() && value > m_maximum)
         throw AxisException("Axis Minimum Value must be <= Maximum");
-    SetDouble(m_minimum, value);
+    Store(m_minimum, value);
 }
 
 void TChartAxis::SetMaximum(double value) {
     if (!IsLoading() && value < m_minimum)
         throw AxisException("Axis Maximum Value must be >= Minimum");
-    SetDouble(m_maximum, value);
+    Store(m_maximum, value);
 }
 
 void TChartAxis::SetIncrement(double value) {
     if (value < 0)
         throw AxisException("Axis increment must be >= 0");
-    SetDouble(m_increment, value);
+    Store(m_increment, value);
 }
 
 void TChartAxis::SetInverted(bool value) {
     m_scale.Inverted = value;
-    SetBool(m_inverted, value);
+    Store(m_inverted, value);
 }
 
-void TChartAxis::SetStartPosition(double value) { SetDouble(m_startPosition, value); }
-void TChartAxis::SetEndPosition(double value) { SetDouble(m_endPosition, value); }
+void TChartAxis::SetStartPosition(double value) { Store(m_startPosition, value); }
+void TChartAxis::SetEndPosition(double value) { Store(m_endPosition, value); }
 
 void TChartAxis::SetLabelsSeparation(int value) {
     if (value < 0)
         throw AxisException("Labels Separation % must be greater than 0");
-    SetInt(m_labelsSeparation, value);
+    Store(m_labelsSeparation, value);
 }
 
-void TChartAxis::SetExactDateTime(bool value) { SetBool(m_exactDateTime, value); }
-void TChartAxis::SetRoundFirstLabel(bool value) { SetBool(m_roundFirstLabel, value); }
+void TChartAxis::SetExactDateTime(bool value) { Store(m_exactDateTime, value); }
+void TChartAxis::SetRoundFirstLabel(bool value) { Store(m_roundFirstLabel, value); }
 
 void TChartAxis::SetAxisValuesFormat(const std::string& value) {
     if (!AssignChanged(m_axisValuesFormat, value))
@@ -171,40 +141,61 @@ void TChartAxis::SetLogarithmic(bool value) {
         if (range.Minimum < 0 || range.Maximum < 0)
             throw AxisException("Logarithmic Axis Min and Max values should be >= 0");
     }
-    SetBool(m_logarithmic, value);
+    Store(m_logarithmic, value);
 }
 
 void TChartAxis::SetLogarithmicBase(int value) {
     if (value < 2)
         throw AxisException("Axis Logarithmic Base should be >= 2");
-    SetInt(m_logarithmicBase, value);
+    Store(m_logarithmicBase, value);
 }
 
-void TChartAxis::SetVisible(bool value) { SetBool(m_visible, value); }
-void TChartAxis::SetPositionPercent(double value) { SetDouble(m_positionPercent, value); }
-void TChartAxis::SetTickLength(int value) { SetInt(m_tickLength, value); }
-void TChartAxis::SetTickInnerLength(int value) { SetInt(m_tickInnerLength, value); }
-void TChartAxis::SetMinorTickLength(int value) { SetInt(m_minorTickLength, value); }
-void TChartAxis::SetMinorTickCount(int value) { SetInt(m_minorTickCount, value); }
-void TChartAxis::SetTickOnLabelsOnly(bool value) { SetBool(m_tickOnLabelsOnly, value); }
-void TChartAxis::SetGridCentered(bool value) { SetBool(m_gridCentered, value); }
-void TChartAxis::SetLabels(bool value) { SetBool(m_labels, value); }
+void TChartAxis::SetVisible(bool value) { Store(m_visible, value); }
+void TChartAxis::SetPositionPercent(double value) {
+    if (!(std::abs(value) <= MaxPixels))
+        CheckPixels<AxisException>(value < 0 ? -MaxPixels - 1LL : MaxPixels + 1LL, "Axis Position Percent", "%");
+    Store(m_positionPercent, value);
+}
+void TChartAxis::SetTickLength(int value) {
+    CheckPixels<AxisException>(value, "Axis Tick Length");
+    Store(m_tickLength, value);
+}
+
+void TChartAxis::SetTickInnerLength(int value) {
+    CheckPixels<AxisException>(value, "Axis Inner Tick Length");
+    Store(m_tickInnerLength, value);
+}
+
+void TChartAxis::SetMinorTickLength(int value) {
+    CheckPixels<AxisException>(value, "Axis Minor Tick Length");
+    Store(m_minorTickLength, value);
+}
+void TChartAxis::SetMinorTickCount(int value) { Store(m_minorTickCount, value); }
+void TChartAxis::SetTickOnLabelsOnly(bool value) { Store(m_tickOnLabelsOnly, value); }
+void TChartAxis::SetGridCentered(bool value) { Store(m_gridCentered, value); }
+void TChartAxis::SetLabels(bool value) { Store(m_labels, value); }
 
 void TChartAxis::SetLabelsAngle(int value) {
     CheckAngle(value, "Axis Labels");
-    SetInt(m_labelsAngle, value);
+    Store(m_labelsAngle, value);
 }
 
-void TChartAxis::SetLabelsMultiLine(bool value) { SetBool(m_labelsMultiLine, value); }
-void TChartAxis::SetLabelsOnAxis(bool value) { SetBool(m_labelsOnAxis, value); }
-void TChartAxis::SetLabelsSize(int value) { SetInt(m_labelsSize, value); }
+void TChartAxis::SetLabelsMultiLine(bool value) { Store(m_labelsMultiLine, value); }
+void TChartAxis::SetLabelsOnAxis(bool value) { Store(m_labelsOnAxis, value); }
+void TChartAxis::SetLabelsSize(int value) {
+    CheckPixels<AxisException>(value, "Axis Labels Size");
+    Store(m_labelsSize, value);
+}
 
 void TChartAxis::SetLabelStyle(TAxisLabelStyle value) {
     if (AssignChanged(m_labelStyle, value))
         RequestRepaint();
 }
 
-void TChartAxis::SetTitleSize(int value) { SetInt(m_titleSize, value); }
+void TChartAxis::SetTitleSize(int value) {
+    CheckPixels<AxisException>(value, "Axis Title Size");
+    Store(m_titleSize, value);
+}
 
 // ---------------------------------------------------------------------------
 // Scaling
@@ -464,6 +455,10 @@ int TChartAxis::LabelsSizeNeeded() {
     int widest = 0;
     switch (ResolveLabelStyle()) {
     case TAxisLabelStyle::talValue: {
+        // The handler stays off for the whole measure, the increment's own
+        // measure included, and comes back on even when a measure throws.
+        m_labelHandlerOff = true;
+        const std::unique_ptr<bool, void (*)(bool*)> handlerBack(&m_labelHandlerOff, [](bool* off) { *off = false; });
         double a = m_scale.ScaleMinimum;
         double b = m_scale.ScaleMaximum;
         if ((IsDateTimeAxis() && m_exactDateTime) || m_roundFirstLabel) {
@@ -472,9 +467,7 @@ int TChartAxis::LabelsSizeNeeded() {
             b = std::trunc(b / inc) * inc;
             m_chart->SetCanvasFont(m_labelsFont);
         }
-        m_labelHandlerOff = true;
         widest = std::max(MeasureText(ValueLabelText(a)).Width, MeasureText(ValueLabelText(b)).Width);
-        m_labelHandlerOff = false;
         widest += m_chart->Canvas().TextWidthOf(" ");
         break;
     }

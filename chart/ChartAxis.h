@@ -29,7 +29,7 @@ using enum TAxisKind;
 enum class TAxisLabelStyle { talAuto, talNone, talValue, talMark, talText };
 using enum TAxisLabelStyle;
 
-class TChartAxisTitle {
+class TChartAxisTitle : public TStoresProperties {
 public:
     TChartAxisTitle(TNotifyHandler onChange, int angle);
     TChartAxisTitle(const TChartAxisTitle&) = delete;
@@ -44,6 +44,11 @@ public:
     [[nodiscard]] const TChartFont& Font() const { return m_font; }
 
 private:
+    void PropertyChanged() override {
+        if (m_onChange)
+            m_onChange();
+    }
+
     TNotifyHandler m_onChange;
     std::string m_caption;
     int m_angle;
@@ -71,10 +76,9 @@ struct TAxisPaintRecord {
     double Increment = 0;
 };
 
-class TChartAxis {
+class TChartAxis : public TStoresProperties {
 public:
     TChartAxis(TCustomAxisPanel* chart, TAxisKind kind);
-    virtual ~TChartAxis() = default;
 
     TChartAxis(const TChartAxis&) = delete;
     TChartAxis& operator=(const TChartAxis&) = delete;
@@ -125,7 +129,12 @@ public:
 
     // ---- Drawing settings -------------------------------------------------
     [[nodiscard]] double PositionPercent() const { return m_positionPercent; }
+    // Beyond +-32767 (or not a number), AxisException "Axis Position Percent
+    // must be between -32767 and 32767 %".
     void SetPositionPercent(double value);
+    // The five pixel lengths below: beyond +-32767, AxisException
+    // "Axis <Tick Length|Inner Tick Length|Minor Tick Length|Labels Size|Title
+    // Size> must be between -32767 and 32767 pixels".
     [[nodiscard]] int TickLength() const { return m_tickLength; }
     void SetTickLength(int value);
     [[nodiscard]] int TickInnerLength() const { return m_tickInnerLength; }
@@ -252,9 +261,7 @@ private:
     void DrawGridLine(int position);
     void UseGridPen(const TChartPen& pen);
     void DrawTitle();
-    void SetBool(bool& field, bool value);
-    void SetInt(int& field, int value);
-    void SetDouble(double& field, double value);
+    void PropertyChanged() override { RequestRepaint(); }
 
     TCustomAxisPanel* m_chart;
     TAxisKind m_kind;

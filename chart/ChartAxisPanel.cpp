@@ -131,7 +131,6 @@ void TCustomAxisPanel::SetCanvasBrush(TColor color, TBrushStyle style, TColor ba
     TChartCanvas3D& canvas = Canvas();
     canvas.Brush().SetColor(color);
     canvas.Brush().SetStyle(style);
-    canvas.Surface()->Realize();
     if (style == bsSolid) {
         canvas.SetBackgroundMode(bkTransparent);
     } else {
@@ -165,43 +164,20 @@ TLineWidths TCustomAxisPanel::WidestLineWidth(const std::string& text) {
 // The paint pipeline
 
 void TCustomAxisPanel::DrawChart(const TRect& bounds) {
-    // The user's handlers in that part fire once a paint, as without the
-    // layer: with one installed the part is always drawn for real.
-    const bool handlers = OnBeforeDrawAxes || OnGetAxisLabel || OnGetNextAxisLabel;
-    TDrawSurface* surface = m_staticLayerCache && !handlers ? Canvas().Surface() : nullptr;
-    // The part before the series with the surface hashing its calls; a probe
-    // draws nothing but runs every step for its state and layout.
-    auto layered = [&](bool probe) {
-        surface->BeginLayer(probe);
-        try {
-            DrawStaticPart(bounds);
-        } catch (...) {
-            surface->AbandonLayer();
-            throw;
-        }
-        return surface->EndLayer();
-    };
-    bool kept = false;
-    if (surface && surface->HasLayer()) {
-        // The layout works on the chart rectangle step by step: a real run
-        // after a probe starts again from where the probe started.
-        const TDrawSurface::TState state = surface->SaveState();
-        const TRect chartRect = ChartRect();
-        const int width3D = Width3D(), seriesWidth3D = SeriesWidth3D();
-        kept = layered(true);
-        if (!kept) {
-            surface->RestoreState(state);
-            SetChartRect(chartRect);
-            SetDepths(width3D, seriesWidth3D);
-        }
+    // The part before the series runs once a paint, handlers and all; the
+    // canvas puts its pixels back instead of drawing them when its drawing
+    // calls repeat those of the kept layer.
+    TChartCanvas3D& canvas = Canvas();
+    if (m_staticLayerCache)
+        canvas.BeginLayer();
+    try {
+        DrawStaticPart(bounds);
+    } catch (...) {
+        canvas.AbandonLayer();
+        throw;
     }
-    if (!kept) {
+    if (!m_staticLayerCache || canvas.EndLayer())
         ++m_staticLayerDraws;
-        if (surface)
-            layered(false);
-        else
-            DrawStaticPart(bounds);
-    }
     if (OnBeforeDrawSeries)
         OnBeforeDrawSeries(*this);
     for (int i = 0; i < m_seriesList.Count(); ++i) {
@@ -261,6 +237,12 @@ void TCustomAxisPanel::LayoutAxes() {
     }
     SetChartRect(ChartRect());
 
+    // The room for labels may depend on the increment, which depends on the
+    // axis length: measured on the rectangle before any axis takes room, and
+    // never on what the last paint left, so every paint of the same chart
+    // lays out alike.
+    for (const auto& axis : m_axes)
+        axis->ComputePixelSpan();
     TRect r = ChartRect();
     for (const auto& axis : m_axes) {
         if (!AxisShown(*axis))

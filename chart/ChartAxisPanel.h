@@ -129,8 +129,8 @@ public:
     void DrawSeries(TChartSeries& series);
 
     // What a paint draws before the series (background, titles, legend,
-    // walls, axes) is kept as a layer of the canvas surface and put back while
-    // the same drawing calls would draw it again. Off: drawn every time.
+    // walls, axes) is kept as a layer of the canvas and put back while the
+    // same drawing calls would draw it again. Off: drawn every time.
     [[nodiscard]] bool StaticLayerCache() const { return m_staticLayerCache; }
     void SetStaticLayerCache(bool value) { m_staticLayerCache = value; }
     // Paints that drew the part before the series rather than putting it back.

@@ -46,7 +46,7 @@ void TChartCanvas::RestoreDefaults() {
 // TChartCanvas3D: set-up
 
 TChartCanvas3D::TChartCanvas3D(TDrawSurface* windowSurface)
-    : m_fallback(std::make_unique<TDrawSurface>(0, 0, skWindow)) {
+    : m_fallback(std::make_unique<TDrawSurface>(0, 0)) {
     SetWindowSurface(windowSurface);
 }
 
@@ -70,6 +70,12 @@ void TChartCanvas3D::SetTextMeasurer(std::shared_ptr<ITextMeasurer> measurer) {
     for (TDrawSurface* s : {m_surface, m_windowSurface, m_buffer.get(), m_fallback.get()})
         if (s)
             s->SetTextMeasurer(measurer);
+}
+
+void TChartCanvas3D::SetSurfaceCaches(const TSurfaceCaches& caches) {
+    m_caches = caches;
+    if (m_buffer)
+        m_buffer->SetCaches(caches);
 }
 
 void TChartCanvas3D::DropBuffer() {
@@ -119,7 +125,7 @@ TRect TChartCanvas3D::BeginFrame(TDrawSurface* target, const TView3DOptions* opt
     m_zoomText = true;
     if (is3D && options) {
         m_orthogonal = options->Orthogonal();
-        m_zoom = options->Zoom() * 0.01;
+        m_zoom = std::max(1, options->Zoom()) * 0.01;
         m_zoomText = options->ZoomText();
         constexpr double toRadians = std::numbers::pi / 180.0;
         m_cosElevation = std::cos(options->Elevation() * toRadians);
@@ -141,7 +147,8 @@ TRect TChartCanvas3D::BeginFrame(TDrawSurface* target, const TView3DOptions* opt
     if (m_buffer && (m_buffer->Width() != w || m_buffer->Height() != h || m_buffer->Scale() != scale))
         DropBuffer();
     if (!m_buffer) {
-        m_buffer = std::make_unique<TDrawSurface>(w, h, skBitmap, m_monochrome, scale);
+        m_buffer = std::make_unique<TDrawSurface>(w, h, m_monochrome, scale);
+        m_buffer->SetCaches(m_caches);
         ++m_bufferGeneration;
     }
     WorkOn(m_buffer.get());
@@ -306,7 +313,16 @@ void TChartCanvas3D::DrawLineToAt(int x, int y, int z) {
 // ---------------------------------------------------------------------------
 // Areas
 
-void TChartCanvas3D::DrawBox(int x0, int y0, int x1, int y1) { m_surface->Rectangle(x0, y0, x1, y1); }
+void TChartCanvas3D::DrawBox(int x0, int y0, int x1, int y1) {
+    if (m_surface->Pen().Style() != psClear) {
+        m_surface->Rectangle(x0, y0, x1, y1);
+        return;
+    }
+    // The surface's clear-pen rectangle fills from the outline's own left and
+    // top; the box leaves the outline's place untouched on all four sides.
+    const TRect r = TRect{x0, y0, x1, y1}.Normalized();
+    m_surface->Rectangle(r.left + 1, r.top + 1, r.right, r.bottom);
+}
 void TChartCanvas3D::DrawBoxRect(const TRect& rect) { DrawBox(rect.left, rect.top, rect.right, rect.bottom); }
 void TChartCanvas3D::FillBox(const TRect& rect) { m_surface->FillRect(rect); }
 void TChartCanvas3D::ClearBox(const TRect& rect) { FillBox(rect); }

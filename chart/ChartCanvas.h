@@ -111,6 +111,15 @@ public:
     // Used by every surface the canvas draws on, the buffer included; nullptr: Qt fonts.
     void SetTextMeasurer(std::shared_ptr<ITextMeasurer> measurer);
     void SetWindowSurface(TDrawSurface* surface);
+    // The speed mechanisms of every buffer the canvas draws into.
+    void SetSurfaceCaches(const TSurfaceCaches& caches);
+
+    // What is drawn between BeginLayer and EndLayer is kept and, when a later
+    // paint makes the same drawing calls, put back instead of drawn; EndLayer
+    // answers whether it drew. AbandonLayer: the part broke off.
+    void BeginLayer() { m_surface->BeginLayer(); }
+    bool EndLayer() { return m_surface->EndLayer(); }
+    void AbandonLayer() { m_surface->AbandonLayer(); }
 
     [[nodiscard]] TColor BackgroundColor() override;
     [[nodiscard]] int BackgroundMode() override;
@@ -186,6 +195,7 @@ private:
     TDrawSurface* m_surface = nullptr;
     TDrawSurface* m_windowSurface = nullptr;
     std::shared_ptr<ITextMeasurer> m_measurer;
+    TSurfaceCaches m_caches;
     TNotifyHandler m_onRepaint;
 
     const TView3DOptions* m_options = nullptr;

@@ -12,18 +12,6 @@ void CheckAngle(int angle, const std::string& what) {
 // ---------------------------------------------------------------------------
 // Pens
 
-namespace {
-
-template <typename T>
-bool Store(T& field, const T& value) {
-    if (field == value)
-        return false;
-    field = value;
-    return true;
-}
-
-}  // namespace
-
 TChartPen::TChartPen(TNotifyHandler onChange) : m_onChange(std::move(onChange)) {}
 
 TChartPen::TChartPen(TNotifyHandler onChange, const TPenData& defaults, bool visible)
@@ -34,17 +22,20 @@ void TChartPen::Changed() const {
         m_onChange();
 }
 
-void TChartPen::SetColor(TColor value) { if (Store(m_data.Color, value)) Changed(); }
-void TChartPen::SetStyle(TPenStyle value) { if (Store(m_data.Style, value)) Changed(); }
-void TChartPen::SetWidth(int value) { if (Store(m_data.Width, value)) Changed(); }
-void TChartPen::SetMode(TPenMode value) { if (Store(m_data.Mode, value)) Changed(); }
-void TChartPen::SetVisible(bool value) { if (Store(m_visible, value)) Changed(); }
-void TChartPen::SetSmallDots(bool value) { if (Store(m_smallDots, value)) Changed(); }
+void TChartPen::SetColor(TColor value) { Store(m_data.Color, value); }
+void TChartPen::SetStyle(TPenStyle value) { Store(m_data.Style, value); }
+void TChartPen::SetWidth(int value) {
+    CheckPixels<ChartException>(value, "Pen Width");
+    Store(m_data.Width, value);
+}
+void TChartPen::SetMode(TPenMode value) { Store(m_data.Mode, value); }
+void TChartPen::SetVisible(bool value) { Store(m_visible, value); }
+void TChartPen::SetSmallDots(bool value) { Store(m_smallDots, value); }
 
 void TChartPen::Assign(const TChartPen& source) {
-    bool changed = Store(m_visible, source.m_visible);
-    changed = Store(m_smallDots, source.m_smallDots) || changed;
-    changed = Store(m_data, source.m_data) || changed;
+    bool changed = AssignChanged(m_visible, source.m_visible);
+    changed = AssignChanged(m_smallDots, source.m_smallDots) || changed;
+    changed = AssignChanged(m_data, source.m_data) || changed;
     if (changed)
         Changed();
 }
@@ -74,7 +65,7 @@ void TChartBrush::Changed() const {
 }
 
 void TChartBrush::SetColor(TColor value) {
-    bool changed = Store(m_color, value);
+    bool changed = AssignChanged(m_color, value);
     if (m_style == bsClear) {
         m_style = bsSolid;
         changed = true;
@@ -83,13 +74,13 @@ void TChartBrush::SetColor(TColor value) {
         Changed();
 }
 
-void TChartBrush::SetStyle(TBrushStyle value) { if (Store(m_style, value)) Changed(); }
-void TChartBrush::SetBitmap(std::shared_ptr<const TPicture> value) { if (Store(m_bitmap, value)) Changed(); }
+void TChartBrush::SetStyle(TBrushStyle value) { Store(m_style, value); }
+void TChartBrush::SetBitmap(std::shared_ptr<const TPicture> value) { Store(m_bitmap, value); }
 
 void TChartBrush::Assign(const TChartBrush& source) {
-    bool changed = Store(m_color, source.m_color);
-    changed = Store(m_style, source.m_style) || changed;
-    changed = Store(m_bitmap, source.m_bitmap) || changed;
+    bool changed = AssignChanged(m_color, source.m_color);
+    changed = AssignChanged(m_style, source.m_style) || changed;
+    changed = AssignChanged(m_bitmap, source.m_bitmap) || changed;
     if (changed)
         Changed();
 }
@@ -140,26 +131,25 @@ void TChartFont::FollowDefault(const TFontData& previous) {
         m_data.Style != previous.Style || m_data.Charset != previous.Charset)
         return;
     const TFontData present = DefaultChartFont();
-    const bool named = Store(m_data.Name, present.Name);
-    if (Store(m_data.Height, present.Height) || named)
-        Changed();
+    Store(m_data.Name, present.Name);
+    Store(m_data.Height, present.Height);
 }
 
-void TChartFont::SetName(const std::string& value) { if (Store(m_data.Name, value)) Changed(); }
+void TChartFont::SetName(const std::string& value) { Store(m_data.Name, value); }
 void TChartFont::SetSize(int points) { SetHeight(FontHeightOfSize(points, m_pixelsPerInch)); }
-void TChartFont::SetHeight(int pixels) { if (Store(m_data.Height, pixels)) Changed(); }
-void TChartFont::SetColor(TColor value) { if (Store(m_data.Color, value)) Changed(); }
-void TChartFont::SetStyle(TFontStyles value) { if (Store(m_data.Style, value)) Changed(); }
-void TChartFont::SetCharset(int value) { if (Store(m_data.Charset, value)) Changed(); }
+void TChartFont::SetHeight(int pixels) { Store(m_data.Height, pixels); }
+void TChartFont::SetColor(TColor value) { Store(m_data.Color, value); }
+void TChartFont::SetStyle(TFontStyles value) { Store(m_data.Style, value); }
+void TChartFont::SetCharset(int value) { Store(m_data.Charset, value); }
 
 void TChartFont::SetPixelsPerInch(int value) {
-    if (value >= 1 && Store(m_pixelsPerInch, value))
-        Changed();
+    if (value >= 1)
+        Store(m_pixelsPerInch, value);
 }
 
 void TChartFont::Assign(const TChartFont& source) {
-    bool changed = Store(m_data, source.m_data);
-    changed = Store(m_pixelsPerInch, source.m_pixelsPerInch) || changed;
+    bool changed = AssignChanged(m_data, source.m_data);
+    changed = AssignChanged(m_pixelsPerInch, source.m_pixelsPerInch) || changed;
     if (changed)
         Changed();
 }
@@ -193,31 +183,24 @@ void TChartPicture::Clear() {
 
 TView3DOptions::TView3DOptions(TNotifyHandler onChange) : m_onChange(std::move(onChange)) {}
 
-void TView3DOptions::SetInt(int& field, int value) {
-    if (Store(field, value) && m_onChange)
-        m_onChange();
+void TView3DOptions::SetElevation(int value) { Store(m_elevation, value); }
+void TView3DOptions::SetRotation(int value) { Store(m_rotation, value); }
+void TView3DOptions::SetPerspective(int value) { Store(m_perspective, value); }
+
+void TView3DOptions::SetZoom(int value) { Store(m_zoom, value); }
+
+void TView3DOptions::SetZoomText(bool value) { Store(m_zoomText, value); }
+void TView3DOptions::SetOrthogonal(bool value) { Store(m_orthogonal, value); }
+void TView3DOptions::SetTilt(int value) { Store(m_tilt, value); }
+void TView3DOptions::SetHorizOffset(int value) {
+    CheckPixels<ChartException>(value, "3D Horizontal Offset");
+    Store(m_horizOffset, value);
 }
 
-void TView3DOptions::SetBool(bool& field, bool value) {
-    if (Store(field, value) && m_onChange)
-        m_onChange();
+void TView3DOptions::SetVertOffset(int value) {
+    CheckPixels<ChartException>(value, "3D Vertical Offset");
+    Store(m_vertOffset, value);
 }
-
-void TView3DOptions::SetElevation(int value) { SetInt(m_elevation, value); }
-void TView3DOptions::SetRotation(int value) { SetInt(m_rotation, value); }
-void TView3DOptions::SetPerspective(int value) { SetInt(m_perspective, value); }
-
-void TView3DOptions::SetZoom(int value) {
-    if (value < 1)
-        throw ChartException("3D zoom must be at least 1 percent");
-    SetInt(m_zoom, value);
-}
-
-void TView3DOptions::SetZoomText(bool value) { SetBool(m_zoomText, value); }
-void TView3DOptions::SetOrthogonal(bool value) { SetBool(m_orthogonal, value); }
-void TView3DOptions::SetTilt(int value) { SetInt(m_tilt, value); }
-void TView3DOptions::SetHorizOffset(int value) { SetInt(m_horizOffset, value); }
-void TView3DOptions::SetVertOffset(int value) { SetInt(m_vertOffset, value); }
 
 // ---------------------------------------------------------------------------
 // Gradient bands

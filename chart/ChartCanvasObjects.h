@@ -21,14 +21,9 @@ using TNotifyHandler = std::function<void()>;
 // ---------------------------------------------------------------------------
 // Unit helpers
 
-[[nodiscard]] constexpr int RectWidth(const TRect& r) { return r.right - r.left; }
-[[nodiscard]] constexpr int RectHeight(const TRect& r) { return r.bottom - r.top; }
-[[nodiscard]] constexpr TSize RectSize(const TRect& r) { return {r.right - r.left, r.bottom - r.top}; }
-[[nodiscard]] constexpr TPoint RectCenter(const TRect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
-constexpr void SwapInteger(int& a, int& b) { const int t = a; a = b; b = t; }
-constexpr void SwapDouble(double& a, double& b) { const double t = a; a = b; b = t; }
-[[nodiscard]] constexpr int MaxLong(int a, int b) { return a > b ? a : b; }
-[[nodiscard]] constexpr int MinLong(int a, int b) { return a < b ? a : b; }
+[[nodiscard]] constexpr int RectWidth(const TRect& r) { return r.Width(); }
+[[nodiscard]] constexpr int RectHeight(const TRect& r) { return r.Height(); }
+[[nodiscard]] constexpr TPoint RectCenter(const TRect& r) { return {r.CenterX(), r.CenterY()}; }
 
 // Angles of axis labels and titles: 0 to 359, else ChartException
 // "<what> Angle must be between 0 and 359 degrees".
@@ -37,10 +32,9 @@ void CheckAngle(int angle, const std::string& what);
 // ---------------------------------------------------------------------------
 // Pens
 
-class TChartPen {
+class TChartPen : public TStoresProperties {
 public:
     explicit TChartPen(TNotifyHandler onChange = {});
-    virtual ~TChartPen() = default;
     TChartPen(const TChartPen&) = delete;
     TChartPen& operator=(const TChartPen&) = delete;
 
@@ -54,6 +48,7 @@ public:
 
     void SetColor(TColor value);
     void SetStyle(TPenStyle value);
+    // Beyond +-32767, ChartException "Pen Width must be between -32767 and 32767 pixels".
     void SetWidth(int value);
     void SetMode(TPenMode value);
     void SetVisible(bool value);
@@ -68,6 +63,7 @@ protected:
 
 private:
     void Changed() const;
+    void PropertyChanged() override { Changed(); }
 
     TNotifyHandler m_onChange;
     TPenData m_data;
@@ -108,7 +104,7 @@ public:
 // ---------------------------------------------------------------------------
 // Brush, font, picture
 
-class TChartBrush {
+class TChartBrush : public TStoresProperties {
 public:
     explicit TChartBrush(TNotifyHandler onChange = {});
     TChartBrush(const TChartBrush&) = delete;
@@ -128,6 +124,7 @@ public:
 
 private:
     void Changed() const;
+    void PropertyChanged() override { Changed(); }
 
     TNotifyHandler m_onChange;
     TColor m_color = clDefault;
@@ -140,7 +137,7 @@ private:
 [[nodiscard]] TFontData DefaultChartFont();
 inline constexpr int DefaultChartFontSize = 8;
 
-class TChartFont {
+class TChartFont : public TStoresProperties {
 public:
     explicit TChartFont(TNotifyHandler onChange = {});  // DefaultChartFont
     TChartFont(const TChartFont&) = delete;
@@ -173,6 +170,7 @@ public:
 
 private:
     void Changed() const;
+    void PropertyChanged() override { Changed(); }
 
     TNotifyHandler m_onChange;
     TFontData m_data;
@@ -207,7 +205,7 @@ private:
 // ---------------------------------------------------------------------------
 // 3D options: stored and validated; only a 3D view uses them.
 
-class TView3DOptions {
+class TView3DOptions : public TStoresProperties {
 public:
     explicit TView3DOptions(TNotifyHandler onChange = {});
     TView3DOptions(const TView3DOptions&) = delete;
@@ -223,7 +221,9 @@ public:
     [[nodiscard]] int HorizOffset() const { return m_horizOffset; }
     [[nodiscard]] int VertOffset() const { return m_vertOffset; }
 
-    // Zoom below 1 percent raises ChartException "3D zoom must be at least 1 percent".
+    // Zoom is stored as given; a 3D view takes a zoom below 1 percent as 1 percent.
+    // The offsets beyond +-32767 raise ChartException "3D <Horizontal|Vertical>
+    // Offset must be between -32767 and 32767 pixels".
     void SetElevation(int value);
     void SetRotation(int value);
     void SetPerspective(int value);
@@ -237,8 +237,10 @@ public:
     void SetOnChange(TNotifyHandler handler) { m_onChange = std::move(handler); }
 
 private:
-    void SetInt(int& field, int value);
-    void SetBool(bool& field, bool value);
+    void PropertyChanged() override {
+        if (m_onChange)
+            m_onChange();
+    }
 
     TNotifyHandler m_onChange;
     int m_elevation = 345;

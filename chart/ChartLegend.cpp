@@ -46,9 +46,21 @@ void TCustomChartLegend::SetInverted(bool value) { Store(m_inverted, value); }
 void TCustomChartLegend::SetMaxNumRows(int value) { Store(m_maxNumRows, value); }
 void TCustomChartLegend::SetResizeChart(bool value) { Store(m_resizeChart, value); }
 void TCustomChartLegend::SetShadowColor(TColor value) { Store(m_shadowColor, value); }
-void TCustomChartLegend::SetShadowSize(int value) { Store(m_shadowSize, value); }
-void TCustomChartLegend::SetHorizMargin(int value) { Store(m_horizMargin, value); }
-void TCustomChartLegend::SetVertMargin(int value) { Store(m_vertMargin, value); }
+void TCustomChartLegend::SetShadowSize(int value) {
+    CheckPixels<LegendException>(value, "Legend Shadow Size");
+    Store(m_shadowSize, value);
+}
+
+void TCustomChartLegend::SetHorizMargin(int value) {
+    CheckPixels<LegendException>(value, "Legend Horizontal Margin");
+    Store(m_horizMargin, value);
+}
+
+void TCustomChartLegend::SetVertMargin(int value) {
+    CheckPixels<LegendException>(value, "Legend Vertical Margin");
+    Store(m_vertMargin, value);
+}
+
 void TCustomChartLegend::SetColor(TColor value) { Store(m_color, value); }
 void TCustomChartLegend::SetShowInactive(bool value) { Store(m_showInactive, value); }
 void TCustomChartLegend::SetInactiveColor(TColor value) { Store(m_inactiveColor, value); }

@@ -19,10 +19,9 @@ using enum TLegendAlignment;
 using enum TLegendStyle;
 using enum TLegendTextStyle;
 
-class TCustomChartLegend {
+class TCustomChartLegend : public TStoresProperties {
 public:
     explicit TCustomChartLegend(TCustomAxisPanel* chart);
-    virtual ~TCustomChartLegend() = default;
 
     TCustomChartLegend(const TCustomChartLegend&) = delete;
     TCustomChartLegend& operator=(const TCustomChartLegend&) = delete;
@@ -68,6 +67,8 @@ public:
     void SetMaxNumRows(int value);
     void SetResizeChart(bool value);
     void SetShadowColor(TColor value);
+    // The shadow size and the margins beyond +-32767 raise LegendException "Legend
+    // <Shadow Size|Horizontal Margin|Vertical Margin> must be between -32767 and 32767 pixels".
     void SetShadowSize(int value);
     void SetHorizMargin(int value);
     void SetVertMargin(int value);
@@ -132,11 +133,7 @@ protected:
     void Repaint() const;
 
 private:
-    template <class T>
-    void Store(T& field, T value) {
-        if (AssignChanged(field, value))
-            Repaint();
-    }
+    void PropertyChanged() override { Repaint(); }
 
     [[nodiscard]] int FrameWidth() const { return m_frame.Width(); }
     [[nodiscard]] TChartSeries* FirstActiveSeries() const;

@@ -84,6 +84,11 @@ void TCustomChartPanel::DrawChartOn(TDrawSurface* target, const TRect& rect) {
 
 void TCustomChartPanel::DrawChart(const TRect& bounds) { DrawBevels(bounds); }
 
+void TCustomChartPanel::StoreMargin(int& field, int value) {
+    CheckPixels<ChartException>(value, "Chart Margin", "%");
+    Store(field, value);
+}
+
 void TCustomChartPanel::SetCanvasFont(const TChartFont& font) { m_canvas->AssignFont(font); }
 
 void TCustomChartPanel::DrawBevels(const TRect& rect) {

@@ -36,10 +36,12 @@ public:
     [[nodiscard]] int MarginTop() const { return m_marginTop; }
     [[nodiscard]] int MarginRight() const { return m_marginRight; }
     [[nodiscard]] int MarginBottom() const { return m_marginBottom; }
-    void SetMarginLeft(int value) { Store(m_marginLeft, value); }
-    void SetMarginTop(int value) { Store(m_marginTop, value); }
-    void SetMarginRight(int value) { Store(m_marginRight, value); }
-    void SetMarginBottom(int value) { Store(m_marginBottom, value); }
+    // Percent of the chart's size; beyond +-32767, ChartException
+    // "Chart Margin must be between -32767 and 32767 %".
+    void SetMarginLeft(int value) { StoreMargin(m_marginLeft, value); }
+    void SetMarginTop(int value) { StoreMargin(m_marginTop, value); }
+    void SetMarginRight(int value) { StoreMargin(m_marginRight, value); }
+    void SetMarginBottom(int value) { StoreMargin(m_marginBottom, value); }
 
     [[nodiscard]] bool View3D() const { return m_view3D; }
     void SetView3D(bool value) { Store(m_view3D, value); }
@@ -106,13 +108,9 @@ protected:
         m_seriesWidth3D = seriesWidth3D;
     }
 
-    template <class T>
-    void Store(T& field, T value) {
-        if (AssignChanged(field, value))
-            InvalidateChart();
-    }
-
 private:
+    void StoreMargin(int& field, int value);
+
     std::unique_ptr<TChartCanvas3D> m_canvas;
     TView3DOptions m_view3DOptions;
     int m_marginLeft = 3;
@@ -138,7 +136,7 @@ private:
 };
 
 // The background gradient; only painted when Visible.
-class TChartGradient {
+class TChartGradient : public TStoresProperties {
 public:
     explicit TChartGradient(TNotifyHandler onChange = {}) : m_onChange(std::move(onChange)) {}
     TChartGradient(const TChartGradient&) = delete;
@@ -156,9 +154,8 @@ public:
     void SetOnChange(TNotifyHandler handler) { m_onChange = std::move(handler); }
 
 private:
-    template <class T>
-    void Store(T& field, T value) {
-        if (AssignChanged(field, value) && m_onChange)
+    void PropertyChanged() override {
+        if (m_onChange)
             m_onChange();
     }
 

@@ -37,6 +37,7 @@ void TSeriesMarks::SetStyle(TSeriesMarksStyle value) {
 }
 
 void TSeriesMarks::SetArrowLength(int value) {
+    CheckPixels<ChartException>(value, "Marks Arrow Length");
     if (AssignChanged(m_arrowLength, value))
         Changed();
 }

@@ -65,6 +65,7 @@ public:
     [[nodiscard]] TSeriesMarksStyle Style() const { return m_style; }
     void SetStyle(TSeriesMarksStyle value);
     [[nodiscard]] int ArrowLength() const { return m_arrowLength; }
+    // Beyond +-32767, ChartException "Marks Arrow Length must be between -32767 and 32767 pixels".
     void SetArrowLength(int value);
     [[nodiscard]] bool Clip() const { return m_clip; }
     void SetClip(bool value);

@@ -76,11 +76,12 @@ void TCustomBarSeries::SetOffsetPercent(int value) {
 }
 
 void TCustomBarSeries::SetSideMargins(bool value) {
-    if (value == m_sideMargins)
-        return;
-    m_sideMargins = value;
-    ForEachSameKind([value](TCustomBarSeries& s) { s.m_sideMargins = value; });
-    RequestRepaint();
+    // Copied to the other bars even when this one has it already, so setting
+    // it once brings every bar of the chart to one value.
+    bool changed = AssignChanged(m_sideMargins, value);
+    ForEachSameKind([&](TCustomBarSeries& s) { changed = AssignChanged(s.m_sideMargins, value) || changed; });
+    if (changed)
+        RequestRepaint();
 }
 
 void TCustomBarSeries::SetUseYOrigin(bool value) {
@@ -94,6 +95,7 @@ void TCustomBarSeries::SetYOrigin(double value) {
 }
 
 void TCustomBarSeries::SetCustomBarWidth(int value) {
+    CheckPixels<BarException>(value, "Custom Bar Width");
     if (AssignChanged(m_customBarWidth, value))
         RequestRepaint();
 }

@@ -55,6 +55,7 @@ public:
     [[nodiscard]] double YOrigin() const { return m_yOrigin; }
     void SetYOrigin(double value);
     [[nodiscard]] int CustomBarWidth() const { return m_customBarWidth; }
+    // Beyond +-32767, BarException "Custom Bar Width must be between -32767 and 32767 pixels".
     void SetCustomBarWidth(int value);
 
     TGetBarStyleEvent OnGetBarStyle;

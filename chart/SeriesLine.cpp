@@ -38,6 +38,7 @@ void TSeriesPointer::SetDraw3D(bool value) {
 void TSeriesPointer::SetHorizSize(int value) {
     if (value < 1)
         throw ChartException("Pointer size must be greater than zero");
+    CheckPixels<ChartException>(value, "Pointer size");
     if (AssignChanged(m_horizSize, value))
         Changed();
 }
@@ -55,6 +56,7 @@ void TSeriesPointer::SetStyle(TSeriesPointerStyle value) {
 void TSeriesPointer::SetVertSize(int value) {
     if (value < 1)
         throw ChartException("Pointer size must be greater than zero");
+    CheckPixels<ChartException>(value, "Pointer size");
     if (AssignChanged(m_vertSize, value))
         Changed();
 }
@@ -111,6 +113,7 @@ void TCustomSeries::SetInvertedStairs(bool value) {
 }
 
 void TCustomSeries::SetLineHeight(int value) {
+    CheckPixels<ChartException>(value, "Line Height");
     if (AssignChanged(m_lineHeight, value))
         RequestRepaint();
 }
@@ -157,6 +160,13 @@ int TCustomSeries::EntryY(int index, int edgeX) const {
     const double y0 = PointY(index - 1), y1 = PointY(index);
     const double edgeValue = horiz->PixelToValue(edgeX);
     return vert->ValueToPixel(y0 + (y1 - y0) * (edgeValue - x0) / (x1 - x0));
+}
+
+void TCustomSeries::DrawPoints() {
+    m_oldX = m_oldY = 0;
+    m_oldIndex = -1;
+    m_oldColor = clNone;
+    TChartSeries::DrawPoints();
 }
 
 void TCustomSeries::DrawPoint(int index) {

@@ -29,14 +29,15 @@ public:
     [[nodiscard]] bool Draw3D() const { return m_draw3D; }
     void SetDraw3D(bool value);
     [[nodiscard]] int HorizSize() const { return m_horizSize; }
-    // ChartException "Pointer size must be greater than zero" below 1.
+    // ChartException "Pointer size must be greater than zero" below 1, and
+    // "Pointer size must be between -32767 and 32767 pixels" above 32767.
     void SetHorizSize(int value);
     [[nodiscard]] bool InflateMargins() const { return m_inflateMargins; }
     void SetInflateMargins(bool value);
     [[nodiscard]] TSeriesPointerStyle Style() const { return m_style; }
     void SetStyle(TSeriesPointerStyle value);
     [[nodiscard]] int VertSize() const { return m_vertSize; }
-    void SetVertSize(int value);
+    void SetVertSize(int value);  // as SetHorizSize
     [[nodiscard]] bool Visible() const { return m_visible; }
     void SetVisible(bool value);
 
@@ -75,6 +76,7 @@ public:
     [[nodiscard]] bool InvertedStairs() const { return m_invertedStairs; }
     void SetInvertedStairs(bool value);
     [[nodiscard]] int LineHeight() const { return m_lineHeight; }
+    // Beyond +-32767, ChartException "Line Height must be between -32767 and 32767 pixels".
     void SetLineHeight(int value);
     [[nodiscard]] TBrushStyle LineBrush() const { return m_lineBrush; }
     void SetLineBrush(TBrushStyle value);
@@ -90,6 +92,9 @@ public:
     [[nodiscard]] bool DrawArea() const { return m_drawArea; }
     [[nodiscard]] bool ClickableLine() const { return m_clickableLine; }
 
+    // One pass: the previous point's position and colour start afresh, so a
+    // paint never joins the last point of the paint before.
+    void DrawPoints() override;
     void DrawPoint(int index) override;
     void HorizontalMargins(int& left, int& right) const override;
     void VerticalMargins(int& top, int& bottom) const override;

@@ -71,6 +71,7 @@ function(biorhythm_add_test_folder name folder)
   endif()
   add_executable(${name} ${_sources})
   biorhythm_target_options(${name} PCH tests)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
   set_target_properties(${name} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
   target_compile_options(${name} PRIVATE $<$<CXX_COMPILER_ID:GNU>:-Wno-subobject-linkage>)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock)
@@ -102,7 +103,9 @@ function(biorhythm_add_library name folder)
   endif()
 endfunction()
 
-# Coverage for libFuzzer in every library the fuzz targets link.
+# Coverage for libFuzzer in every library the fuzz targets link; there any
+# finding of a sanitizer, of whatever kind, ends the run.
 if(BIORHYTHM_FUZZ)
-  add_compile_options(-fsanitize=fuzzer-no-link)
+  add_compile_options(-fsanitize=fuzzer-no-link -fno-sanitize-recover=all)
+  add_link_options(-fno-sanitize-recover=all)
 endif()

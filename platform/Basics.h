@@ -76,3 +76,21 @@ template <class T>
     field = value;
     return true;
 }
+
+// A class with stored properties: their setters Store the value, and the
+// class hears through PropertyChanged() only of a real change, so setting the
+// current value never notifies or repaints.
+class TStoresProperties {
+public:
+    virtual ~TStoresProperties() = default;
+
+protected:
+    template <class T>
+    bool Store(T& field, const std::type_identity_t<T>& value) {
+        if (!AssignChanged(field, value))
+            return false;
+        PropertyChanged();
+        return true;
+    }
+    virtual void PropertyChanged() = 0;
+};

@@ -52,3 +52,8 @@ class LegendException : public Exception {
 public:
     using Exception::Exception;
 };
+
+class SurfaceException : public Exception {
+public:
+    using Exception::Exception;
+};

@@ -1,16 +1,21 @@
 #include "Panel.h"
 
+#include "Errors.h"
+
 #include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
 
 #include <algorithm>
 
-TPanel::TPanel() : m_windowSurface(std::make_unique<TDrawSurface>(0, 0, skWindow)) {}
+TPanel::TPanel() : m_windowSurface(std::make_unique<TDrawSurface>(0, 0)) {}
 
 TPanel::~TPanel() = default;
 
 void TPanel::SetBounds(int left, int top, int width, int height) {
+    CheckPixels<SurfaceException>(left, "Panel Left");
+    CheckPixels<SurfaceException>(top, "Panel Top");
+    TDrawSurface::CheckSize(width, height, m_windowSurface->Scale());
     width = std::max(width, 0);
     height = std::max(height, 0);
     if (left == m_left && top == m_top && width == m_width && height == m_height)
@@ -40,6 +45,7 @@ void TPanel::SetDeviceScale(int scale) {
     scale = std::max(scale, 1);
     if (scale == m_windowSurface->Scale())
         return;
+    TDrawSurface::CheckSize(m_width, m_height, scale);
     m_windowSurface->SetScale(scale);
     BoundsChanged();
     PanelChanged();
@@ -48,8 +54,15 @@ void TPanel::SetDeviceScale(int scale) {
 void TPanel::SetColor(TColor value) { Store(m_color, value); }
 void TPanel::SetBevelOuter(TBevelCut value) { Store(m_bevelOuter, value); }
 void TPanel::SetBevelInner(TBevelCut value) { Store(m_bevelInner, value); }
-void TPanel::SetBevelWidth(int value) { Store(m_bevelWidth, std::max(value, 1)); }
-void TPanel::SetBorderWidth(int value) { Store(m_borderWidth, std::max(value, 0)); }
+void TPanel::SetBevelWidth(int value) {
+    CheckPixels<SurfaceException>(value, "Panel Bevel Width");
+    Store(m_bevelWidth, std::max(value, 1));
+}
+
+void TPanel::SetBorderWidth(int value) {
+    CheckPixels<SurfaceException>(value, "Panel Border Width");
+    Store(m_borderWidth, std::max(value, 0));
+}
 void TPanel::SetAlign(TPanelAlign value) { Store(m_align, value); }
 
 void TPanel::Invalidate() {

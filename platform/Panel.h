@@ -23,10 +23,10 @@ using enum TBevelCut;
 // How a host arranges the panel inside its parent; the panel only stores it.
 enum class TPanelAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 
-class TPanel {
+class TPanel : public TStoresProperties {
 public:
     TPanel();
-    virtual ~TPanel();
+    ~TPanel() override;
 
     TPanel(const TPanel&) = delete;
     TPanel& operator=(const TPanel&) = delete;
@@ -35,7 +35,11 @@ public:
     [[nodiscard]] int Top() const { return m_top; }
     [[nodiscard]] int Width() const { return m_width; }
     [[nodiscard]] int Height() const { return m_height; }
-    // Negative sizes are taken as 0.
+    // Negative sizes are taken as 0. Left and top beyond +-32767 raise
+    // SurfaceException "Panel <Left|Top> must be between -32767 and 32767
+    // pixels", and a size whose window image would exceed the surface's
+    // limit (TDrawSurface::CheckSize) that exception's message; SetDeviceScale
+    // checks the same, and nothing changes when a value is refused.
     void SetBounds(int left, int top, int width, int height);
     void SetLeft(int value) { SetBounds(value, m_top, m_width, m_height); }
     void SetTop(int value) { SetBounds(m_left, value, m_width, m_height); }
@@ -50,6 +54,8 @@ public:
     [[nodiscard]] TBevelCut BevelInner() const { return m_bevelInner; }
     void SetBevelInner(TBevelCut value);
     [[nodiscard]] int BevelWidth() const { return m_bevelWidth; }
+    // Below 1 taken as 1, below 0 as 0; beyond +-32767 SurfaceException
+    // "Panel <Bevel Width|Border Width> must be between -32767 and 32767 pixels".
     void SetBevelWidth(int value);  // values below 1 are taken as 1
     [[nodiscard]] int BorderWidth() const { return m_borderWidth; }
     void SetBorderWidth(int value);  // values below 0 are taken as 0
@@ -80,6 +86,7 @@ public:
 
 protected:
     virtual void PanelChanged() { Invalidate(); }
+    void PropertyChanged() final { PanelChanged(); }
     virtual void BoundsChanged() {}
     // The window surface as it stands, for those that keep its address: the
     // object stays the same for the panel's life, only its size is late.
@@ -87,12 +94,6 @@ protected:
 
 private:
     TDrawSurface& FittedSurface() const;
-
-    template <class T>
-    void Store(T& field, T value) {
-        if (AssignChanged(field, value))
-            PanelChanged();
-    }
 
     int m_left = 0;
     int m_top = 0;

@@ -540,7 +540,7 @@ void TChartExtras::SetAccessibleNames() {
     m_window.Image1->setAccessibleDescription(site);
     m_window.Image2->setAccessibleName(tr("Logo"));
     m_window.Image2->setAccessibleDescription(site);
-    m_window.cLink->setAccessibleName(TPrincipal::WebAddressCaption());
+    m_window.cLink->setAccessibleName(TPrincipal::WebAddress());
     m_window.cLink->setAccessibleDescription(site);
 }
 

@@ -1,18 +1,15 @@
 #include "ChartSetup.h"
 
+#include "Artwork.h"
 #include "ChartAxis.h"
+#include "ImageCodec.h"
 #include "Picture.h"
 #include "Series.h"
 
+#include <QResource>
+
 #include <string_view>
 #include <type_traits>
-
-#ifdef BIORHYTHM_HAVE_ARTWORK
-#include "Artwork.h"
-#include "ImageCodec.h"
-
-#include <QResource>
-#endif
 
 namespace {
 
@@ -122,7 +119,6 @@ T& AddSeries(TChart& chart, const char* name, const char* title, TColor color, b
     return series;
 }
 
-#ifdef BIORHYTHM_HAVE_ARTWORK
 // Decoded when the chart first draws it, so a chart that is never shown
 // decodes nothing.
 std::shared_ptr<const TPicture> DeferredArtBitmap(const char* path, int width) {
@@ -131,26 +127,17 @@ std::shared_ptr<const TPicture> DeferredArtBitmap(const char* path, int width) {
         return ReadDib(QResource(QString::fromLatin1(path)).uncompressedData());
     });
 }
-#endif
 
 }  // namespace
 
 std::shared_ptr<const TPicture> TodayBackImage() {
-#ifdef BIORHYTHM_HAVE_ARTWORK
     static const std::shared_ptr<const TPicture> picture = DeferredArtBitmap(kArtBackToday, kArtBackTodayWidth);
     return picture;
-#else
-    return nullptr;
-#endif
 }
 
 std::shared_ptr<const TPicture> FourWeekBackImage() {
-#ifdef BIORHYTHM_HAVE_ARTWORK
     static const std::shared_ptr<const TPicture> picture = DeferredArtBitmap(kArtBack4Weeks, kArtBack4WeeksWidth);
     return picture;
-#else
-    return nullptr;
-#endif
 }
 
 void ConfigureTodayChart(TChart& chart) {

@@ -2,6 +2,7 @@
 
 #include "Align.h"
 #include "Application.h"
+#include "Artwork.h"
 #include "BirthdayFile.h"
 #include "ChartHost.h"
 #include "ChartTexts.h"
@@ -18,10 +19,6 @@
 #include "ShellOpen.h"
 #include "SpecialFolder.h"
 #include "Startup.h"
-
-#ifdef BIORHYTHM_HAVE_ARTWORK
-#include "Artwork.h"
-#endif
 
 #include <QCloseEvent>
 #include <QFile>
@@ -48,7 +45,6 @@ constexpr const char* kMonths[] = {
     QT_TRANSLATE_NOOP("TPrincipal", "November"), QT_TRANSLATE_NOOP("TPrincipal", "December")};
 
 QPixmap ArtPixmap(const QString& path, bool jpeg) {
-#ifdef BIORHYTHM_HAVE_ARTWORK
     InitArtwork();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -59,18 +55,12 @@ QPixmap ArtPixmap(const QString& path, bool jpeg) {
     QImageReader reader(&file, "png");
     reader.setAutoDetectImageFormat(false);
     return QPixmap::fromImage(reader.read());
-#else
-    (void)path;
-    (void)jpeg;
-    return {};
-#endif
 }
 
 // The picture at its own size and the finer variants that a screen present
 // can use, each with its ratio; decoding the others would only cost start-up.
 QList<QPixmap> ArtPictures(const char* path, bool jpeg) {
     QList<QPixmap> pictures;
-#ifdef BIORHYTHM_HAVE_ARTWORK
     pictures.append(ArtPixmap(QString::fromLatin1(path), jpeg));
     const qreal finest = qGuiApp ? std::ceil(qGuiApp->devicePixelRatio()) : 1;
     for (int scale : kArtScales) {
@@ -82,10 +72,6 @@ QList<QPixmap> ArtPictures(const char* path, bool jpeg) {
         finer.setDevicePixelRatio(scale);
         pictures.append(finer);
     }
-#else
-    (void)path;
-    (void)jpeg;
-#endif
     return pictures;
 }
 
@@ -123,10 +109,6 @@ TPrincipal::~TPrincipal() = default;
 
 QString TPrincipal::WebAddress() {
     return QStringLiteral(BIORHYTHM_WEB_ADDRESS);
-}
-
-QString TPrincipal::WebAddressCaption() {
-    return WebAddress();
 }
 
 // ---------------------------------------------------------------------------
@@ -171,18 +153,14 @@ void TPrincipal::CreateBanner() {
     Panel3->setObjectName(QStringLiteral("Panel3"));
     Image1 = new TLabel(Panel3);
     Image1->setObjectName(QStringLiteral("Image1"));
-#ifdef BIORHYTHM_HAVE_ARTWORK
     Image1->SetPictures([] { return ArtPictures(kArtPromo, true); });
-#endif
     Image1->setGeometry(35, 12, 125, 105);
 
     Panel4 = new TPanelControl(Panel1, clWhite);
     Panel4->setObjectName(QStringLiteral("Panel4"));
     Image2 = new TLabel(Panel4);
     Image2->setObjectName(QStringLiteral("Image2"));
-#ifdef BIORHYTHM_HAVE_ARTWORK
     Image2->SetPictures([] { return ArtPictures(kArtLogo, true); });
-#endif
     Image2->setGeometry(17, 27, 75, 75);
 
     Panel5 = new TPanelControl(Panel1, clWhite);
@@ -193,7 +171,7 @@ void TPrincipal::CreateBanner() {
     Label2->setFont(PixelFont(kArial, 15, true));
     Label2->SetFontColor(clBlack);
 
-    cLink = new TLabel(WebAddressCaption(), Panel5);
+    cLink = new TLabel(WebAddress(), Panel5);
     cLink->setObjectName(QStringLiteral("cLink"));
     cLink->setGeometry(38, 63, 270, 32);
     cLink->setFont(PixelFont(kArial, 27));
@@ -219,7 +197,6 @@ void TPrincipal::CreateDateBand() {
     bCalculate->setFocusPolicy(Qt::NoFocus);
     bCalculate->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     bCalculate->setIconSize({32, 32});
-#ifdef BIORHYTHM_HAVE_ARTWORK
     // Decoded when the button is first painted.
     bCalculate->setIcon(DeferredIcon({bCalculate->iconSize()}, [] {
         QIcon glyph;
@@ -227,7 +204,6 @@ void TPrincipal::CreateDateBand() {
             glyph.addPixmap(picture);
         return glyph;
     }));
-#endif
     bCalculate->setFont(PixelFont(kArial, 13));
 
     const auto newList = [this](const char* name, QRect geometry) {
@@ -330,7 +306,7 @@ void TPrincipal::BindEvents() {
 
 void TPrincipal::Retranslate() {
     const QString visit = tr("To learn more about biorhythms, please visit our website");
-    const QString hint = visit + u'\n' + WebAddressCaption();
+    const QString hint = visit + u'\n' + WebAddress();
     for (TLabel* control : {Image1, Image2, cLink})
         control->setToolTip(hint);
     const std::pair<TLabel*, QString> captions[] = {

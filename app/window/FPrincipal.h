@@ -40,9 +40,8 @@ public:
     explicit TPrincipal(QWidget* parent = nullptr);
     ~TPrincipal() override;
 
-    // The maker's web address as a bare host name, and as the link shows it.
+    // The maker's web address as a bare host name, as the link shows it.
     [[nodiscard]] static QString WebAddress();
-    [[nodiscard]] static QString WebAddressCaption();
 
     // Handlers. Called directly they let errors through; bound to their events
     // they run through the application's guard.

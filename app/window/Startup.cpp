@@ -1,11 +1,8 @@
 #include "Startup.h"
 
 #include "Application.h"
-#include "DeferredIcon.h"
-
-#ifdef BIORHYTHM_HAVE_ARTWORK
 #include "Artwork.h"
-#endif
+#include "DeferredIcon.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -29,11 +26,9 @@ void InitApplicationObject() {
 
 QIcon ProgramIcon() {
     QList<TIconFile> files;
-#ifdef BIORHYTHM_HAVE_ARTWORK
     InitArtwork();
     for (int size : kArtIconSizes)
         files.append({ArtIconPath(size), {size, size}});
-#endif
     return files.isEmpty() ? QIcon() : DeferredIcon(files);
 }
 

@@ -63,12 +63,11 @@ TEST(CycleScore, EveryResidueAgreesWithDoubleOracle) {
     }
 }
 
-TEST(TodayValues, WorkedExamples) {
-    using V = std::array<int, 8>;
-    EXPECT_EQ(TodayValues(29358, 40238), (V{27, -43, -95, 98, -87, 15, 92, 1}));
-    EXPECT_EQ(TodayValues(DateToSerial(1975, 1, 1), DateToSerial(2009, 6, 15)),
-              (V{73, 43, 87, 40, 87, -81, 84, 48}));
-    EXPECT_EQ(TodayValues(40238, 40238), (V{0, 0, 0, 0, 0, 0, 0, 0}));
+TEST(ScoreRow, WorkedExamples) {
+    EXPECT_EQ(ScoreRow(29358, 40238), Row(40238, {27, -43, -95, 98, -87, 15, 92}, 1));
+    const TDaySerial day = DateToSerial(2009, 6, 15);
+    EXPECT_EQ(ScoreRow(DateToSerial(1975, 1, 1), day), Row(day, {73, 43, 87, 40, 87, -81, 84}, 48));
+    EXPECT_EQ(ScoreRow(40238, 40238), Row(40238, {0, 0, 0, 0, 0, 0, 0}, 0));
 }
 
 TEST(FourWeekTable, WorkedExample) {

@@ -71,6 +71,11 @@ TEST(BarSeries, MultiBarAndSideMarginsAreSharedByBarSeries) {
     EXPECT_EQ(b->MultiBar(), TMultiBar::mbNone);
     b->SetSideMargins(false);
     EXPECT_FALSE(a->SideMargins());
+    // A newcomer with the default follows a setting of the old value.
+    auto* c = AddBars(chart, 1);
+    ASSERT_TRUE(c->SideMargins());
+    a->SetSideMargins(false);
+    EXPECT_FALSE(c->SideMargins());
 }
 
 TEST(BarSeries, SharedSettingsAskTheHostForOneRepaintPerRealChange) {

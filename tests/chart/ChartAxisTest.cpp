@@ -1,4 +1,5 @@
 #include "ChartEngine.h"
+#include "SurfaceTestSupport.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -15,20 +16,11 @@ using ::testing::ThrowsMessage;
 
 namespace {
 
-// Every character 5 pixels wide, lines 10 high.
-class FixedMeasurer final : public ITextMeasurer {
-public:
-    TSize TextExtent(const TFontData&, const std::string& text) override {
-        return {5 * static_cast<int>(text.size()), 10};
-    }
-    int Ascent(const TFontData&) override { return 8; }
-};
-
 class TestChart : public TCustomAxisPanel {
 public:
     TestChart() {
         SetBounds(0, 0, 400, 400);
-        Canvas().SetTextMeasurer(std::make_shared<FixedMeasurer>());
+        Canvas().SetTextMeasurer(std::make_shared<FixedMeasurer>(5, 10, 8));
         Canvas().SetWindowSurface(&WindowSurface());
         WindowSurface().FillSolid({0, 0, 400, 400}, clWhite);
     }
@@ -226,6 +218,32 @@ TEST(AxisSettings, LoadingSkipsOrderChecksAndTheCascade) {
     EXPECT_EQ(axis.Maximum(), -200);
     chart.SetLoading(false);
     EXPECT_THROW(axis.SetMaximum(-300), AxisException);
+}
+
+TEST(AxisSettings, AnEndSetToItsOwnValueStillBringsAutomaticInLine) {
+    // A load leaves Automatic apart from the ends; setting an end to the value
+    // it has already mends it.
+    struct Case {
+        const char* name;
+        bool loadedAutomatic, ends;
+        void (TChartAxis::*set)(bool);
+    } cases[] = {
+        {"minimum true, maximum true", false, true, &TChartAxis::SetAutomaticMinimum},
+        {"maximum true, minimum true", false, true, &TChartAxis::SetAutomaticMaximum},
+        {"minimum false", true, false, &TChartAxis::SetAutomaticMinimum},
+        {"maximum false", true, false, &TChartAxis::SetAutomaticMaximum},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestChart chart;
+        TChartAxis& axis = *chart.LeftAxis();
+        axis.SetAutomatic(c.ends);
+        chart.SetLoading(true);
+        axis.SetAutomatic(c.loadedAutomatic);
+        chart.SetLoading(false);
+        (axis.*c.set)(c.ends);
+        EXPECT_EQ(axis.Automatic(), c.ends);
+    }
 }
 
 TEST(AxisSettings, LogarithmicChecksTheScaleThatThePaintWillUse) {
@@ -434,6 +452,25 @@ TEST(AxisLabels, LeftAxisValuesMinorTicksAndRoom) {
     EXPECT_EQ(s.Pixel(150, 65), clWhite);
     // Axis line, 2 wide, on the rectangle's left edge.
     EXPECT_EQ(s.Pixel(31, 210), clBlack);
+}
+
+TEST(AxisLabels, TheMeasureOfTheLabelsSizeCallsNoLabelHandler) {
+    for (const bool roundFirst : {false, true}) {  // rounding measures the increment too
+        SCOPED_TRACE(roundFirst);
+        TestChart chart;
+        AddSeries(chart)->AddPoint(0, 50);
+        TChartAxis& axis = *chart.LeftAxis();
+        MakeFixed(axis, -110, 110, 20);
+        axis.SetRoundFirstLabel(roundFirst);
+        axis.PrepareScale();
+        int calls = 0;
+        chart.OnGetAxisLabel = [&calls](TChartAxis&, TChartSeries*, int, std::string& text) {
+            ++calls;
+            text = "a much wider text";
+        };
+        EXPECT_EQ(axis.LabelsSizeNeeded(), 25);  // "-110" and a space
+        EXPECT_EQ(calls, 0);
+    }
 }
 
 TEST(AxisLabels, LogarithmicAxisHasNoMinorTicksBeyondTheEndLabels) {

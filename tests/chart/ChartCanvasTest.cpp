@@ -1,5 +1,6 @@
 #include "ChartCanvas.h"
 #include "InterfaceLanguage.h"
+#include "SurfaceTestSupport.h"
 
 #include <QFont>
 #include <QGuiApplication>
@@ -14,8 +15,6 @@ using testing::StrEq;
 using testing::ThrowsMessage;
 
 namespace {
-
-constexpr TColor kMarker = 0x123456;
 
 // A canvas drawing straight on a 200 x 240 surface, as an unbuffered chart does.
 struct DirectCanvas {
@@ -68,6 +67,8 @@ TEST(CanvasDrawing, NarrowBoxesKeepTheirOutline) {
         {"1 x 4, clear pen", 10, 10, 11, 14, true},
         {"4 x 1, clear pen", 10, 10, 14, 11, true},
         {"2 x 2, clear pen", 10, 10, 12, 12, true},
+        {"10 x 10, clear pen: the inside only", 10, 10, 20, 20, true},
+        {"10 x 10 reversed corners, clear pen", 20, 20, 10, 10, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -85,11 +86,7 @@ TEST(CanvasDrawing, NarrowBoxesKeepTheirOutline) {
                 SCOPED_TRACE(testing::Message() << x << ',' << y);
                 const bool edge = x == left || x == right - 1 || y == top || y == bottom - 1;
                 outline += edge;
-                if (!c.clearPen) {
-                    EXPECT_EQ(d.surface.Pixel(x, y), edge ? clRed : clBlue);
-                } else if (x == right - 1 || y == bottom - 1) {
-                    EXPECT_EQ(d.surface.Pixel(x, y), kMarker);
-                }
+                EXPECT_EQ(d.surface.Pixel(x, y), !edge ? clBlue : c.clearPen ? kMarker : clRed);
             }
         EXPECT_EQ(d.Count(clRed), c.clearPen ? 0 : outline);
         // Nothing outside the box, and the pen position stays the caller's.
@@ -247,10 +244,9 @@ TEST(CanvasObjects, BrushFontPictureAndOptionsNotifyOnlyOnChange) {
     EXPECT_EQ(changes, 5);
     options.SetRotation(10);
     EXPECT_EQ(changes, 6);
-    EXPECT_THAT([&] { options.SetZoom(0); },
-                ThrowsMessage<ChartException>(StrEq("3D zoom must be at least 1 percent")));
-    EXPECT_EQ(options.Zoom(), 100);
-    EXPECT_EQ(changes, 6);
+    options.SetZoom(0);  // stored as given; a view takes it as 1 percent
+    EXPECT_EQ(options.Zoom(), 0);
+    EXPECT_EQ(changes, 7);
 }
 
 TEST(CanvasObjects, DefaultFontOfAJapaneseInterfaceIsTheInterfaceFont) {
@@ -382,7 +378,7 @@ TEST(CanvasGradient, EveryDirectionCoversTheRectangleExactly) {
 }
 
 TEST(CanvasFrames, BufferReusedForTheSameSizeAndReplacedForAnother) {
-    TDrawSurface window(100, 80, skWindow);
+    TDrawSurface window(100, 80);
     TChartCanvas3D canvas(&window);
     EXPECT_FALSE(canvas.PaintFromBuffer());
 
@@ -420,7 +416,7 @@ TEST(CanvasFrames, BufferReusedForTheSameSizeAndReplacedForAnother) {
 }
 
 TEST(CanvasFrames, MonochromeChangeDropsTheBufferAndAsksForARepaint) {
-    TDrawSurface window(10, 10, skWindow);
+    TDrawSurface window(10, 10);
     TChartCanvas3D canvas(&window);
     int repaints = 0;
     canvas.SetOnRepaint([&] { ++repaints; });
@@ -438,7 +434,7 @@ TEST(CanvasFrames, MonochromeChangeDropsTheBufferAndAsksForARepaint) {
 }
 
 TEST(CanvasProjection, TwoDimensionalViewIsTheIdentity) {
-    TDrawSurface window(50, 50, skWindow);
+    TDrawSurface window(50, 50);
     TChartCanvas3D canvas(&window);
     TView3DOptions options;
     canvas.BeginFrame(&window, &options, {0, 0, 50, 50}, false);
@@ -457,6 +453,13 @@ TEST(CanvasProjection, TwoDimensionalViewIsTheIdentity) {
     canvas.EndFlat();
     EXPECT_NE(canvas.ProjectPoint(5, 7, 4), (TPoint{5, 7}));
     canvas.EndFrame(&window, &window, {0, 0, 50, 50});
+    for (const int zoom : {0, -500}) {
+        options.SetZoom(zoom);
+        canvas.BeginFrame(&window, &options, {0, 0, 50, 50}, true);
+        canvas.SetProjection(40, {0, 0, 50, 50}, {10, 10, 41, 41});
+        EXPECT_EQ(canvas.ProjectPoint(125, 7, 0), (TPoint{29, 25})) << zoom;  // 1 percent of 100, rounded
+        canvas.EndFrame(&window, &window, {0, 0, 50, 50});
+    }
 
     options.SetOrthogonal(false);  // rotated view: must not crash
     canvas.BeginFrame(&window, &options, {0, 0, 50, 50}, true);

@@ -1,5 +1,6 @@
 #include "Chart.h"
 #include "Series.h"
+#include "SurfaceTestSupport.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -10,15 +11,6 @@
 
 namespace {
 
-// Every character 8 pixels wide, every line 16 pixels high.
-class ChartMeasurer final : public ITextMeasurer {
-public:
-    TSize TextExtent(const TFontData& /*font*/, const std::string& text) override {
-        return {8 * static_cast<int>(text.size()), 16};
-    }
-    int Ascent(const TFontData& /*font*/) override { return 12; }
-};
-
 // Axes, legend and bevel out of the way: the chart rectangle is the margin rectangle.
 class BareChart : public TChart {
 public:
@@ -28,7 +20,7 @@ public:
         SetBevelOuter(bvNone);
         SetAxisVisible(false);
         Legend().SetVisible(false);
-        Canvas().SetTextMeasurer(std::make_shared<ChartMeasurer>());
+        Canvas().SetTextMeasurer(std::make_shared<FixedMeasurer>(8, 16, 12));
     }
 
     const TDrawSurface& PaintOffScreen() {

@@ -319,14 +319,15 @@ void CheckAnswers() {
 
 void CheckChartsMatchModel(TPrincipal& window, TDaySerial birth) {
     const TDaySerial today = window.ReferenceDay().value_or(Today());
-    const auto todayValues = TodayValues(birth, today);
+    const TScoreRow todayRow = ScoreRow(birth, today);
     const TChartSeries& bars = *window.ChartToday->SeriesList()[0];
     if (bars.PointCount() != CycleCount + 1) {
         Fail("today chart has " + std::to_string(bars.PointCount()) + " bars");
         return;
     }
     for (int k = 0; k <= CycleCount; ++k) {
-        if (bars.PointY(k) != todayValues[static_cast<std::size_t>(k)])
+        const int value = k < CycleCount ? todayRow.Scores[static_cast<std::size_t>(k)] : todayRow.Average;
+        if (bars.PointY(k) != value)
             Fail("today chart bar " + std::to_string(k) + " differs from the model");
     }
     // A cycle hidden on the 4-week chart has no bar, and only then.

@@ -5,6 +5,7 @@
 #include "Chart.h"
 #include "ChartSetup.h"
 #include "Series.h"
+#include "SurfaceTestSupport.h"
 
 #include <QImage>
 
@@ -60,13 +61,3 @@ struct PaintedChart {
 private:
     bool m_fourWeek = true;
 };
-
-// Two 32-bit pictures with the same size, format and pixel bytes.
-inline bool SameBytes(const QImage& a, const QImage& b) {
-    if (a.size() != b.size() || a.format() != b.format())
-        return false;
-    for (int y = 0; y < a.height(); ++y)
-        if (std::memcmp(a.constScanLine(y), b.constScanLine(y), static_cast<std::size_t>(a.width()) * 4) != 0)
-            return false;
-    return true;
-}

@@ -14,7 +14,7 @@
 namespace scale_blocks {
 
 inline QImage PaintAt(TChart& chart, int scale) {
-    TDrawSurface target(chart.Width(), chart.Height(), skBitmap, false, scale);
+    TDrawSurface target(chart.Width(), chart.Height(), false, scale);
     chart.DrawChartOn(&target, {0, 0, chart.Width(), chart.Height()});
     return target.Image().copy();
 }

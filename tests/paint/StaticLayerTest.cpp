@@ -5,6 +5,7 @@
 #include "PaintTestSupport.h"
 
 #include "ChartAxis.h"
+#include "SeriesLine.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -29,14 +30,15 @@ struct Step {
 void ExpectSameThroughSteps(bool fourWeek, const std::vector<Step>& steps, int& scale) {
     PaintedChart cached(fourWeek), plain(fourWeek);
     plain.chart.SetStaticLayerCache(false);
+    plain.chart.Canvas().SetSurfaceCaches(TSurfaceCaches::None());
     for (const Step& step : steps) {
         SCOPED_TRACE(step.name);
         step.change(cached);
         step.change(plain);
         for (int paint = 0; paint < 3; ++paint) {
             SCOPED_TRACE("paint " + std::to_string(paint));
-            TDrawSurface a(cached.chart.Width(), cached.chart.Height(), skBitmap, false, scale);
-            TDrawSurface b(plain.chart.Width(), plain.chart.Height(), skBitmap, false, scale);
+            TDrawSurface a(cached.chart.Width(), cached.chart.Height(), false, scale);
+            TDrawSurface b(plain.chart.Width(), plain.chart.Height(), false, scale);
             cached.chart.DrawChartOn(&a, {0, 0, cached.chart.Width(), cached.chart.Height()});
             plain.chart.DrawChartOn(&b, {0, 0, plain.chart.Width(), plain.chart.Height()});
             ASSERT_TRUE(SameBytes(a.Image(), b.Image()));
@@ -141,6 +143,56 @@ TEST(StaticLayer, HandlersBeforeTheSeriesFireOncePerPaint) {
         EXPECT_GT(perPaint, 0);
     }
     EXPECT_EQ(axes, 15);
+}
+
+// The handlers and virtuals of the part before the series run as often as
+// in a chart that draws that part every time, on paints that put the layer
+// back and on those that draw it.
+TEST(StaticLayer, HandlersAndVirtualsRunAsWithoutTheLayer) {
+    struct Counts {
+        int beforePaint = 0, symbols = 0, labels = 0, nextLabels = 0, axes = 0;
+        bool operator==(const Counts&) const = default;
+    };
+    class CountingSeries : public TLineSeries {
+    public:
+        explicit CountingSeries(Counts& counts) : m_counts(counts) {}
+        void BeforeChartPaint() override { ++m_counts.beforePaint; }
+        void DrawLegendSymbol(int entry, TRect rect) override {
+            ++m_counts.symbols;
+            TLineSeries::DrawLegendSymbol(entry, rect);
+        }
+
+    private:
+        Counts& m_counts;
+    };
+    Counts counts[2];
+    const std::unique_ptr<PaintedChart> charts[2] = {std::make_unique<PaintedChart>(true),
+                                                     std::make_unique<PaintedChart>(true)};
+    charts[1]->chart.SetStaticLayerCache(false);
+    for (int i = 0; i < 2; ++i)
+        charts[i]->chart.AddSeries(std::make_unique<CountingSeries>(counts[i]))->AddPoint(40205, 10);
+    // The handlers join half way, and the layer goes on being used.
+    const auto addHandlers = [&](TChart& chart, Counts& c) {
+        chart.OnBeforeDrawAxes = [&c](TCustomAxisPanel&) { ++c.axes; };
+        chart.OnGetAxisLabel = [&c](TChartAxis&, TChartSeries*, int, std::string&) { ++c.labels; };
+        chart.OnGetNextAxisLabel = [&c](TChartAxis&, int, double&, bool&) { ++c.nextLabels; };
+    };
+    TDrawSurface target(776, 391);
+    const int shifts[] = {0, 0, 0, 3, 3, 3, 5, 5, 5, 0};
+    for (std::size_t step = 0; step < std::size(shifts); ++step) {
+        SCOPED_TRACE(step);
+        for (int i = 0; i < 2; ++i) {
+            if (step == 5)
+                addHandlers(charts[i]->chart, counts[i]);
+            charts[i]->Fill(shifts[step]);
+            charts[i]->chart.DrawChartOn(&target, {0, 0, 776, 391});
+        }
+        EXPECT_EQ(counts[0], counts[1]);
+    }
+    EXPECT_LT(charts[0]->chart.StaticLayerDraws(), charts[1]->chart.StaticLayerDraws());
+    const Counts& c = counts[0];
+    for (const int count : {c.beforePaint, c.symbols, c.labels, c.nextLabels, c.axes})
+        EXPECT_GE(count, 5);
 }
 
 TEST(StaticLayer, WindowPaintsEqualPaintsWithoutTheLayer) {

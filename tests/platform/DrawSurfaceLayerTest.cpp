@@ -1,25 +1,33 @@
-// Surface layers: a probe draws nothing but matches only the calls, arguments
-// and state of the run that drew the kept pixels; only runs that cover the
-// whole surface before anything else are kept.
+// Surface layers: a run of drawing calls between BeginLayer and EndLayer is
+// put back from the kept layer only when it repeats, call for call and state
+// for state, the run that drew it; only runs that cover the whole surface
+// before anything else are kept. Whatever happens, the pixels are those of
+// drawing the run.
 
 #include "DrawSurface.h"
 #include "Picture.h"
+#include "SurfaceTestSupport.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <functional>
 #include <string>
 #include <utility>
 
 namespace {
 
-bool SameBytes(const QImage& a, const QImage& b) {
-    return a.size() == b.size() && std::memcmp(a.constBits(), b.constBits(), static_cast<std::size_t>(a.sizeInBytes())) == 0;
-}
-
 using Scene = std::function<void(TDrawSurface&)>;
+
+// Back to the state of a fresh surface, so that every run starts alike.
+void Reset(TDrawSurface& s) {
+    s.Pen().Assign({});
+    s.Brush().Assign({});
+    s.Font().Assign({});
+    s.SetTextAlign(tfLeft | tfTop);
+    s.RemoveClip();
+    s.MoveTo(0, 0);
+}
 
 // A background, a gradient band, a dotted line, a hatched box and a text.
 void BaseScene(TDrawSurface& s) {
@@ -37,43 +45,34 @@ void BaseScene(TDrawSurface& s) {
     s.TextOut(30, 2, "Ab");
 }
 
-// Draws `scene` after `kept` was drawn and kept on the same surface, probing
-// first: answers whether the probe matched, and the surface's pixels.
-bool ProbeAfter(const Scene& kept, const Scene& scene, QImage* pixels = nullptr, int scale = 1) {
-    TDrawSurface s(60, 40, skBitmap, false, scale);
-    const TDrawSurface::TState state = s.SaveState();  // each run starts as on a fresh surface
-    s.BeginLayer(false);
-    kept(s);
-    s.EndLayer();
-    EXPECT_TRUE(s.HasLayer());
-    s.FillSolid({0, 0, 60, 40}, clBlack);  // what a probe that matches replaces
-    s.RestoreState(state);
-    s.BeginLayer(true);
+// One run of the scene as a layer; answers whether it was drawn.
+bool LayerRun(TDrawSurface& s, const Scene& scene) {
+    Reset(s);
+    s.BeginLayer();
     scene(s);
-    const bool matched = s.EndLayer();
-    if (!matched) {
-        s.RestoreState(state);
-        scene(s);
-    }
-    if (pixels)
-        *pixels = s.Image().copy();
-    return matched;
+    return s.EndLayer();
+}
+
+QImage Fresh(const Scene& scene, int width = 60, int height = 40, int scale = 1) {
+    TDrawSurface s(width, height, false, scale);
+    scene(s);
+    return s.Image().copy();
 }
 
 }  // namespace
 
-TEST(SurfaceLayer, ProbeMatchesTheSameRunAndPutsItsPixelsBack) {
+TEST(SurfaceLayer, ARepeatedRunPutsItsPixelsBack) {
     for (const int scale : {1, 2}) {
         SCOPED_TRACE(scale);
-        TDrawSurface fresh(60, 40, skBitmap, false, scale);
-        BaseScene(fresh);
-        QImage pixels;
-        EXPECT_TRUE(ProbeAfter(BaseScene, BaseScene, &pixels, scale));
-        EXPECT_TRUE(SameBytes(pixels, fresh.Image()));
+        TDrawSurface s(60, 40, false, scale);
+        EXPECT_TRUE(LayerRun(s, BaseScene));
+        s.FillSolid({0, 0, 60, 40}, clBlack);  // what putting back replaces
+        EXPECT_FALSE(LayerRun(s, BaseScene));
+        EXPECT_TRUE(SameBytes(s.Image(), Fresh(BaseScene, 60, 40, scale)));
     }
 }
 
-TEST(SurfaceLayer, AnyDifferenceInCallsOrStateMisses) {
+TEST(SurfaceLayer, AnyDifferenceInCallsOrStateIsDrawn) {
     const std::pair<std::string, Scene> variants[] = {
         {"pen colour", [](TDrawSurface& s) { BaseScene(s); s.Pen().SetColor(clLime); s.MoveTo(0, 39); s.LineTo(59, 39); }},
         {"line end", [](TDrawSurface& s) { BaseScene(s); s.MoveTo(0, 39); s.LineTo(58, 39); }},
@@ -93,32 +92,36 @@ TEST(SurfaceLayer, AnyDifferenceInCallsOrStateMisses) {
     };
     for (const auto& [name, scene] : variants) {
         SCOPED_TRACE(name);
-        TDrawSurface fresh(60, 40);
-        scene(fresh);
-        QImage pixels;
-        EXPECT_FALSE(ProbeAfter(reference, scene, &pixels));
-        EXPECT_TRUE(SameBytes(pixels, fresh.Image()));
+        TDrawSurface s(60, 40);
+        LayerRun(s, reference);
+        s.FillSolid({0, 0, 60, 40}, clBlack);
+        EXPECT_TRUE(LayerRun(s, scene));
+        EXPECT_TRUE(SameBytes(s.Image(), Fresh(scene)));
     }
 }
 
-TEST(SurfaceLayer, ProbeDrawsNothingButKeepsStateCalls) {
+TEST(SurfaceLayer, StateCallsTakeEffectAtOnceAndReadsDrawWhatCameBefore) {
     TDrawSurface s(60, 40);
-    s.BeginLayer(false);
-    BaseScene(s);
-    s.EndLayer();
+    LayerRun(s, BaseScene);
     s.FillSolid({0, 0, 60, 40}, clBlack);
-    const QImage before = s.Image().copy();
-    s.BeginLayer(true);
+    Reset(s);
+    s.BeginLayer();
     BaseScene(s);
     s.IntersectClip({1, 1, 9, 9});
     s.Pen().SetColor(clYellow);
     s.LineTo(7, 8);
-    EXPECT_FALSE(s.EndLayer());
-    EXPECT_TRUE(SameBytes(s.Image(), before));
     EXPECT_EQ(s.PenPos(), (TPoint{7, 8}));
     EXPECT_EQ(s.ClipRect(), (TRect{1, 1, 9, 9}));
-    EXPECT_EQ(s.Pen().Color(), clYellow);
     EXPECT_EQ(s.TextColor(), clBlue);
+    EXPECT_EQ(s.Pixel(0, 0), clWhite);  // drawn by the run, not put back
+    s.FillSolid({2, 2, 4, 4}, clRed);
+    EXPECT_TRUE(s.EndLayer());
+    EXPECT_EQ(s.Pixel(2, 2), clRed);
+    EXPECT_EQ(s.Pixel(0, 0), clWhite);
+    // The run that was read replaced nothing: the first one is still kept.
+    s.FillSolid({0, 0, 60, 40}, clBlack);
+    EXPECT_FALSE(LayerRun(s, BaseScene));
+    EXPECT_TRUE(SameBytes(s.Image(), Fresh(BaseScene)));
 }
 
 TEST(SurfaceLayer, OnlyRunsThatCoverTheSurfaceFirstAreKept) {
@@ -137,59 +140,46 @@ TEST(SurfaceLayer, OnlyRunsThatCoverTheSurfaceFirstAreKept) {
     for (const auto& [name, scene] : uncovered) {
         SCOPED_TRACE(name);
         TDrawSurface s(60, 40);
-        s.BeginLayer(false);
-        scene(s);
-        s.EndLayer();
-        EXPECT_FALSE(s.HasLayer());
+        for (int run = 0; run < 3; ++run)
+            EXPECT_TRUE(LayerRun(s, scene));
     }
-    // Side by side columns and a stretched picture count as cover too.
+    // Side by side columns count as cover too.
     TDrawSurface s(60, 40);
-    s.BeginLayer(false);
-    s.FillSolid({30, 0, 60, 40}, clWhite);
-    s.FillSolid({0, 0, 30, 40}, clRed);
-    s.TextOut(1, 1, "a");
-    s.EndLayer();
-    EXPECT_TRUE(s.HasLayer());
+    const Scene columns = [](TDrawSurface& t) {
+        t.FillSolid({30, 0, 60, 40}, clWhite);
+        t.FillSolid({0, 0, 30, 40}, clRed);
+        t.TextOut(1, 1, "a");
+    };
+    EXPECT_TRUE(LayerRun(s, columns));
+    EXPECT_FALSE(LayerRun(s, columns));
 }
 
-TEST(SurfaceLayer, ReadingPixelsInAProbeOrResizingDropsTheMatch) {
+TEST(SurfaceLayer, AnAbandonedRunIsDrawnAndNotKept) {
     TDrawSurface s(60, 40);
-    const TDrawSurface::TState state = s.SaveState();
-    s.BeginLayer(false);
+    Reset(s);
+    s.BeginLayer();
     BaseScene(s);
-    s.EndLayer();
-    s.RestoreState(state);
-    s.BeginLayer(true);
-    BaseScene(s);
-    (void)s.Pixel(3, 3);
-    EXPECT_FALSE(s.EndLayer());
-
-    s.BeginLayer(false);
-    BaseScene(s);
-    s.EndLayer();
-    s.SetSize(60, 40);
-    EXPECT_FALSE(s.HasLayer());
+    s.AbandonLayer();
+    EXPECT_TRUE(SameBytes(s.Image(), Fresh(BaseScene)));
+    EXPECT_TRUE(LayerRun(s, BaseScene));
+    EXPECT_FALSE(LayerRun(s, BaseScene));
+    s.SetSize(60, 40);  // resizing drops what was kept
+    EXPECT_TRUE(LayerRun(s, BaseScene));
 }
 
 TEST(SurfaceLayer, PuttingTheLayerBackLeavesASharedCopyAlone) {
     TDrawSurface s(60, 40), window(60, 40);
-    const TDrawSurface::TState state = s.SaveState();
-    s.BeginLayer(false);
-    BaseScene(s);
-    s.EndLayer();
+    LayerRun(s, BaseScene);
     s.FillSolid({0, 0, 60, 40}, clBlack);
     window.CopyFrom(s, 0, 0);  // shares the frame's pixels
-    s.RestoreState(state);
-    s.BeginLayer(true);
-    BaseScene(s);
-    ASSERT_TRUE(s.EndLayer());
+    ASSERT_FALSE(LayerRun(s, BaseScene));
     EXPECT_EQ(window.Pixel(0, 0), clBlack);
     EXPECT_EQ(s.Pixel(0, 0), clWhite);
 }
 
-// A probe that matches copies back only what was written since the layer was
-// last in place; every kind of write must be known to it, through frames
-// shared with another surface and another surface's image shared in.
+// Putting the layer back copies only what was written since it was last in
+// place; every kind of write must be known to it, through frames shared with
+// another surface and another surface's image shared in.
 TEST(SurfaceLayer, PuttingTheLayerBackUndoesEveryKindOfWrite) {
     QImage art(7, 5, QImage::Format_RGB32);
     for (int y = 0; y < 5; ++y)
@@ -237,11 +227,10 @@ TEST(SurfaceLayer, PuttingTheLayerBackUndoesEveryKindOfWrite) {
              s.SetPixel(399, 89, clRed);
              s.SetPixel(0, 0, clRed);
          }},
-        {"cached text", [](TDrawSurface& s) {
+        {"texts", [](TDrawSurface& s) {
              s.SetBackgroundMode(bkTransparent);
-             s.TextOut(190, 60, "63");  // between grid lines: one background colour
-         }},
-        {"texts drawn by Qt", [](TDrawSurface& s) {
+             s.Font().SetStyle({false, true, false, false});
+             s.TextOut(190, 60, "fff");
              s.SetBackgroundMode(bkOpaque);
              s.TextOut(150, 70, "tab\there");
              s.Font().SetEscapement(900);
@@ -266,18 +255,11 @@ TEST(SurfaceLayer, PuttingTheLayerBackUndoesEveryKindOfWrite) {
     };
     for (const int scale : {1, 3}) {
         SCOPED_TRACE(scale);
-        TDrawSurface s(w, h, skBitmap, false, scale), window(w, h, skBitmap, false, scale);
-        const TDrawSurface::TState state = s.SaveState();
+        TDrawSurface s(w, h, false, scale), window(w, h, false, scale);
         for (const Scene* kept : {&layer, &layer2}) {
-            TDrawSurface fresh(w, h, skBitmap, false, scale);
-            (*kept)(fresh);
-            for (int run = 0; run < 2; ++run) {  // the second run keeps the layer
-                s.RestoreState(state);
-                s.BeginLayer(false);
-                (*kept)(s);
-                s.EndLayer();
-            }
-            ASSERT_TRUE(s.HasLayer());
+            const QImage fresh = Fresh(*kept, w, h, scale);
+            LayerRun(s, *kept);
+            LayerRun(s, *kept);  // a repeated run is kept
             // Each write, then a frame that puts the layer back. From round 1
             // on, frames are shared with the window, so the surface takes
             // turns with two images; in round 2 also between two writes.
@@ -296,15 +278,12 @@ TEST(SurfaceLayer, PuttingTheLayerBackUndoesEveryKindOfWrite) {
                         s.RemoveClip();
                     }
                     if (round == 2 && name == "clipped") {
-                        TDrawSurface whole(w, h, skBitmap, false, scale);
+                        TDrawSurface whole(w, h, false, scale);
                         whole.FillSolid({0, 0, w, h}, clNavy);
                         s.CopyFrom(whole, 0, 0);  // its image, shared, then s's alone
                     }
-                    s.RestoreState(state);
-                    s.BeginLayer(true);
-                    (*kept)(s);
-                    ASSERT_TRUE(s.EndLayer());
-                    ASSERT_TRUE(SameBytes(std::as_const(s).Image(), fresh.Image()));
+                    ASSERT_FALSE(LayerRun(s, *kept));
+                    ASSERT_TRUE(SameBytes(s.Image(), fresh));
                 }
             }
         }

@@ -1,22 +1,16 @@
 #include "DrawSurface.h"
+#include "Errors.h"
+#include "Panel.h"
 #include "SurfaceTestSupport.h"
 
 #include <QGuiApplication>
 #include <QPalette>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <vector>
 
 namespace {
-
-// Every character 5 pixels wide, lines 10 high with an ascent of 8.
-class FixedMeasurer final : public ITextMeasurer {
-public:
-    TSize TextExtent(const TFontData&, const std::string& text) override {
-        return {5 * static_cast<int>(text.size()), 10};
-    }
-    int Ascent(const TFontData&) override { return 8; }
-};
 
 std::vector<int> SetColumnsOfRow(const TDrawSurface& s, int y, TColor c) {
     std::vector<int> xs;
@@ -24,14 +18,6 @@ std::vector<int> SetColumnsOfRow(const TDrawSurface& s, int y, TColor c) {
         if (s.Pixel(x, y) == c)
             xs.push_back(x);
     return xs;
-}
-
-int CountOf(const TDrawSurface& s, TColor c) {
-    int n = 0;
-    for (int y = 0; y < s.Height(); ++y)
-        for (int x = 0; x < s.Width(); ++x)
-            n += s.Pixel(x, y) == c;
-    return n;
 }
 
 }  // namespace
@@ -293,7 +279,7 @@ TEST(SurfaceText, AlignmentAndOpaqueBoxUseTheMeasuredExtent) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TDrawSurface s(60, 40);
-        s.SetTextMeasurer(std::make_shared<FixedMeasurer>());
+        s.SetTextMeasurer(std::make_shared<FixedMeasurer>(5, 10, 8));
         Filled(s);
         s.Font().SetColor(clWhite);
         s.SetBackgroundMode(bkOpaque);
@@ -346,7 +332,7 @@ TEST(SurfaceColours, SystemColoursComeFromThePalette) {
 }
 
 TEST(SurfaceColours, MonochromeHoldsOnlyBlackAndWhite) {
-    TDrawSurface s(3, 1, skBitmap, true);
+    TDrawSurface s(3, 1, true);
     s.SetPixel(0, 0, clSilver);
     s.SetPixel(1, 0, clNavy);
     s.SetPixel(2, 0, clYellow);
@@ -363,4 +349,45 @@ TEST(SurfaceFonts, PointSizeAndHeightConvertAtNinetySixDpi) {
     EXPECT_EQ(s.Font().Height(), -13);
     s.Font().SetHeight(-16);
     EXPECT_EQ(s.Font().Size(), 12);
+}
+
+// Images beyond 32767 device pixels a side or 256 MiB are refused before
+// anything changes, by the surface and by the panel that owns one.
+TEST(SurfaceSize, ImagesBeyondTheLimitAreRefused) {
+    struct Case {
+        const char* name;
+        int width, height, scale;
+        bool taken;
+    };
+    const Case cases[] = {
+        {"a side at the limit", 32767, 1, 1, true},
+        {"a side beyond", 32768, 1, 1, false},
+        {"the scale takes it beyond", 16384, 1, 2, false},
+        {"a huge scale", 2, 2, 1895825409, false},
+        {"256 MiB", 8192, 8192, 1, true},
+        {"beyond 256 MiB", 8193, 8192, 1, false},
+        {"negative sizes count as 0", -1895825408, -5, 3, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.taken) {
+            EXPECT_NO_THROW(TDrawSurface::CheckSize(c.width, c.height, c.scale));
+            continue;
+        }
+        EXPECT_THAT([&] { TDrawSurface(c.width, c.height, false, c.scale); },
+                    testing::ThrowsMessage<SurfaceException>(
+                        testing::StrEq("Surface size must be at most 32767 x 32767 device pixels and 256 MiB")));
+    }
+
+    TDrawSurface s(3, 4);
+    EXPECT_THROW(s.SetSize(40000, 1), SurfaceException);
+    EXPECT_THROW(s.SetScale(20000), SurfaceException);
+    EXPECT_EQ((TSize{s.Width() * s.Scale(), s.Height()}), (TSize{3, 4}));
+    TPanel panel;
+    panel.SetBounds(1, 2, 30, 40);
+    EXPECT_THROW(panel.SetBounds(5, 5, 40000, 10), SurfaceException);
+    EXPECT_THROW(panel.SetLeft(-40000), SurfaceException);
+    EXPECT_THROW(panel.SetDeviceScale(2000), SurfaceException);
+    EXPECT_EQ((TRect{panel.Left(), panel.Top(), panel.Width(), panel.Height()}), (TRect{1, 2, 30, 40}));
+    EXPECT_EQ(panel.DeviceScale(), 1);
 }

@@ -149,7 +149,7 @@ TEST_F(LayoutTest, CaptionsFontsAndColours) {
     };
     const Case cases[] = {
         {"Label2", "To learn more about biorhythms, please visit our website", 15, true, QColor(0, 0, 0)},
-        {"cLink", TPrincipal::WebAddressCaption(), 27, false, windowText},
+        {"cLink", TPrincipal::WebAddress(), 27, false, windowText},
         {"Label1", "To calculate your Biorhythm, please enter your birthday:", 15, false, windowText},
         {"LHigh", "High", 15, false, QColor(0, 128, 0)},
         {"LCritical", "Critical", 15, false, QColor(128, 0, 128)},

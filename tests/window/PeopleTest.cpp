@@ -129,8 +129,10 @@ TEST_F(PeopleTest, ChoosingAPersonCalculatesAsByHandAndNamesTheCaptionUntilADate
     EXPECT_EQ(w.cDia->currentText() + w.cMes->currentText() + w.cAnne->currentText(), "1January1975");
     const TDaySerial ben = DateToSerial(1975, 1, 1);
     EXPECT_EQ(w.Table(), DayTable(ben, kToday));
-    const auto values = TodayValues(ben, kToday);
-    EXPECT_EQ(Points(*w.ChartToday->SeriesList()[0]), std::vector<double>(values.begin(), values.end()));
+    const TScoreRow row = ScoreRow(ben, kToday);
+    std::vector<double> values(row.Scores.begin(), row.Scores.end());
+    values.push_back(row.Average);
+    EXPECT_EQ(Points(*w.ChartToday->SeriesList()[0]), values);
     EXPECT_EQ(w.windowTitle(), Named("Ben"));
     {
         const std::unique_ptr<QMenu> menu = Menu();

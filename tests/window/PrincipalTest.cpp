@@ -206,7 +206,7 @@ TEST_F(WindowTest, EnterMovesThroughTheListsAndThenCalculates) {
     EXPECT_EQ(TotalPoints(*w.ChartToday), 0);
     QTest::keyClick(w.cAnne, Qt::Key_Return);
     EXPECT_EQ(w.ChartToday->SeriesList()[0]->PointCount(), 8);
-    EXPECT_EQ(w.ChartToday->SeriesList()[0]->PointY(7), TodayValues(k19800517 + 1, k20100301)[7]);
+    EXPECT_EQ(w.ChartToday->SeriesList()[0]->PointY(7), ScoreRow(k19800517 + 1, k20100301).Average);
 }
 
 TEST_F(WindowTest, AltCPressesCalculate) {
