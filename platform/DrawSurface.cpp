@@ -374,7 +374,10 @@ void TDrawSurface::DrawLine(TPoint from, TPoint to) {
         }
     };
     if (!straight) {
-        WalkLine(from.x, from.y, to.x, to.y, [&](long long x, long long y) {
+        const TLineSteps line(from.x, from.y, to.x, to.y);
+        const auto [from0, to0] = line.Within(box.left, box.right, box.top, box.bottom);
+        dash.Skip(from0);
+        line.Walk(from0, to0, [&](long long x, long long y) {
             const bool on = dash.Next();
             if (x >= box.left && x < box.right && y >= box.top && y < box.bottom)
                 put(x, y, on);
@@ -437,7 +440,8 @@ void TDrawSurface::DrawWideLine(TPoint from, TPoint to, const TRect& area, std::
             }
         };
         long long runY = from.y, runLow = from.x, runHigh = from.x;
-        WalkLine(from.x, from.y, to.x, to.y, [&](long long lx, long long ly) {
+        const TLineSteps line(from.x, from.y, to.x, to.y);
+        line.Walk(0, line.Count(), [&](long long lx, long long ly) {
             if (ly == runY) {
                 runLow = std::min(runLow, lx);
                 runHigh = std::max(runHigh, lx);
@@ -449,7 +453,11 @@ void TDrawSurface::DrawWideLine(TPoint from, TPoint to, const TRect& area, std::
         });
         stamp(runY, runLow, runHigh);
     } else {
-        WalkLine(from.x, from.y, to.x, to.y, [&](long long lx, long long ly) {
+        // Only points whose square can reach the area count.
+        const TLineSteps line(from.x, from.y, to.x, to.y);
+        const auto [first, last] =
+            line.Within(area.left + o - width, area.right + o, area.top + o - width, area.bottom + o);
+        line.Walk(first, last, [&](long long lx, long long ly) {
             const int r0 = clampY(ly - o), r1 = clampY(ly - o + width);
             const int c0 = clampX(lx - o), c1 = clampX(lx - o + width);
             for (int r = r0; r < r1; ++r) {

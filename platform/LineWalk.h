@@ -1,7 +1,7 @@
 #pragma once
 // Walking a line pixel by pixel: the points of a Bresenham line without its
-// end point, the part of a straight line inside a clip, and the on/off
-// pattern of the dashed pen styles along the walk.
+// end point, from any step; the part of a straight line inside a clip; and
+// the on/off pattern of the dashed pen styles along the walk.
 
 #include "DrawTypes.h"
 
@@ -11,27 +11,6 @@
 #include <span>
 #include <utility>
 
-// Calls plot(x, y) for every point of the line from (x0, y0) towards (x1, y1),
-// the end point excluded. 64-bit steps: the ends may lie far off the surface.
-template <typename Plot>
-void WalkLine(long long x0, long long y0, long long x1, long long y1, Plot&& plot) {
-    const long long dx = std::llabs(x1 - x0), sx = x0 < x1 ? 1 : -1;
-    const long long dy = -std::llabs(y1 - y0), sy = y0 < y1 ? 1 : -1;
-    long long err = dx + dy;
-    while (x0 != x1 || y0 != y1) {
-        plot(x0, y0);
-        const long long e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x0 += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y0 += sy;
-        }
-    }
-}
-
 // Indexes [first, last) of the points x0 + i * step (0 <= i < n) inside [low, high).
 [[nodiscard]] inline std::pair<long long, long long> ClippedSteps(long long x0, int step, long long n, long long low,
                                                                  long long high) {
@@ -39,6 +18,57 @@ void WalkLine(long long x0, long long y0, long long x1, long long y1, Plot&& plo
         return {std::max(0LL, low - x0), std::min(n, high - x0)};
     return {std::max(0LL, x0 - high + 1), std::min(n, x0 - low + 1)};
 }
+
+// Bresenham's line from (x0, y0) towards (x1, y1) as a function of its step:
+// step i (0 <= i < Count(), the end point excluded) is i pixels along the
+// major axis and floor((2 * minor * i + major) / (2 * major)) along the other,
+// so a walk can start at any step. Lines whose ends lie far off the surface
+// are then walked only where they cross it, instead of over billions of steps.
+class TLineSteps {
+public:
+    TLineSteps(long long x0, long long y0, long long x1, long long y1)
+        : m_x0(x0), m_y0(y0), m_sx(x0 < x1 ? 1 : -1), m_sy(y0 < y1 ? 1 : -1), m_dx(std::llabs(x1 - x0)),
+          m_dy(std::llabs(y1 - y0)), m_xMajor(m_dx >= m_dy) {}
+
+    [[nodiscard]] long long Count() const { return std::max(m_dx, m_dy); }
+
+    // The steps [first, last) whose major coordinate lies in [low, high) of
+    // its axis: the others cannot reach a box of those bounds.
+    [[nodiscard]] std::pair<long long, long long> Within(long long lowX, long long highX, long long lowY,
+                                                         long long highY) const {
+        return m_xMajor ? ClippedSteps(m_x0, m_sx, Count(), lowX, highX)
+                        : ClippedSteps(m_y0, m_sy, Count(), lowY, highY);
+    }
+
+    // Calls plot(x, y) for the steps [first, last) in order.
+    template <typename Plot>
+    void Walk(long long first, long long last, Plot&& plot) const {
+        if (first >= last)
+            return;
+        const long long major = Count(), minor = m_xMajor ? m_dy : m_dx;
+        __extension__ using Wide = __int128;
+        const Wide start = Wide{2} * minor * first + major;
+        long long along = static_cast<long long>(start / (2 * major));
+        long long rest = static_cast<long long>(start % (2 * major));
+        for (long long i = first; i < last; ++i) {
+            if (m_xMajor)
+                plot(m_x0 + m_sx * i, m_y0 + m_sy * along);
+            else
+                plot(m_x0 + m_sx * along, m_y0 + m_sy * i);
+            rest += 2 * minor;
+            if (rest >= 2 * major) {
+                rest -= 2 * major;
+                ++along;
+            }
+        }
+    }
+
+private:
+    long long m_x0, m_y0;
+    int m_sx, m_sy;
+    long long m_dx, m_dy;
+    bool m_xMajor;
+};
 
 // Position in a pen's on/off pattern; Next() answers whether the next pixel is "on".
 class TDashCursor {
