@@ -644,13 +644,23 @@ void TDrawSurface::DrawText(TPoint at, std::string_view view) {
     // From here on device pixels: the font is k times the size, at k times the place.
     TQtFont& font = DrawingFont();
     // Tabs and line breaks are left to QPainter, which treats them its own way.
-    const bool plain = std::none_of(text.begin(), text.end(), [](char c) { return c >= 0 && c < ' '; });
+    const long long controls = std::count_if(text.begin(), text.end(), [](char c) { return c >= 0 && c < ' '; });
+    const bool plain = controls == 0;
+    // No pixel of a text lies farther from its reference point than its box
+    // reaches, turned or not, plus a font size, and for each tab a tab stop:
+    // a text beyond that from the area draws nothing, and is not placed, as
+    // the device coordinates of so far a point could exceed int.
+    const long long farthest = std::llabs(left) + extent.cx + std::llabs(top) + extent.cy + font.PixelSize() +
+                               controls * (80 + 8LL * font.PixelSize());
+    if (at.x + farthest < area.left || at.x - farthest > area.right || at.y + farthest < area.top ||
+        at.y - farthest > area.bottom)
+        return;
     const TTextGlyphs* glyphs = plain ? &font.Glyphs(text) : nullptr;
     const int k = m_scale;
     // Glyphs go with their baseline at the font's whole-pixel ascent below the
     // top, placed relative to the reference point.
     const QPointF origin(left * k, top * k + font.Ascent() - (glyphs ? glyphs->baseline : 0));
-    QTransform place = QTransform::fromTranslate(at.x * k, at.y * k);
+    QTransform place = QTransform::fromTranslate(at.x * qreal(k), at.y * qreal(k));
     if (rotated)
         place.rotate(-m_font.m_data.Escapement / 10.0);
     // Glyphs stay within a font size of their box, except what a tab moves on.

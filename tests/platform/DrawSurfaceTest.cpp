@@ -313,6 +313,24 @@ TEST(SurfaceText, TransparentTextLeavesTheBackgroundAndHonoursTheClip) {
     EXPECT_LT(CountOf(s, kMarker), 80 * 30);  // some glyph pixels landed inside the clip
 }
 
+TEST(SurfaceText, FarOffTextAndLinesDrawNothingAtAnyScale) {
+    // Reference points and ends near the int range, where device coordinates
+    // would overflow; texts with a tab and turned ones too.
+    for (int scale : {1, 2}) {
+        SCOPED_TRACE(scale);
+        TDrawSurface s(40, 30, false, scale);
+        Filled(s);
+        s.Pen().Assign({clRed, psSolid, 3, pmCopy});
+        s.MoveTo(-2'000'000'000, -1'000'000'000);
+        s.LineTo(2'000'000'000, -999'999'000);
+        s.TextOut(1'988'254'149, 5, "12");
+        s.TextOut(-2'000'000'000, 5, "a\tb");
+        s.Font().SetEscapement(900);
+        s.TextOut(5, 2'000'000'000, "12");
+        EXPECT_EQ(CountOf(s, kMarker), s.Width() * s.Height());
+    }
+}
+
 TEST(SurfaceText, ArialThirteenPixelsIsFifteenHigh) {
     TDrawSurface s(1, 1);
     s.Font().SetHeight(-13);
