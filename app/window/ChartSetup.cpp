@@ -10,6 +10,7 @@
 
 #include <string_view>
 #include <type_traits>
+#include <utility>
 
 namespace {
 
@@ -140,21 +141,21 @@ std::shared_ptr<const TPicture> FourWeekBackImage() {
     return picture;
 }
 
-void ConfigureTodayChart(TChart& chart) {
-    TLoadingScope loading(chart);
-    ConfigureChartCommon(chart, 10, TodayBackImage());
+namespace {
+
+// One bar per cycle and the average, as the today and the compatibility chart
+// show them.
+void ConfigureValueBars(TChart& chart, std::shared_ptr<const TPicture> backImage) {
+    ConfigureChartCommon(chart, 10, std::move(backImage));
     chart.SetMarginLeft(6);
     chart.SetMarginRight(2);
 
     TChartAxis& bottom = *chart.BottomAxis();
-    bottom.Grid().SetStyle(psSolid);
     bottom.Grid().SetVisible(false);
     bottom.SetLabelsMultiLine(true);
     bottom.SetLabelsOnAxis(false);
     bottom.SetMinorTickCount(0);
     bottom.SetRoundFirstLabel(false);
-
-    chart.Legend().SetTextStyle(ltsPlain);
     chart.Legend().SetVisible(false);
 
     auto& bars = AddSeries<TBarSeries>(chart, "Series1", "", clRed, false, 5);
@@ -162,8 +163,9 @@ void ConfigureTodayChart(TChart& chart) {
     SetArialFont(bars.Marks().Font(), -8, clBlack);
 }
 
-void ConfigureFourWeekChart(TChart& chart) {
-    TLoadingScope loading(chart);
+// Thirty days along a dated bottom axis, with a legend, as the 4-week and the
+// comparison chart show them.
+void ConfigureDayLines(TChart& chart) {
     ConfigureChartCommon(chart, 5, FourWeekBackImage());
     chart.SetMarginLeft(2);
     chart.SetMarginRight(2);
@@ -180,6 +182,20 @@ void ConfigureFourWeekChart(TChart& chart) {
 
     chart.Legend().SetColorWidth(22);
     chart.Legend().SetVisible(true);
+}
+
+}  // namespace
+
+void ConfigureTodayChart(TChart& chart) {
+    TLoadingScope loading(chart);
+    ConfigureValueBars(chart, TodayBackImage());
+    chart.BottomAxis()->Grid().SetStyle(psSolid);
+    chart.Legend().SetTextStyle(ltsPlain);
+}
+
+void ConfigureFourWeekChart(TChart& chart) {
+    TLoadingScope loading(chart);
+    ConfigureDayLines(chart);
 
     auto& average = AddSeries<TBarSeries>(chart, "Series8", FourWeekTitles[0], clGray, true, 8);
     average.SetBarWidthPercent(50);
@@ -202,44 +218,14 @@ void ConfigureFourWeekChart(TChart& chart) {
 
 void ConfigureCompatibilityChart(TChart& chart) {
     TLoadingScope loading(chart);
-    ConfigureChartCommon(chart, 10, nullptr);
-    chart.SetMarginLeft(6);
-    chart.SetMarginRight(2);
-    TChartAxis& left = *chart.LeftAxis();
-    left.SetMinimum(0);
-    left.SetMaximum(100);
-
-    TChartAxis& bottom = *chart.BottomAxis();
-    bottom.Grid().SetVisible(false);
-    bottom.SetLabelsMultiLine(true);
-    bottom.SetLabelsOnAxis(false);
-    bottom.SetMinorTickCount(0);
-    bottom.SetRoundFirstLabel(false);
-    chart.Legend().SetVisible(false);
-
-    auto& bars = AddSeries<TBarSeries>(chart, "Series1", "", clRed, false, 5);
-    bars.SetColorEachPoint(true);
-    SetArialFont(bars.Marks().Font(), -8, clBlack);
+    ConfigureValueBars(chart, nullptr);
+    chart.LeftAxis()->SetMinimum(0);
+    chart.LeftAxis()->SetMaximum(100);
 }
 
 void ConfigureComparisonChart(TChart& chart) {
     TLoadingScope loading(chart);
-    ConfigureChartCommon(chart, 5, FourWeekBackImage());
-    chart.SetMarginLeft(2);
-    chart.SetMarginRight(2);
-    chart.SetMarginTop(6);
-    chart.SetMarginBottom(6);
-
-    TChartAxis& bottom = *chart.BottomAxis();
-    bottom.SetDateTimeFormat("dd/MM/yy");
-    bottom.SetIncrement(2);
-    SetGrid(bottom.Grid());
-    bottom.SetMinorTickCount(0);
-    bottom.SetStartPosition(1);
-    bottom.SetEndPosition(99);
-
-    chart.Legend().SetColorWidth(22);
-    chart.Legend().SetVisible(true);
+    ConfigureDayLines(chart);
 
     for (const char* name : {"First", "Second"}) {
         auto& line = AddSeries<TLineSeries>(chart, name, "", clRed, true, 5);
