@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstdint>
+#include <cstdlib>
 #include <random>
 
 TColor PaletteColor(int index) {
@@ -53,6 +55,20 @@ void TSeriesMarks::SetBackColor(TColor value) {
 }
 
 void TSeriesMarks::Draw(TChartCanvas& canvas, int index, TPoint anchor, const std::string& text, bool below) {
+    // A point mapped a billion pixels away has a mark no surface can show, and
+    // its box and arrow would no longer fit in int.
+    constexpr std::int64_t Far = 1 << 30;
+    const auto remember = [&](const TRect& box) {
+        if (index < 0)
+            return;
+        if (index >= static_cast<int>(m_positions.size()))
+            m_positions.resize(static_cast<std::size_t>(index) + 1);
+        m_positions[static_cast<std::size_t>(index)] = box;
+    };
+    if (std::abs(std::int64_t{anchor.x}) > Far || std::abs(std::int64_t{anchor.y}) > Far) {
+        remember(TRect{});
+        return;
+    }
     canvas.AssignFont(m_font);
     const int lineHeight = canvas.TextLineHeight();
     const int fw = FrameWidth();
@@ -86,11 +102,7 @@ void TSeriesMarks::Draw(TChartCanvas& canvas, int index, TPoint anchor, const st
     canvas.SetTextAlignment(tfLeft | tfTop);
     canvas.DrawString(box.left + fw + 1, box.top + fw + 1, text);
 
-    if (index >= 0) {
-        if (index >= static_cast<int>(m_positions.size()))
-            m_positions.resize(static_cast<std::size_t>(index) + 1);
-        m_positions[static_cast<std::size_t>(index)] = box;
-    }
+    remember(box);
 }
 
 TRect TSeriesMarks::PositionOf(int index) const {
